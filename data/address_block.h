@@ -1,0 +1,33 @@
+#pragma once
+// The address page (page 1) holds five line slots of 25 bytes (the address block) and,
+// at offset 125, the 21-byte ID block.
+//
+// A line slot holds up to 24 characters and a zero byte. A slot that arrives without a
+// zero byte (from the instrument or a foreign file) is read as its first 24 characters:
+// nothing here ever reads, converts or shows its 25th byte as text.
+
+#include <cstdint>
+#include <span>
+
+#include "data/eeprom_image.h"
+
+inline constexpr int kLineCount = 5;
+inline constexpr int kLineSlotSize = 25;
+inline constexpr int kLineMaxChars = 24;
+inline constexpr int kAddressBlockSize = kLineCount * kLineSlotSize;  // 125
+inline constexpr int kIdBlockOffset = 125;  // within the address page
+inline constexpr int kIdBlockSize = 21;
+
+using LineSlot = std::span<std::uint8_t, kLineSlotSize>;
+using ConstLineSlot = std::span<const std::uint8_t, kLineSlotSize>;
+using AddressSlots = std::span<std::uint8_t, kAddressBlockSize>;
+using ConstAddressSlots = std::span<const std::uint8_t, kAddressBlockSize>;
+using IdBlock = std::span<std::uint8_t, kIdBlockSize>;
+using ConstIdBlock = std::span<const std::uint8_t, kIdBlockSize>;
+
+AddressSlots addressBlock(EepromImage& image);
+ConstAddressSlots addressBlock(const EepromImage& image);
+IdBlock idBlock(EepromImage& image);
+ConstIdBlock idBlock(const EepromImage& image);
+LineSlot lineSlot(AddressSlots slots, int index);  // index 0..4
+ConstLineSlot lineSlot(ConstAddressSlots slots, int index);

@@ -1,0 +1,32 @@
+#pragma once
+// Rules between the three ID edits and the 21-byte ID block: a 12-character ID text,
+// a 3-character label code, a space, "mmjj" and a zero byte, each right-aligned.
+
+#include <string>
+#include <string_view>
+
+#include "data/address_block.h"
+
+// Texts of the three ID edits (controls 121, 122, 123), Windows-1252.
+struct IdNumberTexts {
+    std::string number;
+    std::string code;
+    std::string date;
+    bool operator==(const IdNumberTexts&) const = default;
+};
+
+// Writes offsets 0-20 of the block; the rest of the ID slot is left alone.
+void takeIdNumber(const IdNumberTexts& texts, IdBlock id);
+// Each field up to its zero byte, never past its width, right-aligned in that width.
+IdNumberTexts showIdNumber(ConstIdBlock id);
+
+struct MonthYear {
+    int month;  // 1-12
+    int year;   // full year, e.g. 2026
+};
+MonthYear localMonthYear();
+
+// The two texts of the "Se&t" command: the label's first three characters, and the
+// month and the year modulo 100 as "mmjj".
+std::string labelCode(std::string_view label);
+std::string monthYearStamp(MonthYear date);
