@@ -17,6 +17,7 @@ using EepromImage = std::array<std::uint8_t, kImageSize>;
 using Page = std::span<std::uint8_t, kPageSize>;
 using ConstPage = std::span<const std::uint8_t, kPageSize>;
 
+// Page `number` (0..7; other values are clamped to that range).
 Page page(EepromImage& image, int number);
 ConstPage page(const EepromImage& image, int number);
 
