@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "data/address_text.h"
+
 AddressFileBytes addressSlotsFromFile(std::span<const std::uint8_t> bytesRead) {
     AddressFileBytes slots{};
     const std::size_t available = std::min<std::size_t>(bytesRead.size(), kAddressBlockSize);
@@ -12,5 +14,11 @@ AddressFileBytes addressSlotsFromFile(std::span<const std::uint8_t> bytesRead) {
         const auto end = std::find(first, first + static_cast<std::ptrdiff_t>(readInSlot), 0);
         std::copy(first, end, slots.begin() + static_cast<std::ptrdiff_t>(slotStart));
     }
+    return slots;
+}
+
+AddressFileBytes addressFileFromText(std::string_view editText) {
+    AddressFileBytes slots{};
+    takeAddress(editText, slots);
     return slots;
 }

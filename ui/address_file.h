@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 #include "data/address_block.h"
 
@@ -16,3 +17,7 @@ using AddressFileBytes = std::array<std::uint8_t, kAddressBlockSize>;
 // holds only the bytes that were read. Everything after a line's end is zero, so no
 // byte that was not read can ever be shown.
 AddressFileBytes addressSlotsFromFile(std::span<const std::uint8_t> bytesRead);
+
+// The 125 bytes to save for the address edit's text (Windows-1252, CR LF): the five
+// lines as takeAddress cuts them, zero bytes after every line's end.
+AddressFileBytes addressFileFromText(std::string_view editText);

@@ -3,9 +3,10 @@
 
 #include <optional>
 
-#include <QString>
-
+// Before any Qt header: Qt defines "slots" as a macro, and the data headers use the word.
 #include "ui/address_file.h"
+
+#include <QString>
 
 // The five line slots of the file at path, from its first 125 bytes (see
 // addressSlotsFromFile for short and foreign files). Nothing when the file is not a

@@ -85,4 +85,32 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"LongerFileCut", std::string(125, '\0') + "MORE", {"", "", "", "", ""}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct TextCase {
+    const char* name;
+    std::string text;
+    std::vector<std::string> lines;
+};
+
+class AddressFileFromTextTest : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(AddressFileFromTextTest, HoldsTheFiveLinesAndZerosOnly) {
+    const TextCase& c = GetParam();
+    const AddressFileBytes slots = addressFileFromText(c.text);
+    EXPECT_EQ(linesOf(slots), c.lines);
+    expectWellFormed(slots);
+    EXPECT_EQ(addressSlotsFromFile(slots), slots);  // loading gives back what was saved
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AddressFileFromTextTest,
+    ::testing::Values(
+        TextCase{"Empty", "", {"", "", "", "", ""}},
+        TextCase{"BlankLineKept", "ABC\r\n\r\nDEF", {"ABC", "", "DEF", "", ""}},
+        TextCase{"LongLineContinues",
+                 std::string(30, 'L'),
+                 {std::string(24, 'L'), std::string(6, 'L'), "", "", ""}},
+        TextCase{"SevenLines", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7", {"1", "2", "3", "4", "5"}},
+        TextCase{"Windows1252", "Gr\xFC\xDF\r\n\x80", {"Gr\xFC\xDF", "\x80", "", "", ""}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
