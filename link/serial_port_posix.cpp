@@ -126,7 +126,9 @@ std::optional<termios> toTermios(const LineSettings& s, termios t) {
     if (s.outxCtsFlow) {
         t.c_cflag |= CRTSCTS;
     }
-    t.c_cc[VMIN] = 0;
+    // VMIN 1 with O_NONBLOCK: "no data yet" is EAGAIN and a read of 0 means hang-up
+    // (with VMIN 0 an empty read would return 0 as well).
+    t.c_cc[VMIN] = 1;
     t.c_cc[VTIME] = 0;
     t.c_cc[VSTART] = static_cast<cc_t>(s.xonChar);
     t.c_cc[VSTOP] = static_cast<cc_t>(s.xoffChar);
