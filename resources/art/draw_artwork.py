@@ -3,9 +3,9 @@
 
     python3 resources/art/draw_artwork.py [output folder]
 
-bitmap3300.bmp  72 x 72, the emblem: an instrument with its address display
-bitmap3301.bmp  100 x 52, the name "Pemlar" in a hand-made pixel font
-icon1400.ico    32 x 32 and 16 x 16, the instrument again
+bitmap_3300.bmp  72 x 72, the emblem: an instrument with its address display
+bitmap_3301.bmp  100 x 52, the name "Pemlar" in a hand-made pixel font
+icon_1400.ico    32 x 32 and 16 x 16, the instrument again
 
 All three use 4 bits per pixel and the same 16-colour table. The bitmaps are
 bottom-up with a 40-byte info header on light grey. The output is byte-for-byte
@@ -463,9 +463,9 @@ def draw_icon_32():
 def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
     outputs = {
-        "bitmap3300.bmp": bmp_bytes(draw_emblem()),
-        "bitmap3301.bmp": bmp_bytes(draw_lettering()),
-        "icon1400.ico": ico_bytes([draw_icon_32(), draw_icon_16()], MAGENTA),
+        "bitmap_3300.bmp": bmp_bytes(draw_emblem()),
+        "bitmap_3301.bmp": bmp_bytes(draw_lettering()),
+        "icon_1400.ico": ico_bytes([draw_icon_32(), draw_icon_16()], MAGENTA),
     }
     for name, data in outputs.items():
         with open(os.path.join(folder, name), "wb") as f:
