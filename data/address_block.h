@@ -6,6 +6,7 @@
 // zero byte (from the instrument or a foreign file) is read as its first 24 characters:
 // nothing here ever reads, converts or shows its 25th byte as text.
 
+#include <array>
 #include <cstdint>
 #include <span>
 
@@ -15,7 +16,7 @@ inline constexpr int kLineCount = 5;
 inline constexpr int kLineSlotSize = 25;
 inline constexpr int kLineMaxChars = 24;
 inline constexpr int kAddressBlockSize = kLineCount * kLineSlotSize;  // 125
-inline constexpr int kIdBlockOffset = 125;  // within the address page
+inline constexpr int kIdBlockOffset = 125;                            // within the address page
 inline constexpr int kIdBlockSize = 21;
 
 using LineSlot = std::span<std::uint8_t, kLineSlotSize>;
@@ -25,9 +26,21 @@ using ConstAddressSlots = std::span<const std::uint8_t, kAddressBlockSize>;
 using IdBlock = std::span<std::uint8_t, kIdBlockSize>;
 using ConstIdBlock = std::span<const std::uint8_t, kIdBlockSize>;
 
+// The address block and the ID block inside the image's address page.
 AddressSlots addressBlock(EepromImage& image);
 ConstAddressSlots addressBlock(const EepromImage& image);
 IdBlock idBlock(EepromImage& image);
 ConstIdBlock idBlock(const EepromImage& image);
-LineSlot lineSlot(AddressSlots slots, int index);  // index 0..4
+// Slot `index` (0..4; other values are clamped to that range) of a 125-byte block.
+LineSlot lineSlot(AddressSlots slots, int index);
 ConstLineSlot lineSlot(ConstAddressSlots slots, int index);
+// A plain 125-byte buffer, e.g. the content of an address file.
+using AddressBuffer = std::array<std::uint8_t, kAddressBlockSize>;
+inline LineSlot lineSlot(AddressBuffer& slots, int index) {
+    return lineSlot(AddressSlots(slots), index);
+}
+inline ConstLineSlot lineSlot(const AddressBuffer& slots, int index) {
+    return lineSlot(ConstAddressSlots(slots), index);
+}
+// Characters before the slot's zero byte, at most 24 (see above).
+int lineLength(ConstLineSlot slot);

@@ -8,14 +8,26 @@
 #include "data/address_block.h"
 
 // Edit text -> five line slots. Only the first 199 characters are read; a longer line
-// continues in the next slot after every 24th character; a CR ends a line (with the
-// character after it); what follows the fifth line is ignored. Always leaves five
-// well-formed slots; bytes after each zero byte are left as they were.
+// continues in the next slot after every 24th character, and a CR LF directly after a
+// full slot ends that slot's line. A CR ends a line together with the one character
+// after it, whatever that is (so a lone CR swallows the next character); a CR at the
+// very end ends the text. A NUL byte ends its line's text as in a C string: the rest
+// of that line, up to its CR, is dropped and the next line goes on in the next slot.
+// What follows the fifth line is ignored. Always leaves five slots, each with a zero
+// byte within its first 25 bytes; bytes after each zero byte are left as they were.
 void takeAddress(std::string_view editText, AddressSlots slots);
-// Five line slots -> edit text: always five lines joined by four CR LF pairs.
+// Five line slots -> edit text: always five lines joined by four CR LF pairs, each
+// line being its slot up to the zero byte but at most 24 characters, so the text never
+// exceeds 128 characters.
 std::string showAddress(ConstAddressSlots slots);
 
-// "Links": leading spaces removed from every line. Returns the new edit text.
+// Both alignment commands take the text in as takeAddress does and return the new
+// edit text as showAddress does: long lines cut at 24, at most five lines.
+// Only the space character counts as space.
+//
+// "Links": leading spaces removed from every line; a line of spaces only becomes empty.
 std::string alignLeft(std::string_view editText);
-// "Zentriert": every line centred in 24 columns, the odd column on the right.
+// "Zentriert": every line stripped of its outer spaces and indented by (24 - n) / 2
+// spaces, n being its remaining length; no spaces on the right. A line of spaces only
+// stays exactly as it was.
 std::string alignCentre(std::string_view editText);

@@ -17,11 +17,14 @@ using EepromImage = std::array<std::uint8_t, kImageSize>;
 using Page = std::span<std::uint8_t, kPageSize>;
 using ConstPage = std::span<const std::uint8_t, kPageSize>;
 
+// Page `number` (0..7; other values are clamped to that range).
 Page page(EepromImage& image, int number);
 ConstPage page(const EepromImage& image, int number);
 
 // Where setDefaults takes the page-7 time stamp and the filler bytes from. Tests
-// inject fixed sources; the program uses systemImageSources().
+// inject fixed sources; the program uses systemImageSources() (calendar time and a
+// pseudo-random generator). setDefaults asks for the time once and for one filler byte
+// per filler position, pages in order.
 struct ImageSources {
     std::function<std::uint32_t()> secondsSinceEpoch;
     std::function<std::uint8_t()> fillerByte;

@@ -1,0 +1,8 @@
+#pragma once
+#include <string>
+
+#include "data/address_block.h"
+
+inline std::string slotText(ConstLineSlot slot) {
+    return std::string(reinterpret_cast<const char*>(slot.data()), lineLength(slot));
+}
