@@ -1,6 +1,7 @@
 #include "framework/frame_window.h"
 
 #include <QCloseEvent>
+#include <QTimer>
 
 #include "framework/template_dialog.h"
 
@@ -33,5 +34,15 @@ void FrameWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     if (event->isAccepted()) {
         emit closed();
+    }
+}
+
+void FrameWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+            resize(minimumSize());
+        });
     }
 }

@@ -28,6 +28,8 @@ protected:
     // Runs once, after the client's window exists.
     virtual void Setup() {}
     void closeEvent(QCloseEvent* event) override;
+    // Undoes a maximise that a window manager or the program asked for anyway.
+    void changeEvent(QEvent* event) override;
 
 private:
     TemplateDialog* client_;

@@ -1,5 +1,6 @@
 #include "framework/message_box.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 #include "framework/dialog_results.h"
@@ -45,14 +46,17 @@ int showMessageBox(QWidget* owner, const QString& text, const QString& caption, 
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
     }
-    switch (box.exec()) {
-        case QMessageBox::Yes:
-            return IdYes;
-        case QMessageBox::No:
-            return IdNo;
-        case QMessageBox::Cancel:
-            return IdCancel;
-        default:
-            return IdOk;
+    box.exec();
+    // Closed without a button (close box, or closed by the program): as Escape.
+    QAbstractButton* clicked = box.clickedButton();
+    if (buttons == MessageButtons::Ok) {
+        return IdOk;
     }
+    if (clicked == box.button(QMessageBox::Yes)) {
+        return IdYes;
+    }
+    if (clicked == box.button(QMessageBox::No)) {
+        return IdNo;
+    }
+    return IdCancel;
 }

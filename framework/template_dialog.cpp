@@ -90,6 +90,10 @@ QWidget* TemplateDialog::control(int id) const {
     return nullptr;
 }
 
+void TemplateDialog::missingControl(int id) const {
+    qFatal("dialog %d has no control %d of the expected kind", template_->id, id);
+}
+
 void TemplateDialog::replaceControl(int id, QWidget* replacement) {
     for (Entry& entry : controls_) {
         if (entry.id != id) {

@@ -61,6 +61,10 @@ QString TemplateTextEdit::fitting(const QString& text) const {
 }
 
 void TemplateTextEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+        event->ignore();  // focus moves in the dialog; a tab is never typed
+        return;
+    }
     const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (isReturn && (!wantReturn_ || isReadOnly())) {
         event->ignore();  // the dialog's
