@@ -33,7 +33,7 @@ void FrameWindow::createWindow() {
 void FrameWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     if (event->isAccepted()) {
-        emit closed();
+        Q_EMIT closed();
     }
 }
 

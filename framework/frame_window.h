@@ -20,7 +20,7 @@ public:
     // the frame's own Setup. Once; before the frame is first shown.
     void createWindow();
 
-signals:
+Q_SIGNALS:
     // The frame has closed.
     void closed();
 
