@@ -65,6 +65,11 @@ void TemplateTextEdit::keyPressEvent(QKeyEvent* event) {
         event->ignore();  // focus moves in the dialog; a tab is never typed
         return;
     }
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    if ((mods & Qt::AltModifier) && !(mods & Qt::ControlModifier)) {
+        event->ignore();  // Alt+letter is a mnemonic or nothing, never typed text
+        return;
+    }
     const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (isReturn && (!wantReturn_ || isReadOnly())) {
         event->ignore();  // the dialog's

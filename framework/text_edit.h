@@ -1,9 +1,9 @@
 #pragma once
 // The multi-line edit of dialog templates, with the habits of a dialog's edit control:
-// Tab moves the focus instead of inserting a tab; Return inserts a line break only when
-// the template asks for it (otherwise it goes to the dialog); and a text limit that
-// counts a line break as two characters (CR LF), enforced on typing, pasting and
-// dropping. Text set by the program is not limited.
+// Tab moves the focus instead of inserting a tab; Alt with a letter types nothing;
+// Return inserts a line break only when the template asks for it (otherwise it goes to
+// the dialog); and a text limit that counts a line break as two characters (CR LF),
+// enforced on typing, pasting and dropping. Text set by the program is not limited.
 
 #include <QPlainTextEdit>
 

@@ -72,6 +72,14 @@ TEST_F(Keyboard, MnemonicsPressTheirButtons) {
     EXPECT_EQ(addressText(), "");
 }
 
+TEST_F(Keyboard, AltWithoutMnemonicTypesNothing) {
+    control(120)->setFocus();
+    QTest::keyClick(control(120), Qt::Key_Z, Qt::AltModifier);
+    QTest::qWait(150);
+    EXPECT_EQ(addressText(), "");
+    EXPECT_EQ(totalClicks(), 0);
+}
+
 TEST_F(Keyboard, AltBAlternatesBetweenTheTwoBButtonsWithoutPressing) {
     control(120)->setFocus();
     std::vector<int> focused;
