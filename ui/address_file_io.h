@@ -3,10 +3,9 @@
 
 #include <optional>
 
-// Before any Qt header: Qt defines "slots" as a macro, and the data headers use the word.
-#include "ui/address_file.h"
-
 #include <QString>
+
+#include "ui/address_file.h"
 
 // The five line slots of the file at path, from its first 125 bytes (see
 // addressSlotsFromFile for short and foreign files). Nothing when the file is not a

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "tests/ui/private_mount.h"
+#include "tests/ui/test_application.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ namespace {
 class SettingsStoreTest : public ::testing::Test {
 protected:
     void SetUp() override { useStoreFolder(dir_.path()); }
-    void TearDown() override { useStoreFolder(dir_.path() + QStringLiteral("/gone")); }
+    void TearDown() override { useStoreFolder(testSettingsFolder()); }
 
     static void useStoreFolder(const QString& folder) {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
