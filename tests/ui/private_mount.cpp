@@ -154,14 +154,3 @@ void fillUp(const std::string& dir) {
     }
     close(fd);
 }
-
-void useUpInodes(const std::string& dir) {
-    for (int file = 0; file < 100000; ++file) {
-        const std::string name = dir + "/inode" + std::to_string(file);
-        const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd < 0) {
-            return;
-        }
-        close(fd);
-    }
-}

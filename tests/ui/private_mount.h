@@ -3,9 +3,7 @@
 // mounts: the body runs in a forked child inside a private mount namespace (as root, or
 // as a mapped root in a new user namespace where that is allowed).
 
-#include <cstddef>
 #include <functional>
-#include <optional>
 #include <string>
 
 struct PrivateMountOutcome {
@@ -27,9 +25,6 @@ std::string remountWritable(const std::string& path);
 
 // Writes a filler file into dir until the file system has no space left.
 void fillUp(const std::string& dir);
-// Creates empty files in dir until the file system has no inode left (mount the tmpfs
-// with a small nr_inodes).
-void useUpInodes(const std::string& dir);
 
 // A body's skip request: returned text that begins with this is reported as "not
 // available" rather than as a failure.

@@ -245,18 +245,11 @@ TEST_P(LabelFileCases, FillTheLabelList) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LabelFileCases,
-    ::testing::Values(
-        LabelFileCase{"TwoLines", "NEU\r\nABC\r\n", 1, {{"NEU", 0}, {"ABC", 1}}, 1},
-        LabelFileCase{"LastLineUnended", "NEU\r\nABC", 0, {{"NEU", 0}}, 0},
-        LabelFileCase{"ThreeBytes", "AB\n", 2, {{"NEU", 0}}, 0},
-        LabelFileCase{"Empty", "", 1, {{"NEU", 0}}, 0},
-        LabelFileCase{"Missing", std::nullopt, 1, {{"NEU", 0}}, 0},
-        LabelFileCase{"Umlaut", "Gr\xFCn\r\n", 0, {{"Gr", 0}, {"n", 1}}, 0},
-        LabelFileCase{"BlankLines", "A1\r\n\r\n\r\nB2\r\n", 1, {{"A1", 0}, {"B2", 1}}, 1},
-        LabelFileCase{"LeadingLineEnd", "\r\nABC\r\n", 0, {{"", 0}, {"ABC", 1}}, 0},
-        LabelFileCase{"IndexOutOfRange", "NEU\r\nABC\r\n", 2, {{"NEU", 0}, {"ABC", 1}}, -1},
-        LabelFileCase{
-            "LongLabelCut", std::string(25, 'L') + "\r\n", 0, {{std::string(19, 'L'), 0}}, 0}),
+    ::testing::Values(LabelFileCase{"TwoLines", "NEU\r\nABC\r\n", 1, {{"NEU", 0}, {"ABC", 1}}, 1},
+                      LabelFileCase{"Missing", std::nullopt, 1, {{"NEU", 0}}, 0},
+                      LabelFileCase{"Umlaut", "Gr\xFCn\r\n", 0, {{"Gr", 0}, {"n", 1}}, 0},
+                      LabelFileCase{
+                          "IndexOutOfRange", "NEU\r\nABC\r\n", 2, {{"NEU", 0}, {"ABC", 1}}, -1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -42,15 +42,6 @@ protected:
     QTemporaryDir dir_;
 };
 
-TEST_F(SettingsStoreTest, FirstStartWritesBothValuesAsZero) {
-    StoredChoices choices{7, 7};
-    EXPECT_EQ(loadSettings(choices), SettingsWarning::None);
-    EXPECT_EQ(choices.port, 0);
-    EXPECT_EQ(choices.label, 0);
-    EXPECT_TRUE(storeHas("Selcted_Com=0")) << storeText();
-    EXPECT_TRUE(storeHas("Selcted_Lab=0")) << storeText();
-}
-
 TEST_F(SettingsStoreTest, StoredValuesAreReadAndNotWrittenAgain) {
     const std::string stored = "[General]\nSelcted_Com=3\nSelcted_Lab=-2\n";
     writeStore(stored);
@@ -105,19 +96,6 @@ TEST_F(SettingsStoreTest, SavingWritesAtOnce) {
     EXPECT_EQ(saveLabelSetting(2), SettingsWarning::None);
     EXPECT_TRUE(storeHas("Selcted_Lab=2")) << storeText();
     EXPECT_TRUE(storeHas("Selcted_Com=5")) << storeText();
-}
-
-TEST_F(SettingsStoreTest, AStoreBelowARegularFileCantBeOpened) {
-    QFile plain(dir_.filePath(QStringLiteral("plain")));
-    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-    plain.close();
-    useStoreFolder(plain.fileName());
-    StoredChoices choices{3, 1};
-    EXPECT_EQ(loadSettings(choices), SettingsWarning::NoAccess);
-    EXPECT_EQ(choices.port, 3);
-    EXPECT_EQ(choices.label, 1);
-    EXPECT_EQ(savePortSetting(4), SettingsWarning::NoAccess);
-    EXPECT_EQ(saveLabelSetting(4), SettingsWarning::NoAccess);
 }
 
 TEST_F(SettingsStoreTest, AStoreThatIsAFolderCantBeOpened) {
