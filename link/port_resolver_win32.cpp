@@ -1,0 +1,18 @@
+#include <cstdlib>
+
+#include "link/port_resolver.h"
+
+std::filesystem::path portMappingFolder() {
+    const char* appData = std::getenv("APPDATA");
+    const std::filesystem::path base = appData != nullptr ? appData : ".";
+    return base / "Nirvel" / "Pemlar" / "ports";
+}
+
+PortResolver systemPortResolver() {
+    return [](std::int32_t comNumber) -> std::optional<std::string> {
+        if (comNumber < 1) {
+            return std::nullopt;
+        }
+        return "\\\\.\\COM" + std::to_string(comNumber);
+    };
+}

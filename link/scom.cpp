@@ -1,0 +1,247 @@
+#include "link/scom.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "data/address_block.h"
+#include "data/charset.h"
+#include "link/frames.h"
+
+namespace {
+
+constexpr std::int32_t kReadReplyPause = 600;
+constexpr std::int32_t kAfterWriteRequestPause = 300;
+constexpr std::int32_t kAfterDataFramePause = 1200;
+constexpr std::int32_t kQueryPause = 300;
+
+std::chrono::milliseconds budget(std::uint32_t perByte, std::uint32_t constant, std::size_t bytes) {
+    return std::chrono::milliseconds(std::uint64_t{perByte} * bytes + constant);
+}
+
+void linesToDevice(EepromImage& image) {
+    for (int line = 0; line < kLineCount; ++line) {
+        toDeviceCharset(lineSlot(addressBlock(image), line));
+    }
+}
+
+void linesToHost(EepromImage& image) {
+    for (int line = 0; line < kLineCount; ++line) {
+        toHostCharset(lineSlot(addressBlock(image), line));
+    }
+}
+
+bool validPage(int page) {
+    return page >= 0 && page < kPageCount;
+}
+
+}  // namespace
+
+scom::scom(std::int32_t port, PortResolver resolver, ScomClock clock, SerialPortFactory ports)
+    : port_(port),
+      resolver_(std::move(resolver)),
+      clock_(std::move(clock)),
+      ports_(std::move(ports)) {}
+
+scom::~scom() = default;
+
+PortHandle scom::getHandle() const {
+    return line_ ? line_->handle() : kInvalidPortHandle;
+}
+
+bool scom::probe(std::int32_t n) {
+    const std::optional<std::string> device = resolver_ ? resolver_(n) : std::nullopt;
+    if (!device) {
+        return false;
+    }
+    std::unique_ptr<SerialPort> line = ports_();
+    if (!line || !line->open(*device)) {
+        return false;
+    }
+    line->close();
+    return true;
+}
+
+ScomResult scom::open() {
+    line_.reset();
+    const std::optional<std::string> device = resolver_ ? resolver_(port_) : std::nullopt;
+    if (!device) {
+        return ScomResult::OpenFailed;
+    }
+    std::unique_ptr<SerialPort> line = ports_();
+    if (!line || !line->open(*device)) {
+        return ScomResult::OpenFailed;
+    }
+    if (const ScomResult result = configure(*line); result != ScomResult::Ok) {
+        line->close();
+        return result;
+    }
+    line_ = std::move(line);
+    return ScomResult::Ok;
+}
+
+ScomResult scom::configure(SerialPort& line) {
+    timeouts_ = instrumentTimeouts();
+    if (!line.setTimeouts(timeouts_)) {
+        return ScomResult::InitFailed;
+    }
+    dcb_ = instrumentLineSettings();
+    if (!line.setState(dcb_)) {
+        return ScomResult::InitFailed;
+    }
+    // The definition names no handshake, so rebuilding from it switches the CTS flow
+    // control of the first record off again.
+    if (!line.buildState(instrumentDefinition(port_), dcb_)) {
+        return ScomResult::InitFailed;
+    }
+    if (!line.setState(dcb_)) {
+        return ScomResult::InitFailed;
+    }
+    return ScomResult::Ok;
+}
+
+ScomResult scom::close() {
+    if (!line_) {
+        return ScomResult::CloseFailed;
+    }
+    std::unique_ptr<SerialPort> line = std::move(line_);
+    line->purge();
+    return line->close() ? ScomResult::Ok : ScomResult::CloseFailed;
+}
+
+std::int32_t scom::pause(std::int32_t ms) {
+    const std::uint32_t start = clock_.tickCount();
+    for (;;) {
+        // Unsigned difference taken as signed: correct across the counter's wrap.
+        const auto elapsed = static_cast<std::int32_t>(clock_.tickCount() - start);
+        if (elapsed >= ms) {
+            return elapsed;
+        }
+        clock_.sleepFor(static_cast<std::uint32_t>(std::int64_t{ms} - elapsed));
+    }
+}
+
+ScomResult scom::writeFrame(std::span<const std::uint8_t> frame) {
+    if (!line_) {
+        return ScomResult::TransferError;
+    }
+    const Transfer sent =
+        line_->write(frame, budget(timeouts_.writeTotalTimeoutMultiplier,
+                                   timeouts_.writeTotalTimeoutConstant, frame.size()));
+    if (sent.callFailed) {
+        return ScomResult::TransferError;
+    }
+    if (sent.count == 0) {
+        return ScomResult::Timeout;
+    }
+    return sent.count < frame.size() ? ScomResult::TransferError : ScomResult::Ok;
+}
+
+ScomResult scom::readFrame(std::span<std::uint8_t> frame) {
+    if (!line_) {
+        return ScomResult::Timeout;
+    }
+    const Transfer received =
+        line_->read(frame, budget(timeouts_.readTotalTimeoutMultiplier,
+                                  timeouts_.readTotalTimeoutConstant, frame.size()));
+    if (received.callFailed) {
+        return ScomResult::Timeout;
+    }
+    return received.count < frame.size() ? ScomResult::TransferError : ScomResult::Ok;
+}
+
+ScomResult scom::sendRequest(std::uint8_t command, std::uint8_t selector) {
+    return writeFrame(requestFrame(command, selector));
+}
+
+ScomResult scom::sendPage(int page, const EepromImage& image) {
+    if (!validPage(page)) {
+        return ScomResult::TransferError;
+    }
+    return writeFrame(dataFrame(::page(image, page)));
+}
+
+ScomResult scom::receiveFrame(std::span<std::uint8_t> destination, int frameLength) {
+    if (frameLength < kMinReplySize || frameLength > kMaxReplySize ||
+        destination.size() < static_cast<std::size_t>(frameLength - kFrameOverhead)) {
+        return ScomResult::TransferError;
+    }
+    std::array<std::uint8_t, kMaxReplySize> buffer{};
+    const std::span<std::uint8_t> reply(buffer.data(), static_cast<std::size_t>(frameLength));
+    if (const ScomResult result = readFrame(reply); result != ScomResult::Ok) {
+        return result;
+    }
+    if (const ScomResult result = checkReplyFrame(reply); result != ScomResult::Ok) {
+        return result;
+    }
+    std::copy(reply.begin() + 4, reply.end() - 2, destination.begin());
+    return ScomResult::Ok;
+}
+
+ScomResult scom::receivePage(int page, EepromImage& image) {
+    if (!validPage(page)) {
+        return ScomResult::TransferError;
+    }
+    return receiveFrame(::page(image, page), kPageReplySize);
+}
+
+ScomResult scom::queryStatus(std::uint8_t& status) {
+    if (const ScomResult result = sendRequest(kCommandQueryStatus, 0); result != ScomResult::Ok) {
+        return result;
+    }
+    pause(kQueryPause);
+    std::array<std::uint8_t, 1> payload{};
+    if (const ScomResult result = receiveFrame(payload, kStatusReplySize);
+        result != ScomResult::Ok) {
+        return result;
+    }
+    status = payload[0];
+    return ScomResult::Ok;
+}
+
+ScomResult scom::queryNine(std::span<std::uint8_t, 9> destination) {
+    if (const ScomResult result = sendRequest(kCommandQueryNine, 0); result != ScomResult::Ok) {
+        return result;
+    }
+    pause(kQueryPause);
+    return receiveFrame(destination, kNineReplySize);
+}
+
+ScomResult scom::readEeprom(EepromImage& image) {
+    if (const ScomResult result = sendRequest(kCommandReadPage, kAddressPage);
+        result != ScomResult::Ok) {
+        return result;
+    }
+    pause(kReadReplyPause);
+    if (const ScomResult result = receivePage(kAddressPage, image); result != ScomResult::Ok) {
+        return result;
+    }
+    linesToHost(image);
+    return ScomResult::Ok;
+}
+
+ScomResult scom::writeEeprom(EepromImage& image) {
+    updateChecksums(image);
+    swapByteOrder(image);
+    linesToDevice(image);
+    const ScomResult result = sendImage(image);
+    linesToHost(image);
+    swapByteOrder(image);
+    return result;
+}
+
+ScomResult scom::sendImage(EepromImage& image) {
+    if (const ScomResult result = sendRequest(kCommandWritePage, kAddressPage);
+        result != ScomResult::Ok) {
+        return result;
+    }
+    pause(kAfterWriteRequestPause);
+    if (const ScomResult result = sendPage(kAddressPage, image); result != ScomResult::Ok) {
+        return result;
+    }
+    pause(kAfterDataFramePause);
+    std::uint8_t status = 0;
+    if (const ScomResult result = queryStatus(status); result != ScomResult::Ok) {
+        return result;
+    }
+    return status == 0 ? ScomResult::Ok : ScomResult::InstrumentError;
+}

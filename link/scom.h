@@ -1,0 +1,88 @@
+#pragma once
+// The serial link to the instrument: the port (probe, open, close, pause) and the
+// framed EEPROM protocol over it. Operations that can fail return a ScomResult.
+//
+// Calling order: probe while closed; open; frame operations and pauses; close. The
+// two transactions need an open port and leave it open. Nothing is ever retried.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <span>
+
+#include "data/eeprom_image.h"
+#include "link/line_settings.h"
+#include "link/port_resolver.h"
+#include "link/scom_clock.h"
+#include "link/scom_result.h"
+#include "link/serial_port.h"
+
+class scom {
+public:
+    explicit scom(std::int32_t port, PortResolver resolver = systemPortResolver(),
+                  ScomClock clock = systemScomClock(),
+                  SerialPortFactory ports = systemSerialPortFactory());
+    ~scom();
+    scom(const scom&) = delete;
+    scom& operator=(const scom&) = delete;
+
+    void setPort(std::int32_t port) { port_ = port; }  // takes effect at the next open
+    std::int32_t getPort() const { return port_; }
+    // The open port's handle, or kInvalidPortHandle.
+    PortHandle getHandle() const;
+    bool isOpen() const { return line_ != nullptr; }
+
+    // True if COM<n> can be opened right now; a port held open elsewhere (or by this
+    // object) cannot. Leaves the port number and an open port alone.
+    bool probe(std::int32_t n);
+    // Opens COM<port> and configures it for 9600 8N1. OpenFailed or InitFailed leave
+    // nothing open. An already open port is closed first.
+    ScomResult open();
+    // Discards pending input and output and closes. CloseFailed also when nothing was
+    // open; the port counts as closed afterwards either way.
+    ScomResult close();
+    // Waits at least `ms` milliseconds (sleeping) and returns how many passed; at once
+    // for 0 or less.
+    std::int32_t pause(std::int32_t ms);
+
+    // Frame operations. Writes: Ok, Timeout (no byte moved in time), TransferError
+    // (call failed or partial). Reads add ChecksumError and BadFrameStart; a reply
+    // that comes short, or not at all before 10 ms per byte + 1 s, is TransferError.
+    ScomResult sendRequest(std::uint8_t command, std::uint8_t selector);
+    // `page` 0..7; the data frame carries image bytes 256*page to 256*page+255.
+    ScomResult sendPage(int page, const EepromImage& image);
+    // Reads one reply of `frameLength` (7..262) bytes and, only if it passes, copies
+    // its frameLength-6 payload bytes to `destination`, which must hold them.
+    ScomResult receiveFrame(std::span<std::uint8_t> destination, int frameLength);
+    ScomResult receivePage(int page, EepromImage& image);
+    // Request 4, 300 ms, a 7-byte reply; `status` is written only on Ok.
+    ScomResult queryStatus(std::uint8_t& status);
+    // Request 3, 300 ms, a 15-byte reply with nine payload bytes.
+    ScomResult queryNine(std::span<std::uint8_t, 9> destination);
+
+    // Fetches the address page into image page 1 and converts its lines to the host
+    // character set. On any failure the image is left exactly as it was.
+    ScomResult readEeprom(EepromImage& image);
+    // Recomputes the checksums, sends the address page in device order and the
+    // instrument's character set, and asks for the status (InstrumentError when it is
+    // not 0). On every outcome the image comes back in host order and host characters.
+    ScomResult writeEeprom(EepromImage& image);
+
+    // The records the last open applied.
+    const CommTimeouts& timeouts() const { return timeouts_; }
+    const LineSettings& lineSettings() const { return dcb_; }
+
+private:
+    ScomResult writeFrame(std::span<const std::uint8_t> frame);
+    ScomResult readFrame(std::span<std::uint8_t> frame);
+    ScomResult configure(SerialPort& line);
+    ScomResult sendImage(EepromImage& image);
+
+    std::int32_t port_;
+    CommTimeouts timeouts_{};
+    LineSettings dcb_{};
+    std::unique_ptr<SerialPort> line_;
+    PortResolver resolver_;
+    ScomClock clock_;
+    SerialPortFactory ports_;
+};

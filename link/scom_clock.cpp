@@ -1,0 +1,19 @@
+#include "link/scom_clock.h"
+
+#include <chrono>
+#include <thread>
+
+ScomClock systemScomClock() {
+    return {
+        .tickCount =
+            [] {
+                const auto now = std::chrono::steady_clock::now().time_since_epoch();
+                return static_cast<std::uint32_t>(
+                    std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+            },
+        .sleepFor =
+            [](std::uint32_t milliseconds) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+            },
+    };
+}

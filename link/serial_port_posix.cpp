@@ -1,0 +1,347 @@
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <optional>
+#include <thread>
+#include <utility>
+
+#include "link/serial_port.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+class UniqueFd {
+public:
+    UniqueFd() = default;
+    explicit UniqueFd(int fd) : fd_(fd) {}
+    ~UniqueFd() { reset(); }
+    UniqueFd(UniqueFd&& other) noexcept : fd_(other.release()) {}
+    UniqueFd& operator=(UniqueFd&& other) noexcept {
+        if (this != &other) {
+            reset();
+            fd_ = other.release();
+        }
+        return *this;
+    }
+    int get() const { return fd_; }
+    explicit operator bool() const { return fd_ >= 0; }
+    int release() { return std::exchange(fd_, -1); }
+    void reset() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+            fd_ = -1;
+        }
+    }
+
+private:
+    int fd_ = -1;
+};
+
+struct SpeedEntry {
+    std::uint32_t baud;
+    speed_t code;
+};
+constexpr std::array<SpeedEntry, 12> kSpeeds{{
+    {300, B300},
+    {600, B600},
+    {1200, B1200},
+    {2400, B2400},
+    {4800, B4800},
+    {9600, B9600},
+    {19200, B19200},
+    {38400, B38400},
+    {57600, B57600},
+    {115200, B115200},
+    {230400, B230400},
+    {460800, B460800},
+}};
+
+std::optional<speed_t> speedCode(std::uint32_t baud) {
+    for (const SpeedEntry& entry : kSpeeds) {
+        if (entry.baud == baud) {
+            return entry.code;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<tcflag_t> sizeFlag(std::uint8_t byteSize) {
+    switch (byteSize) {
+        case 5:
+            return CS5;
+        case 6:
+            return CS6;
+        case 7:
+            return CS7;
+        case 8:
+            return CS8;
+        default:
+            return std::nullopt;
+    }
+}
+
+// Every flag that matters for a raw binary line is set or cleared here, not just the
+// ones cfmakeraw() touches. Settings termios cannot express are refused.
+std::optional<termios> toTermios(const LineSettings& s, termios t) {
+    const std::optional<speed_t> speed = speedCode(s.baudRate);
+    const std::optional<tcflag_t> size = sizeFlag(s.byteSize);
+    if (!speed || !size || !s.binary || s.stopBits == StopBits::OneAndHalf ||
+        s.parity == Parity::Mark || s.parity == Parity::Space || s.outxDsrFlow ||
+        s.dsrSensitivity || s.discardNull || s.errorCharEnabled ||
+        s.dtrControl == DtrControl::Handshake || s.rtsControl == RtsControl::Toggle ||
+        (s.rtsControl == RtsControl::Handshake && !s.outxCtsFlow)) {
+        return std::nullopt;
+    }
+    t.c_iflag &= ~(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON | IXOFF |
+                   IXANY | INPCK | IGNPAR | IMAXBEL);
+    if (s.parityCheck) {
+        t.c_iflag |= INPCK;
+    }
+    if (s.outX) {
+        t.c_iflag |= IXON;
+    }
+    if (s.inX) {
+        t.c_iflag |= IXOFF;
+    }
+    t.c_oflag &= ~OPOST;
+    t.c_lflag &= ~(ECHO | ECHOE | ECHOK | ECHONL | ICANON | ISIG | IEXTEN | NOFLSH | TOSTOP);
+    t.c_cflag &= ~(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
+    t.c_cflag |= *size | CLOCAL | CREAD | HUPCL;
+    if (s.parity != Parity::None) {
+        t.c_cflag |= PARENB;
+        if (s.parity == Parity::Odd) {
+            t.c_cflag |= PARODD;
+        }
+    }
+    if (s.stopBits == StopBits::Two) {
+        t.c_cflag |= CSTOPB;
+    }
+    if (s.outxCtsFlow) {
+        t.c_cflag |= CRTSCTS;
+    }
+    // VMIN 1 with O_NONBLOCK: "no data yet" is EAGAIN and a read of 0 means hang-up
+    // (with VMIN 0 an empty read would return 0 as well).
+    t.c_cc[VMIN] = 1;
+    t.c_cc[VTIME] = 0;
+    t.c_cc[VSTART] = static_cast<cc_t>(s.xonChar);
+    t.c_cc[VSTOP] = static_cast<cc_t>(s.xoffChar);
+    cfsetispeed(&t, *speed);
+    cfsetospeed(&t, *speed);
+    return t;
+}
+
+// tcsetattr() succeeds if any one change was made, so each flag is read back.
+bool sameLine(const termios& wanted, const termios& actual) {
+    constexpr tcflag_t iflags = IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON |
+                                IXOFF | IXANY | INPCK | IGNPAR;
+    constexpr tcflag_t lflags = ECHO | ECHONL | ICANON | ISIG | IEXTEN;
+    constexpr tcflag_t cflags = CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS | CLOCAL | CREAD;
+    return (wanted.c_iflag & iflags) == (actual.c_iflag & iflags) &&
+           (wanted.c_oflag & OPOST) == (actual.c_oflag & OPOST) &&
+           (wanted.c_lflag & lflags) == (actual.c_lflag & lflags) &&
+           (wanted.c_cflag & cflags) == (actual.c_cflag & cflags) &&
+           cfgetispeed(&wanted) == cfgetispeed(&actual) &&
+           cfgetospeed(&wanted) == cfgetospeed(&actual) && wanted.c_cc[VMIN] == actual.c_cc[VMIN] &&
+           wanted.c_cc[VTIME] == actual.c_cc[VTIME];
+}
+
+int pollTimeout(Clock::time_point deadline) {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+    return static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
+}
+
+enum class Wait { Ready, TimedOut, HungUp, Failed };
+
+Wait waitFor(int fd, short events, Clock::time_point deadline) {
+    for (;;) {
+        const int timeout = pollTimeout(deadline);
+        if (timeout == 0) {
+            return Wait::TimedOut;
+        }
+        pollfd entry{fd, events, 0};
+        const int ready = ::poll(&entry, 1, timeout);
+        if (ready < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return Wait::Failed;
+        }
+        if (ready == 0) {
+            continue;  // re-checked against the deadline above
+        }
+        if ((entry.revents & events) != 0) {
+            return Wait::Ready;
+        }
+        if ((entry.revents & POLLNVAL) != 0) {
+            return Wait::Failed;
+        }
+        return Wait::HungUp;  // POLLHUP or POLLERR without data
+    }
+}
+
+class PosixSerialPort final : public SerialPort {
+public:
+    ~PosixSerialPort() override { close(); }
+
+    bool open(const std::string& device) override {
+        close();
+        UniqueFd fd(::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+        if (!fd) {
+            return false;
+        }
+        if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+            return false;
+        }
+        // TIOCEXCL keeps out further opens (except root's); a device that is no
+        // terminal at all is left to the configuration steps to refuse.
+        const bool exclusive = ::ioctl(fd.get(), TIOCEXCL) == 0;
+        if (!exclusive && errno != ENOTTY) {
+            return false;
+        }
+        fd_ = std::move(fd);
+        exclusive_ = exclusive;
+        return true;
+    }
+
+    // POSIX has no driver time-outs: each read and write brings its own budget. This
+    // step checks that the device is a terminal at all.
+    bool setTimeouts(const CommTimeouts&) override {
+        termios current{};
+        return fd_ && ::tcgetattr(fd_.get(), &current) == 0;
+    }
+
+    bool setState(const LineSettings& settings) override {
+        termios current{};
+        if (!fd_ || ::tcgetattr(fd_.get(), &current) != 0) {
+            return false;
+        }
+        const std::optional<termios> wanted = toTermios(settings, current);
+        if (!wanted || ::tcsetattr(fd_.get(), TCSANOW, &*wanted) != 0) {
+            return false;
+        }
+        termios actual{};
+        return ::tcgetattr(fd_.get(), &actual) == 0 && sameLine(*wanted, actual);
+    }
+
+    bool buildState(const std::string& definition, LineSettings& settings) override {
+        return fd_ && parseDefinition(definition, settings);
+    }
+
+    Transfer write(std::span<const std::uint8_t> bytes, std::chrono::milliseconds budget) override {
+        const Clock::time_point deadline = Clock::now() + budget;
+        Transfer transfer;
+        while (transfer.count < bytes.size()) {
+            const ssize_t written =
+                ::write(fd_.get(), bytes.data() + transfer.count, bytes.size() - transfer.count);
+            if (written > 0) {
+                transfer.count += static_cast<std::size_t>(written);
+                continue;
+            }
+            if (written < 0 && errno == EINTR) {
+                continue;
+            }
+            if (written < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+                transfer.callFailed = true;
+                return transfer;
+            }
+            const Wait wait = waitFor(fd_.get(), POLLOUT, deadline);
+            if (wait == Wait::Failed) {
+                transfer.callFailed = true;
+            }
+            if (wait != Wait::Ready) {
+                return transfer;
+            }
+        }
+        drain(deadline);
+        return transfer;
+    }
+
+    Transfer read(std::span<std::uint8_t> bytes, std::chrono::milliseconds budget) override {
+        const Clock::time_point deadline = Clock::now() + budget;
+        Transfer transfer;
+        while (transfer.count < bytes.size()) {
+            const ssize_t got =
+                ::read(fd_.get(), bytes.data() + transfer.count, bytes.size() - transfer.count);
+            if (got > 0) {
+                transfer.count += static_cast<std::size_t>(got);
+                continue;
+            }
+            if (got == 0) {
+                return transfer;  // hang-up: the rest will never come
+            }
+            if (errno == EINTR) {
+                continue;
+            }
+            if (errno == EIO) {
+                return transfer;  // a terminal whose other end has gone
+            }
+            if (errno != EAGAIN && errno != EWOULDBLOCK) {
+                transfer.callFailed = true;
+                return transfer;
+            }
+            const Wait wait = waitFor(fd_.get(), POLLIN, deadline);
+            if (wait == Wait::Failed) {
+                transfer.callFailed = true;
+            }
+            if (wait != Wait::Ready) {
+                return transfer;
+            }
+        }
+        return transfer;
+    }
+
+    void purge() override {
+        if (fd_) {
+            ::tcflush(fd_.get(), TCIOFLUSH);
+        }
+    }
+
+    bool close() override {
+        if (!fd_) {
+            return true;
+        }
+        // Exclusive mode belongs to the terminal, not to this descriptor: left set, it
+        // would keep the device locked for as long as anyone else holds it open.
+        if (std::exchange(exclusive_, false)) {
+            ::ioctl(fd_.get(), TIOCNXCL);
+        }
+        // Linux releases the descriptor even when close() is interrupted.
+        return ::close(fd_.release()) == 0 || errno == EINTR;
+    }
+
+    PortHandle handle() const override { return fd_ ? fd_.get() : kInvalidPortHandle; }
+
+private:
+    // Returns once the bytes have left (a pseudo-terminal reports none waiting), so
+    // the pauses that follow a frame count from its last byte as on the line.
+    void drain(Clock::time_point deadline) const {
+        for (;;) {
+            int queued = 0;
+            if (::ioctl(fd_.get(), TIOCOUTQ, &queued) != 0 || queued <= 0) {
+                return;
+            }
+            const int left = pollTimeout(deadline);
+            if (left == 0) {
+                return;
+            }
+            const int lineTime = queued + 1;  // about 1 ms per byte at 9600 baud
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::min(left, lineTime)));
+        }
+    }
+
+    UniqueFd fd_;
+    bool exclusive_ = false;
+};
+
+}  // namespace
+
+SerialPortFactory systemSerialPortFactory() {
+    return [] { return std::make_unique<PosixSerialPort>(); };
+}

@@ -1,0 +1,91 @@
+#include "sim/image_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+std::string describe(const std::filesystem::path& file, int error) {
+    return file.string() + ": " + std::strerror(error);
+}
+
+bool writeAll(int fd, const std::uint8_t* bytes, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, bytes, size);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        bytes += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<EepromImage> loadImageFile(const std::filesystem::path& file, std::string& error) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = describe(file, errno);
+        return std::nullopt;
+    }
+    // One byte more than an image, to tell a longer file from a fitting one.
+    std::array<std::uint8_t, kImageSize + 1> buffer{};
+    std::size_t total = 0;
+    while (total < buffer.size()) {
+        const ssize_t got = ::read(fd, buffer.data() + total, buffer.size() - total);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            error = describe(file, errno);
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        total += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    if (total != kImageSize) {
+        error = file.string() + ": kein EEPROM-Abbild (genau " + std::to_string(kImageSize) +
+                " Bytes erwartet)";
+        return std::nullopt;
+    }
+    EepromImage image{};
+    std::copy(buffer.begin(), buffer.begin() + kImageSize, image.begin());
+    return image;
+}
+
+bool saveImageFile(const std::filesystem::path& file, const EepromImage& image,
+                   std::string& error) {
+    std::filesystem::path temporary = file;
+    temporary += ".tmp";
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        error = describe(temporary, errno);
+        return false;
+    }
+    const bool written = writeAll(fd, image.data(), image.size()) && ::fsync(fd) == 0;
+    const int writeError = errno;
+    if (::close(fd) != 0 || !written) {
+        error = describe(temporary, written ? errno : writeError);
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    if (::rename(temporary.c_str(), file.c_str()) != 0) {
+        error = describe(file, errno);
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}

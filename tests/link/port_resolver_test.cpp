@@ -1,0 +1,101 @@
+#include "link/port_resolver.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <optional>
+#include <string>
+
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+// Sets an environment variable for one test and puts the old value back.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) {
+            old_ = old;
+        }
+        if (value != nullptr) {
+            ::setenv(name, value, 1);
+        } else {
+            ::unsetenv(name);
+        }
+    }
+    ~ScopedEnv() {
+        if (old_) {
+            ::setenv(name_, old_->c_str(), 1);
+        } else {
+            ::unsetenv(name_);
+        }
+    }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(PortResolver, MappingFolderMapsOnlyItsEntries) {
+    TempFolder folder;
+    std::filesystem::create_symlink("/dev/null", folder.path() / "COM3");
+    std::filesystem::create_symlink(folder.path() / "gone", folder.path() / "COM4");
+    const PortResolver resolve = mappingFolderResolver(folder.path());
+
+    EXPECT_EQ(resolve(3), (folder.path() / "COM3").string());
+    EXPECT_EQ(resolve(4), (folder.path() / "COM4").string()) << "a dangling link still maps";
+    for (const std::int32_t unmapped : {1, 2, 5, 0, -3}) {
+        EXPECT_EQ(resolve(unmapped), std::nullopt) << unmapped;
+    }
+    EXPECT_EQ(mappingFolderResolver(folder.path() / "missing")(3), std::nullopt);
+}
+
+TEST(PortResolver, MappingFolderFollowsTheConfigFolder) {
+    const ScopedEnv home("HOME", "/home/tester");
+    {
+        const ScopedEnv xdg("XDG_CONFIG_HOME", "/tmp/cfg");
+        EXPECT_EQ(portMappingFolder(), std::filesystem::path("/tmp/cfg/Nirvel/Pemlar/ports"));
+    }
+    {
+        const ScopedEnv xdg("XDG_CONFIG_HOME", "relative/cfg");
+        EXPECT_EQ(portMappingFolder(),
+                  std::filesystem::path("/home/tester/.config/Nirvel/Pemlar/ports"));
+    }
+    {
+        const ScopedEnv xdg("XDG_CONFIG_HOME", nullptr);
+        EXPECT_EQ(portMappingFolder(),
+                  std::filesystem::path("/home/tester/.config/Nirvel/Pemlar/ports"));
+    }
+}
+
+// Only computes names; no device is ever opened.
+TEST(PortResolver, SystemResolverPrefersTheMappingThenTheTable) {
+    TempFolder config;
+    const ScopedEnv xdg("XDG_CONFIG_HOME", config.path().c_str());
+    const std::filesystem::path ports = config.path() / "Nirvel" / "Pemlar" / "ports";
+    std::filesystem::create_directories(ports);
+    std::filesystem::create_symlink("/dev/null", ports / "COM2");
+    const PortResolver resolve = systemPortResolver();
+
+    struct Case {
+        std::int32_t com;
+        std::optional<std::string> device;
+    };
+    const Case cases[] = {
+        {2, (ports / "COM2").string()},
+        {1, "/dev/ttyS0"},
+        {32, "/dev/ttyS31"},
+        {33, "/dev/ttyUSB0"},
+        {64, "/dev/ttyUSB31"},
+        {65, "/dev/ttyACM0"},
+        {96, "/dev/ttyACM31"},
+        {97, std::nullopt},
+        {0, std::nullopt},
+        {-1, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(resolve(c.com), c.device) << "COM" << c.com;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,17 @@
+#pragma once
+// A fresh folder under $TMPDIR (or /tmp), removed with everything in it at the end.
+
+#include <filesystem>
+
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
