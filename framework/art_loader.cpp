@@ -1,0 +1,46 @@
+#include "framework/art_loader.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImageReader>
+#include <QPixmap>
+
+#include "resources/art.h"
+
+namespace {
+
+QByteArray bytesOf(const ArtEntry& entry) {
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(entry.bytes.data()),
+                                   static_cast<qsizetype>(entry.bytes.size()));
+}
+
+}  // namespace
+
+QImage loadBitmap(int id) {
+    for (const ArtEntry& entry : artEntries()) {
+        if (entry.kind == ArtKind::Bitmap && entry.id == id) {
+            return QImage::fromData(bytesOf(entry));
+        }
+    }
+    return {};
+}
+
+QIcon loadIcon(int id) {
+    QIcon icon;
+    for (const ArtEntry& entry : artEntries()) {
+        if (entry.kind != ArtKind::Icon || entry.id != id) {
+            continue;
+        }
+        QByteArray bytes = bytesOf(entry);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer);  // an .ico file may hold several pictures
+        do {
+            QImage image = reader.read();
+            if (!image.isNull()) {
+                icon.addPixmap(QPixmap::fromImage(image));
+            }
+        } while (reader.jumpToNextImage());
+    }
+    return icon;
+}

@@ -1,0 +1,10 @@
+#pragma once
+// Bitmaps and icons of the program's resources (resources/art.h).
+
+#include <QIcon>
+#include <QImage>
+
+// Null image when there is no such bitmap or it cannot be decoded.
+QImage loadBitmap(int id);
+// Every picture of icon group `id`; a null icon when there is none.
+QIcon loadIcon(int id);

@@ -1,0 +1,28 @@
+#include "framework/command_table.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+
+#include "framework/template_dialog.h"
+
+bool connectCommand(TemplateDialog* dialog, int id, Notification notification,
+                    std::function<void()> handler) {
+    QWidget* control = dialog->control(id);
+    switch (notification) {
+        case Notification::Clicked:
+            if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+                QObject::connect(button, &QAbstractButton::clicked, dialog,
+                                 [handler = std::move(handler)] { handler(); });
+                return true;
+            }
+            break;
+        case Notification::SelectionChanged:
+            if (auto* combo = qobject_cast<QComboBox*>(control)) {
+                QObject::connect(combo, &QComboBox::activated, dialog,
+                                 [handler = std::move(handler)] { handler(); });
+                return true;
+            }
+            break;
+    }
+    return false;
+}

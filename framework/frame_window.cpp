@@ -1,0 +1,48 @@
+#include "framework/frame_window.h"
+
+#include <QCloseEvent>
+#include <QTimer>
+
+#include "framework/template_dialog.h"
+
+FrameWindow::FrameWindow(QWidget* parent, const QString& caption, TemplateDialog* client)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      client_(client) {
+    setWindowTitle(caption);
+    client_->setParent(this, Qt::Widget);
+    client_->move(0, 0);
+    setFixedSize(client_->size());
+    connect(client_, &QDialog::finished, this, &QWidget::close, Qt::QueuedConnection);
+}
+
+FrameWindow::~FrameWindow() = default;
+
+void FrameWindow::createWindow() {
+    if (created_) {
+        return;
+    }
+    created_ = true;
+    client_->createWindow();
+    client_->show();
+    setFixedSize(client_->size());
+    Setup();
+}
+
+void FrameWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted()) {
+        Q_EMIT closed();
+    }
+}
+
+void FrameWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+            resize(minimumSize());
+        });
+    }
+}

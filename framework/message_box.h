@@ -1,0 +1,15 @@
+#pragma once
+// The platform message box, answerable in advance by tests (test_seams.h).
+
+#include <QString>
+
+class QWidget;
+
+enum class MessageIcon { None, Warning, Error, Information, Question };
+enum class MessageButtons { Ok, YesNoCancel };
+
+// Shows a modal message box owned by `owner` and returns the id of the pressed button
+// (IdOk, IdYes, IdNo, IdCancel). Escape and the close box give IdOk with an OK button
+// and IdCancel with Yes/No/Cancel.
+int showMessageBox(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon,
+                   MessageButtons buttons);

@@ -1,0 +1,8 @@
+#include "framework/strings.h"
+
+#include "resources/string_table.h"
+
+QString loadString(int id) {
+    std::string_view text = stringResource(id);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}

@@ -1,0 +1,20 @@
+#include "resources/dialog_templates.h"
+
+#include <array>
+
+namespace {
+
+const std::array kTemplates = {
+    &kDialog1000,
+};
+
+}  // namespace
+
+const DialogTemplate* findDialogTemplate(int id) {
+    for (const DialogTemplate* t : kTemplates) {
+        if (t->id == id) {
+            return t;
+        }
+    }
+    return nullptr;
+}

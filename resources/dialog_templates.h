@@ -1,0 +1,11 @@
+#pragma once
+// Every dialog template of the program, by resource id.
+
+#include "resources/dialog_template.h"
+
+// Null when the program has no template with that id.
+const DialogTemplate* findDialogTemplate(int id);
+
+// The templates themselves, one file each; a new one is added to the list in
+// dialog_templates.cpp.
+extern const DialogTemplate kDialog1000;  // main dialog

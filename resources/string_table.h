@@ -1,0 +1,7 @@
+#pragma once
+// The program's string table: id -> text (UTF-8).
+
+#include <string_view>
+
+// Empty when the table has no such id.
+std::string_view stringResource(int id);

@@ -1,0 +1,63 @@
+#include "shell/ta_pemlare.h"
+
+#include <QLibraryInfo>
+#include <QLocale>
+
+#include "framework/art_loader.h"
+#include "framework/strings.h"
+#include "link/scom.h"
+#include "shell/tf_pemlare.h"
+#include "ui/td_pemlare.h"
+
+namespace {
+
+constexpr int kCaptionId = 10311;
+constexpr int kIconId = 1400;
+constexpr qsizetype kCaptionMaxChars = 99;
+
+}  // namespace
+
+std::int32_t initialPort(scom& com) {
+    for (std::int32_t n = 1; n <= 4; ++n) {
+        if (com.probe(n)) {
+            return n;
+        }
+    }
+    return 1;
+}
+
+TA_Pemlare::TA_Pemlare(int& argc, char** argv, PortResolver resolver)
+    : QApplication(argc, argv), com_(std::make_unique<scom>(1, std::move(resolver))) {
+    com_->setPort(initialPort(*com_));
+    // A write before any read still sends a well-formed page.
+    setDefaults(storedImage_);
+    updateChecksums(storedImage_);
+    // The platform's own buttons (Ja, Nein, Abbrechen) in the user's language.
+    if (qtTexts_.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        installTranslator(&qtTexts_);
+    }
+}
+
+TA_Pemlare::~TA_Pemlare() {
+    com_.reset();
+    mainWindow_.reset();
+}
+
+void TA_Pemlare::InitMainWindow() {
+    const QString caption = loadString(kCaptionId).left(kCaptionMaxChars);
+    auto dialog = std::make_unique<TD_Pemlare>();
+    mainWindow_ = std::make_unique<TF_Pemlare>(nullptr, caption, dialog.release());
+    const QIcon icon = loadIcon(kIconId);
+    if (!icon.isNull()) {
+        mainWindow_->setWindowIcon(icon);
+    }
+    connect(mainWindow_.get(), &FrameWindow::closed, this, [] { QCoreApplication::exit(0); });
+}
+
+int TA_Pemlare::Run() {
+    InitMainWindow();
+    mainWindow_->createWindow();
+    mainWindow_->show();
+    return exec();
+}

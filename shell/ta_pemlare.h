@@ -1,0 +1,48 @@
+#pragma once
+// The application object: owns the serial link and the stored EEPROM image for the
+// whole run, builds the main window and runs the message loop.
+
+#include <QApplication>
+#include <QTranslator>
+#include <cstdint>
+#include <memory>
+
+#include "data/eeprom_image.h"
+#include "link/port_resolver.h"
+#include "ui/pemlar_host.h"
+
+class TF_Pemlare;
+class scom;
+
+// The first of COM1 to COM4 that `com` can open, else 1. Ports above 4 are not tried.
+std::int32_t initialPort(scom& com);
+
+class TA_Pemlare : public QApplication, public PemlarHost {
+    Q_OBJECT
+public:
+    // `argc` must outlive the application. The link starts on initialPort(); tests hand
+    // in a resolver that maps only the devices they made.
+    TA_Pemlare(int& argc, char** argv, PortResolver resolver = systemPortResolver());
+    // Deletes the link first, then the main window.
+    ~TA_Pemlare() override;
+
+    // Builds the main window, shows it and runs the message loop until the frame has
+    // closed; returns the exit status (0 after a normal close).
+    int Run();
+
+    // Null before Run().
+    TF_Pemlare* MainWindow() const { return mainWindow_.get(); }
+
+    scom& Com() override { return *com_; }
+    EepromImage& StoredImage() override { return storedImage_; }
+
+protected:
+    // Builds the main dialog and the frame around it; runs once per Run().
+    virtual void InitMainWindow();
+
+private:
+    QTranslator qtTexts_;
+    std::unique_ptr<TF_Pemlare> mainWindow_;  // destroyed after the link
+    std::unique_ptr<scom> com_;
+    EepromImage storedImage_{};
+};

@@ -1,0 +1,16 @@
+#pragma once
+// The main window: a fixed-size frame around the main dialog.
+
+#include "framework/frame_window.h"
+
+class TF_Pemlare : public FrameWindow {
+    Q_OBJECT
+public:
+    // Takes ownership of `client`.
+    TF_Pemlare(QWidget* parent, const QString& caption, TemplateDialog* client);
+    ~TF_Pemlare() override;
+
+protected:
+    // Runs once the main dialog's window exists.
+    void Setup() override;
+};

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QPushButton>
+#include <cmath>
+
+#include "framework/dialog_units.h"
+#include "framework/template_dialog.h"
+#include "framework/text_edit.h"
+
+namespace {
+
+// Base units of a font as the test reads the definition: the average width of the 52
+// letters, and the height.
+DialogBaseUnits expectedUnits(const QFont& font) {
+    QFontMetrics metrics(font);
+    double letters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return {static_cast<int>(std::lround(letters / 52.0)), metrics.height()};
+}
+
+int px(int units, int base, int divisor) {
+    return static_cast<int>(std::lround(double(units) * base / divisor));
+}
+
+TEST(DialogUnits, BaseUnitsFollowTheFont) {
+    for (auto [face, points] : {std::pair{"Courier New", 10}, std::pair{"MS Sans Serif", 8},
+                                std::pair{"MS Sans Serif", 10}}) {
+        QFont font = dialogFont(face, points);
+        DialogBaseUnits base = dialogBaseUnits(font);
+        DialogBaseUnits expected = expectedUnits(font);
+        EXPECT_EQ(base.x, expected.x) << face << points;
+        EXPECT_EQ(base.y, expected.y) << face << points;
+        EXPECT_GT(base.x, 0);
+    }
+}
+
+TEST(DialogUnits, CourierNewFallsBackToAFixedPitchFont) {
+    QFont font = dialogFont("Courier New", 10);
+    QFontMetrics metrics(font);
+    EXPECT_TRUE(QFontInfo(font).fixedPitch()) << QFontInfo(font).family().toStdString();
+    EXPECT_EQ(metrics.horizontalAdvance(QLatin1Char('i')),
+              metrics.horizontalAdvance(QLatin1Char('M')));
+}
+
+TEST(DialogUnits, MappingRoundsEachEdge) {
+    DialogBaseUnits base{7, 13};
+    // 10*7/4 = 17.5 -> 18; 3*13/8 = 4.875 -> 5; 5*7/4 = 8.75 -> 9; 4*13/8 = 6.5 -> 7
+    EXPECT_EQ(mapDialogRect(QRect(10, 3, 5, 4), base), QRect(18, 5, 9, 7));
+    EXPECT_EQ(mapDialogRect(QRect(0, 0, 0, 0), base), QRect(0, 0, 0, 0));
+}
+
+struct Placement {
+    int id;
+    int x, y, w, h;
+};
+
+// Controls of template 1000 (Courier New 10 pt), in dialog units.
+const Placement kPlacements[] = {
+    {115, 12, 28, 50, 12},   {104, 64, 28, 49, 12},  {102, 12, 12, 50, 12},
+    {103, 64, 12, 49, 12},   {105, 124, 0, 88, 36},  {114, 124, 40, 88, 52},
+    {101, 132, 56, 72, 12},  {107, 132, 72, 72, 12}, {110, 152, 100, 60, 12},
+    {1, 152, 116, 60, 12},   {111, 4, 96, 116, 32},  {121, 12, 108, 52, 12},
+    {120, 12, 44, 100, 44},  {122, 68, 108, 16, 12}, {123, 88, 108, 20, 12},
+    {106, 112, 108, 24, 12},
+};
+
+TEST(TemplateDialog, PlacesControlsInPixelsOfItsFont) {
+    TemplateDialog dialog(1000);
+    DialogBaseUnits base = expectedUnits(dialogFont("Courier New", 10));
+    EXPECT_EQ(dialog.size(), QSize(px(216, base.x, 4), px(131, base.y, 8)));
+    for (const Placement& p : kPlacements) {
+        QWidget* control = dialog.control(p.id);
+        ASSERT_NE(control, nullptr) << p.id;
+        EXPECT_EQ(control->geometry(), QRect(px(p.x, base.x, 4), px(p.y, base.y, 8),
+                                             px(p.w, base.x, 4), px(p.h, base.y, 8)))
+            << p.id;
+        EXPECT_EQ(control->font().family(), dialog.font().family()) << p.id;
+    }
+}
+
+TEST(TemplateDialog, ComboBoxesKeepTheirWidthAndPlaceTheListBelow) {
+    TemplateDialog dialog(1000);
+    DialogBaseUnits base = dialog.baseUnits();
+    auto* ports = dialog.control<QComboBox>(113);
+    ASSERT_NE(ports, nullptr);
+    EXPECT_EQ(ports->pos(), QPoint(px(132, base.x, 4), px(16, base.y, 8)));
+    EXPECT_EQ(ports->width(), px(36, base.x, 4));
+    EXPECT_LT(ports->height(), px(48, base.y, 8));
+    EXPECT_GE(ports->maxVisibleItems(), 1);
+}
+
+TEST(TemplateDialog, FindsControlsByIdWithTheirKindAndState) {
+    TemplateDialog dialog(1000);
+    EXPECT_NE(dialog.control<QGroupBox>(105), nullptr);
+    EXPECT_NE(dialog.control<QPushButton>(1), nullptr);
+    EXPECT_NE(dialog.control<TemplateTextEdit>(120), nullptr);
+    EXPECT_EQ(dialog.control<QPushButton>(120), nullptr);
+    EXPECT_EQ(dialog.control(4711), nullptr);
+    EXPECT_FALSE(dialog.control(119)->isEnabled());
+    EXPECT_TRUE(dialog.control(106)->isHidden());
+    EXPECT_FALSE(dialog.control(106)->isEnabled());
+    EXPECT_TRUE(dialog.control(113)->isEnabled());
+}
+
+TEST(TemplateDialog, ReplacedControlTakesPlaceAndId) {
+    TemplateDialog dialog(1000);
+    QRect place = dialog.control(110)->geometry();
+    auto* replacement = new QPushButton(QStringLiteral("neu"));
+    dialog.replaceControl(110, replacement);
+    EXPECT_EQ(dialog.control(110), replacement);
+    EXPECT_EQ(replacement->geometry(), place);
+    EXPECT_EQ(replacement->parentWidget(), &dialog);
+}
+
+}  // namespace

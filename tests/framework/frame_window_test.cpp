@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "framework/dialog_results.h"
+#include "framework/frame_window.h"
+#include "framework/template_dialog.h"
+
+namespace {
+
+TEST(FrameWindow, FitsItsClientAndCannotBeResizedOrMaximised) {
+    auto* client = new TemplateDialog(1000);
+    const QSize clientSize = client->size();
+    FrameWindow frame(nullptr, QStringLiteral("Titel"), client);
+    frame.createWindow();
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+
+    EXPECT_EQ(frame.size(), clientSize);
+    EXPECT_EQ(frame.minimumSize(), clientSize);
+    EXPECT_EQ(frame.maximumSize(), clientSize);
+    EXPECT_EQ(client->geometry(), QRect(QPoint(0, 0), clientSize));
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Titel"));
+    Qt::WindowFlags flags = frame.windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+
+    frame.resize(clientSize * 2);
+    EXPECT_EQ(frame.size(), clientSize);
+    frame.showMaximized();
+    QTest::qWait(50);
+    EXPECT_FALSE(frame.isMaximized());
+    EXPECT_EQ(frame.size(), clientSize);
+}
+
+TEST(FrameWindow, ClosesWhenItsClientFinishes) {
+    for (int button : {IdOk, IdCancel}) {
+        auto* client = new TemplateDialog(1000);
+        FrameWindow frame(nullptr, QStringLiteral("Titel"), client);
+        frame.createWindow();
+        frame.show();
+        QSignalSpy closed(&frame, &FrameWindow::closed);
+        if (button == IdOk) {
+            client->control<QPushButton>(1)->click();
+        } else {
+            QTest::keyClick(client->control(120), Qt::Key_Escape);
+        }
+        EXPECT_TRUE(closed.wait(1000)) << button;
+        EXPECT_FALSE(frame.isVisible());
+    }
+}
+
+}  // namespace

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "data/eeprom_image.h"
+#include "framework/template_dialog.h"
+#include "framework/windows_text.h"
+#include "link/scom.h"
+#include "shell/ta_pemlare.h"
+#include "shell/tf_pemlare.h"
+
+namespace {
+
+TA_Pemlare& app() {
+    return *static_cast<TA_Pemlare*>(qApp);
+}
+
+TEST(Application, StartsOnPort1WithAWellFormedImageWhenNoPortOpens) {
+    EXPECT_EQ(app().Com().getPort(), 1);
+    EXPECT_FALSE(app().Com().isOpen());
+    EepromImage recomputed = app().StoredImage();
+    updateChecksums(recomputed);
+    EXPECT_EQ(recomputed, app().StoredImage());
+    EXPECT_NE(recomputed, EepromImage{});
+}
+
+// Runs the program until it ends; `user` acts once the frame is on screen.
+int runAs(const std::function<void(TF_Pemlare&)>& user) {
+    QTimer::singleShot(0, [user] {
+        TF_Pemlare* frame = app().MainWindow();
+        ASSERT_NE(frame, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+        user(*frame);
+    });
+    return app().Run();
+}
+
+TEST(Application, FrameMatchesTheDialogAndStaysFixed) {
+    int status = runAs([](TF_Pemlare& frame) {
+        TemplateDialog* dialog = frame.client();
+        EXPECT_EQ(frame.windowTitle(), QStringLiteral("Pemlar-Programm"));
+        EXPECT_EQ(dialog->templateId(), 1000);
+        EXPECT_EQ(frame.size(), dialog->size());
+        EXPECT_EQ(frame.minimumSize(), frame.maximumSize());
+        EXPECT_FALSE(frame.windowFlags() & Qt::WindowMaximizeButtonHint);
+        EXPECT_TRUE(frame.windowFlags() & Qt::WindowMinimizeButtonHint);
+        EXPECT_FALSE(frame.windowIcon().isNull());
+        for (int id : {120, 121, 122, 123}) {
+            EXPECT_EQ(windowText(dialog->control(id)), "") << id;
+        }
+        frame.close();
+    });
+    EXPECT_EQ(status, 0);
+}
+
+TEST(Application, EscapeEndsTheProgramWithStatus0) {
+    int status = runAs([](TF_Pemlare& frame) {
+        QWidget* edit = frame.client()->control(120);
+        edit->setFocus();
+        QTest::keyClicks(edit, QStringLiteral("ungesichert"));
+        QTest::keyClick(edit, Qt::Key_Escape);
+    });
+    EXPECT_EQ(status, 0);
+}
+
+TEST(Application, BeendenEndsTheProgramWithStatus0) {
+    int status = runAs([](TF_Pemlare& frame) { frame.client()->control<QPushButton>(1)->click(); });
+    EXPECT_EQ(status, 0);
+}
+
+}  // namespace

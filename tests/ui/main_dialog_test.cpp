@@ -1,0 +1,134 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include "framework/text_edit.h"
+#include "main_window_fixture.h"
+
+namespace {
+
+using MainDialog = MainWindowTest;
+
+TEST_F(MainDialog, PlaceholdersAreGoneWhenTheWindowAppears) {
+    for (int id : {120, 121, 122, 123}) {
+        EXPECT_EQ(windowText(control(id)), "") << id;
+    }
+    for (QWidget* widget : dialog->findChildren<QWidget*>()) {
+        QString shown = widgetText(widget);
+        for (const char* placeholder : {"NK TQy-xxxxx", "xxx", "mmjj"}) {
+            EXPECT_FALSE(widget->isVisible() && shown.contains(QLatin1String(placeholder)))
+                << widget->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(MainDialog, LockedControlsStayLocked) {
+    for (int id : {119, 121, 122, 123}) {
+        EXPECT_TRUE(control(id)->isVisible()) << id;
+        EXPECT_FALSE(control(id)->isEnabled()) << id;
+    }
+    EXPECT_FALSE(control(106)->isVisible());
+    EXPECT_FALSE(control(106)->isEnabled());
+
+    control(120)->setFocus();
+    QTest::mouseClick(control(121), Qt::LeftButton);
+    QTest::mouseClick(control(119), Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), control(120));
+}
+
+// No default push button: Return outside a button presses nothing (a focused button
+// takes Return, as in any dialog).
+TEST_F(MainDialog, ReturnOutsideAButtonPressesNothing) {
+    int clicks = 0;
+    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+        QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
+    }
+    control(113)->setFocus();
+    QTest::keyClick(control(113), Qt::Key_Return);
+    QTest::qWait(150);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_TRUE(frame->isVisible());
+}
+
+TEST_F(MainDialog, AddressEditShowsFiveLinesOf24WithoutWrapping) {
+    const std::string line(24, 'W');
+    setAddressText(line + "\r\n" + line + "\r\n" + line + "\r\n" + line + "\r\n" + line);
+    auto* edit = control<TemplateTextEdit>(120);
+    QTest::qWait(0);
+    int bottom = 0;
+    for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
+        EXPECT_EQ(block.layout()->lineCount(), 1) << block.blockNumber();
+        bottom = block.layout()->boundingRect().toRect().bottom() +
+                 static_cast<int>(block.layout()->position().y());
+    }
+    EXPECT_LE(bottom, edit->viewport()->height());
+}
+
+struct Alignment {
+    int button;  // 115 "Links", 104 "Zentriert"
+    const char* before;
+    const char* after;
+};
+
+const Alignment kAlignments[] = {
+    // Seven lines become the first five.
+    {115, "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7", "1\r\n2\r\n3\r\n4\r\n5"},
+    {104, "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7",
+     "           1\r\n           2\r\n           3\r\n           4\r\n           5"},
+    // A 30-character line is cut after 24.
+    {115, "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234", "ABCDEFGHIJKLMNOPQRSTUVWX\r\nYZ1234\r\n\r\n\r\n"},
+    {104, "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234",
+     "ABCDEFGHIJKLMNOPQRSTUVWX\r\n         YZ1234\r\n\r\n\r\n"},
+    // 24 characters and a break give no empty line between.
+    {115, "ABCDEFGHIJKLMNOPQRSTUVWX\r\nnext", "ABCDEFGHIJKLMNOPQRSTUVWX\r\nnext\r\n\r\n\r\n"},
+    {115, "ABC\r\n\r\nDEF", "ABC\r\n\r\nDEF\r\n\r\n"},
+    {115, "\r\nABC", "\r\nABC\r\n\r\n\r\n"},
+    {115, "", "\r\n\r\n\r\n\r\n"},
+    {115, "   X  ", "X  \r\n\r\n\r\n\r\n"},
+    {115, "    ", "\r\n\r\n\r\n\r\n"},
+    {104, "AB", "           AB\r\n\r\n\r\n\r\n"},
+    {104, "ABC", "          ABC\r\n\r\n\r\n\r\n"},
+    {104, "  X  ", "           X\r\n\r\n\r\n\r\n"},
+    {104, "   ", "   \r\n\r\n\r\n\r\n"},
+    // Characters, not UTF-8 bytes, are counted: 5 and 3 characters.
+    {104,
+     "Gr\xFC\xDF"
+     "e",
+     "         Gr\xFC\xDF"
+     "e\r\n\r\n\r\n\r\n"},
+    {104, "5 \x80", "          5 \x80\r\n\r\n\r\n\r\n"},
+};
+
+TEST_F(MainDialog, AlignmentButtonsReworkTheEdit) {
+    for (const Alignment& a : kAlignments) {
+        setAddressText(a.before);
+        QTest::mouseClick(control(a.button), Qt::LeftButton);
+        EXPECT_EQ(addressText(), a.after) << a.button << " on \"" << a.before << '"';
+    }
+}
+
+TEST_F(MainDialog, AddressEditTakes129CharactersWithBreaksCountingTwo) {
+    struct Case {
+        int letters;
+        Qt::Key key;
+        std::size_t expectedBytes;
+    };
+    const Case kCases[] = {
+        {128, Qt::Key_X, 129},       // the 129th character
+        {129, Qt::Key_X, 129},       // no 130th
+        {127, Qt::Key_Return, 129},  // a break fits into two
+        {128, Qt::Key_Return, 128},  // not into one
+    };
+    auto* edit = control<TemplateTextEdit>(120);
+    for (const Case& c : kCases) {
+        edit->clear();
+        edit->setFocus();
+        QTest::keyClicks(edit, QString(c.letters, QLatin1Char('a')));
+        QTest::keyClick(edit, c.key);
+        EXPECT_EQ(addressText().size(), c.expectedBytes) << c.letters;
+    }
+}
+
+}  // namespace

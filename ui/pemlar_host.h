@@ -1,0 +1,20 @@
+#pragma once
+// What the main dialog needs of the running application: the serial link and the
+// stored EEPROM image. The application object (shell/ta_pemlare.h) provides them; a
+// window finds it through qApp with a checked downcast, never through a global.
+
+#include "data/eeprom_image.h"
+
+class scom;
+
+class PemlarHost {
+public:
+    virtual scom& Com() = 0;
+    virtual EepromImage& StoredImage() = 0;
+
+protected:
+    ~PemlarHost() = default;
+};
+
+// The running application as PemlarHost; null when it is none (never in the program).
+PemlarHost* pemlarHost();

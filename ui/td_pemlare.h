@@ -1,0 +1,62 @@
+#pragma once
+// The program's one working window, built from template 1000 and placed as the frame's
+// client. Every user action arrives here as a command of its command table.
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "framework/command_table.h"
+#include "framework/template_dialog.h"
+
+class QComboBox;
+class PemlarHost;
+class TemplateTextEdit;
+class scom;
+
+class TD_Pemlare : public TemplateDialog {
+    Q_OBJECT
+public:
+    explicit TD_Pemlare(QWidget* parent = nullptr);
+    ~TD_Pemlare() override;
+
+protected:
+    // Reads the settings, fills the port list, empties the four edits and fills the
+    // label list, in this order.
+    void Setup() override;
+
+private:
+    // The running application (checked downcast of qApp).
+    static PemlarHost& app();
+
+    // Settings and lists.
+    void LoadSettings();
+    void FillPortList(scom& com);
+    std::string ReadLabelFile();
+    void FillLabelList(std::string_view text);
+
+    // Command handlers.
+    void alignCentre();
+    void alignLeft();
+    void CmInfo();
+    void CmRead();
+    void CmWrite();
+    void CmLoad();
+    void CmSave();
+    void stampIdNumber();
+    void EvPortChange();
+    void EvLabelChange();
+
+    static const std::array<CommandEntry<TD_Pemlare>, 10> Commands;
+
+    std::int32_t SelectedPort = 0;   // persisted as "Selcted_Com"; 0 = none stored
+    std::int32_t SelectedLabel = 0;  // persisted as "Selcted_Lab"
+    TemplateTextEdit* AddressEdit;   // 120
+    TemplateTextEdit* IdNumberEdit;  // 121
+    TemplateTextEdit* IdCodeEdit;    // 122
+    TemplateTextEdit* IdDateEdit;    // 123
+    QComboBox* PortList;             // 113
+    QComboBox* LabelList;            // 119
+};
