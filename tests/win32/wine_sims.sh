@@ -23,6 +23,10 @@ is_our_sim() {  # is_our_sim <pid>: still running, and still pemlar-sim (pids ge
     [ -r "/proc/$1/cmdline" ] && tr '\0' ' ' <"/proc/$1/cmdline" | grep -q 'pemlar-sim'
 }
 
+running() {  # running <pid of a child>: not ended; a child's pid is not reused before it is reaped
+    kill -0 "$1" 2>/dev/null && ! grep -q '^[^)]*) Z' "/proc/$1/stat" 2>/dev/null
+}
+
 stop_all() {
     local state=$1 pidfile pid waited link
     [ -d "$state" ] || return 0
@@ -59,7 +63,7 @@ start_one() {  # start_one <state> <sim> <com> <fault> <paced>
     # The first line is the device it serves, flushed as soon as the line is ready.
     while [ -z "$device" ]; do
         [ $tries -lt 250 ] || die "COM$com ($fault): pemlar-sim printed no device: $(cat "$state/com$com.err")"
-        is_our_sim "$(cat "$state/com$com.pid")" ||
+        running "$(cat "$state/com$com.pid")" ||
             die "COM$com ($fault): pemlar-sim ended: $(cat "$state/com$com.err")"
         sleep 0.02
         tries=$((tries + 1))
