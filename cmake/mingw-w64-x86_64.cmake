@@ -26,7 +26,5 @@ if(NOT DEFINED CMAKE_CROSSCOMPILING_EMULATOR)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run)
 endif()
 
-# The core and its tests; no Qt for the target here, and the benchmarks need the
-# simulator, which runs on POSIX only.
+# The core and its tests: there is no Qt for the target here.
 set(PEMLAR_GUI OFF CACHE BOOL "Build the Qt program")
-set(PEMLAR_BENCH OFF CACHE BOOL "Build the benchmarks")

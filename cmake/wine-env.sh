@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by cmake/wine-run, tests/win32/wine_sims.sh and .ci/windows-stage: one place
 # that decides which Wine runs the Windows build and in which prefix.
 #

@@ -163,7 +163,7 @@ TEST(WineSerial, WrittenLinesComeBackOnTheNextRead) {
     const std::string lines[kLineCount] = {"M\xFCller & S\xF6hne",
                                            "Hauptstra\xDF"
                                            "e 7",
-                                           "", "D-12345 Entenhausen", "Ende"};
+                                           "", "D-12345 Musterstadt", "Ende"};
     for (int line = 0; line < kLineCount; ++line) {
         setLine(written, line, lines[line]);
     }
