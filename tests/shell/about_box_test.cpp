@@ -98,31 +98,4 @@ TEST(AboutBox, VersionLineComesFromTheGivenString) {
     }
 }
 
-struct LineCase {
-    int templateId;
-    int controlId;
-    const char* text;
-};
-
-// The maker's lines, by template and control.
-TEST(AboutBox, MakerLines) {
-    const LineCase kLines[] = {
-        {2017, 102, "Copyright (c) Nirvel"},
-        {2017, 103, "Nirvel"},
-        {2017, 104, "Alle Rechte vorbehalten"},
-    };
-    for (const LineCase& line : kLines) {
-        TD_InfoUeber box(nullptr, line.templateId, 3301, 10312, false);
-        EXPECT_EQ(box.control<QLabel>(line.controlId)->text(), QString::fromUtf8(line.text));
-    }
-    TD_InfoUeber about(nullptr, 2016, 3301, 10312, true);
-    QStringList texts;
-    for (QLabel* label : about.findChildren<QLabel*>()) {
-        texts << label->text();
-    }
-    for (const LineCase& line : kLines) {
-        EXPECT_TRUE(texts.contains(QString::fromUtf8(line.text))) << line.text;
-    }
-}
-
 }  // namespace
