@@ -64,6 +64,9 @@ TEST_F(Keyboard, MnemonicsPressTheirButtons) {
     const std::pair<Qt::Key, int> kMnemonics[] = {
         {Qt::Key_L, 102}, {Qt::Key_S, 103}, {Qt::Key_A, 101}, {Qt::Key_I, 110}};
     for (auto [key, id] : kMnemonics) {
+        if (id == 102 || id == 103) {
+            test_seams::answerNextFilePicker(QString());  // the file dialog is cancelled
+        }
         control(120)->setFocus();
         QTest::keyClick(control(120), key, Qt::AltModifier);
         EXPECT_TRUE(clicks[id]->wait(1000)) << id;
