@@ -6,6 +6,8 @@ namespace {
 
 const std::array kTemplates = {
     &kDialog1000,
+    &kDialog2016,
+    &kDialog2017,
 };
 
 }  // namespace

@@ -9,3 +9,5 @@ const DialogTemplate* findDialogTemplate(int id);
 // The templates themselves, one file each; a new one is added to the list in
 // dialog_templates.cpp.
 extern const DialogTemplate kDialog1000;  // main dialog
+extern const DialogTemplate kDialog2016;  // about box
+extern const DialogTemplate kDialog2017;  // splash content

@@ -2,10 +2,12 @@
 
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 
 #include "framework/art_loader.h"
 #include "framework/strings.h"
 #include "link/scom.h"
+#include "shell/td_infoueber.h"
 #include "shell/tf_pemlare.h"
 #include "ui/td_pemlare.h"
 
@@ -14,6 +16,9 @@ namespace {
 constexpr int kCaptionId = 10311;
 constexpr int kIconId = 1400;
 constexpr qsizetype kCaptionMaxChars = 99;
+constexpr int kAboutTemplate = 2016;
+constexpr int kNameBitmap = 3301;
+constexpr int kVersionString = 10312;
 
 }  // namespace
 
@@ -60,4 +65,12 @@ int TA_Pemlare::Run() {
     mainWindow_->createWindow();
     mainWindow_->show();
     return exec();
+}
+
+void TA_Pemlare::RunAboutBox(QWidget* owner) {
+    // Owned by `owner` while it runs; the guard covers an owner that goes first.
+    QPointer<TD_InfoUeber> box =
+        new TD_InfoUeber(owner, kAboutTemplate, kNameBitmap, kVersionString, true);
+    box->runModal();
+    delete box.data();
 }

@@ -35,6 +35,8 @@ public:
 
     scom& Com() override { return *com_; }
     EepromImage& StoredImage() override { return storedImage_; }
+    // "Info über ...": template 2016, centred on the primary screen, a new one each time.
+    void RunAboutBox(QWidget* owner) override;
 
 protected:
     // Builds the main dialog and the frame around it; runs once per Run().

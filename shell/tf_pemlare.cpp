@@ -1,5 +1,14 @@
 #include "shell/tf_pemlare.h"
 
+#include "shell/tw_splash.h"
+
+namespace {
+
+constexpr int kNameBitmap = 3301;
+constexpr int kVersionString = 10312;
+
+}  // namespace
+
 TF_Pemlare::TF_Pemlare(QWidget* parent, const QString& caption, TemplateDialog* client)
     : FrameWindow(parent, caption, client) {}
 
@@ -7,4 +16,7 @@ TF_Pemlare::~TF_Pemlare() = default;
 
 void TF_Pemlare::Setup() {
     FrameWindow::Setup();
+    // Owned by the frame; stays among its children after it has gone away.
+    auto* splash = new TW_Splash(this, kNameBitmap, kVersionString);
+    splash->createWindow();
 }

@@ -5,12 +5,16 @@
 
 #include "data/eeprom_image.h"
 
+class QWidget;
 class scom;
 
 class PemlarHost {
 public:
     virtual scom& Com() = 0;
     virtual EepromImage& StoredImage() = 0;
+    // Runs the about box modally over `owner` until the user closes it. The about box
+    // belongs to the shell, above this layer; an application without one shows nothing.
+    virtual void RunAboutBox(QWidget* owner) { (void)owner; }
 
 protected:
     ~PemlarHost() = default;

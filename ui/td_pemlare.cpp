@@ -121,7 +121,11 @@ void TD_Pemlare::alignLeft() {
     setWindowText(AddressEdit, ::alignLeft(windowText(AddressEdit)));
 }
 
-void TD_Pemlare::CmInfo() {}
+void TD_Pemlare::CmInfo() {
+    if (PemlarHost* host = pemlarHost()) {
+        host->RunAboutBox(this);
+    }
+}
 
 void TD_Pemlare::CmRead() {}
 

@@ -4,7 +4,8 @@
     python3 resources/art/draw_artwork.py [output folder]
 
 bitmap_3300.bmp  72 x 72, the emblem: an instrument with its address display
-bitmap_3301.bmp  100 x 52, the name "Pemlar" in a hand-made pixel font
+bitmap_3301.bmp  100 x 52, the name "Pemlar" in a hand-made pixel font, tall and
+                 narrow, to be seen stretched
 icon_1400.ico    32 x 32 and 16 x 16, the instrument again
 
 All three use 4 bits per pixel and the same 16-colour table. The bitmaps are
@@ -252,8 +253,7 @@ def draw_emblem():
 
 # ---------------------------------------------------------------- the lettering
 
-# A bold pixel font drawn at half resolution: each mark is a 2 x 2 block in the
-# picture. Capitals are 12 rows high, small letters 8 rows, on one baseline.
+# A bold pixel font: capitals are 12 marks high, small letters 8, on one baseline.
 GLYPHS = {
     "P": [
         "######.",
@@ -343,49 +343,30 @@ def word_mask(word, gap):
 
 
 def draw_lettering():
+    """The name, drawn tall and narrow: the dialogs stretch this picture over a control
+    about four times as wide as high, which turns it into lettering of normal
+    proportions. Each mark of the font is a block 2 pixels wide and 4 high."""
     c = Canvas(100, 52, LIGHT_GREY)
-    marks, half_width = word_mask("Pemlar", 1)
-    scale = 2
-    left = (100 - half_width * scale - 2) // 2
-    top = 7
+    marks, width_in_marks = word_mask("Pemlar", 1)
+    mark_w, mark_h = 2, 4
+    left = (100 - width_in_marks * mark_w - 1) // 2
+    top = 1
 
     def blocks(dx, dy, colour):
         for mx, my in marks:
-            c.fill(
-                left + mx * scale + dx,
-                top + my * scale + dy,
-                left + mx * scale + dx + scale - 1,
-                top + my * scale + dy + scale - 1,
-                colour,
-            )
+            x, y = left + mx * mark_w + dx, top + my * mark_h + dy
+            c.fill(x, y, x + mark_w - 1, y + mark_h - 1, colour)
 
-    blocks(2, 2, DARK_GREY)  # drop shadow
+    blocks(1, 2, DARK_GREY)  # drop shadow
     blocks(0, 0, NAVY)
-    # a highlight along each stroke's upper and left edge
+    # a highlight along each stroke's upper and left edge, thick enough to survive
+    # the vertical squeeze
     for mx, my in marks:
-        px, py = left + mx * scale, top + my * scale
+        x, y = left + mx * mark_w, top + my * mark_h
         if (mx, my - 1) not in marks:
-            c.hline(px, px + scale - 1, py, BLUE)
+            c.fill(x, y, x + mark_w - 1, y + 1, BLUE)
         if (mx - 1, my) not in marks:
-            c.vline(px, py, py + scale - 1, BLUE)
-
-    # below the name: a byte on the serial line, start bit, 8 data bits, stop bit
-    high, low = 37, 43
-    bits = [0, 1, 0, 1, 0, 1, 0, 1, 0, 1]  # start bit, then 0x55 least significant first, stop
-    x = 6
-    level = 1
-    c.hline(x - 4, x, high, DARK_RED)
-    bit_width = 8
-    for bit in bits:
-        y = low if bit == 0 else high
-        if bit != level:
-            c.vline(x, high, low, DARK_RED)
-            level = bit
-        c.hline(x, x + bit_width, y, DARK_RED)
-        x += bit_width
-    c.hline(x, 97, high, DARK_RED)
-    c.hline(2, 97, 47, DARK_GREY)
-    c.hline(2, 97, 48, WHITE)
+            c.vline(x, y, y + mark_h - 1, BLUE)
     return c
 
 

@@ -1,0 +1,59 @@
+#include "shell/td_infoueber.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QShowEvent>
+
+#include "framework/strings.h"
+#include "shell/tst_bitmap.h"
+
+namespace {
+
+constexpr int kEmblemControl = 120;
+constexpr int kNameControl = 121;
+constexpr int kVersionControl = 122;
+constexpr int kEmblemBitmap = 3300;
+
+}  // namespace
+
+TD_InfoUeber::TD_InfoUeber(QWidget* parent, int templateId, int bitmapId, int versionStringId,
+                           bool centreOnScreen)
+    : TemplateDialog(templateId, parent),
+      VersionStatic(nullptr),
+      CentreOnScreen(centreOnScreen),
+      VersionStringId(versionStringId) {
+    new TST_Bitmap(this, kEmblemControl, kEmblemBitmap, true);
+    new TST_Bitmap(this, kNameControl, bitmapId, false);
+    VersionStatic = control<QLabel>(kVersionControl);
+}
+
+TD_InfoUeber::~TD_InfoUeber() = default;
+
+void TD_InfoUeber::centreOnPrimaryScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        const QSize outer = frameGeometry().size();
+        move(area.x() + (area.width() - outer.width()) / 2,
+             area.y() + (area.height() - outer.height()) / 2);
+    }
+}
+
+void TD_InfoUeber::showEvent(QShowEvent* event) {
+    TemplateDialog::showEvent(event);
+    // The title bar's size is known only once the window is on screen; centre again.
+    if (CentreOnScreen && !event->spontaneous() && !centredWithFrame_) {
+        centredWithFrame_ = true;
+        centreOnPrimaryScreen();
+    }
+}
+
+void TD_InfoUeber::Setup() {
+    TemplateDialog::Setup();
+    if (CentreOnScreen) {
+        centreOnPrimaryScreen();
+    }
+    if (VersionStatic != nullptr) {
+        VersionStatic->setText(loadString(VersionStringId));
+    }
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The start-up splash: the about box's content (template 2017) in a thin frame without
+// a caption, centred on the primary screen, above its owner without taking the
+// activation. It goes away after its display time or at the first left or right mouse
+// button press in any of the program's windows. While it shows, it holds the mouse:
+// presses, releases and the wheel reach no other window, so the press that closes it
+// does nothing else. Keys are left alone.
+
+#include <QFrame>
+#include <QTimer>
+#include <chrono>
+
+class TD_InfoUeber;
+
+class TW_Splash : public QFrame {
+    Q_OBJECT
+public:
+    static constexpr std::chrono::milliseconds kDefaultDisplayTime{2000};
+
+    // A top-level window owned by `owner`; shows bitmap `bitmapId` as the name picture
+    // and string `versionStringId` as the version line.
+    TW_Splash(QWidget* owner, int bitmapId, int versionStringId);
+    ~TW_Splash() override;
+
+    // Builds the content, places and shows the splash, starts its timer and takes the
+    // mouse. Once.
+    void createWindow();
+
+    TD_InfoUeber* content() const { return Content; }
+    // Whether it still shows (until its timer or a click closes it).
+    bool isShowing() const { return showing_; }
+
+    // How long splashes created from now on stay; for tests.
+    static void setDisplayTime(std::chrono::milliseconds time);
+    static std::chrono::milliseconds displayTime();
+
+Q_SIGNALS:
+    // The splash has gone away.
+    void dismissed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void dismiss();
+    void stopHoldingMouse();
+
+    TD_InfoUeber* Content;
+    int BitmapId;
+    int VersionStringId;
+    QTimer timer_;
+    bool created_ = false;
+    bool showing_ = false;
+    bool holdingMouse_ = false;
+    // Buttons pressed while the splash held the mouse; their releases are swallowed too.
+    Qt::MouseButtons pressedWhileHeld_;
+};
