@@ -5,7 +5,7 @@
 namespace {
 
 const std::array kTemplates = {
-    &kDialog1000,
+    &kDialog1000, &kDialog2000, &kDialog2001, &kDialog2002, &kDialog2003,
 };
 
 }  // namespace

@@ -95,10 +95,6 @@ void TD_Pemlare::alignLeft() {
 
 void TD_Pemlare::CmInfo() {}
 
-void TD_Pemlare::CmRead() {}
-
-void TD_Pemlare::CmWrite() {}
-
 void TD_Pemlare::CmLoad() {}
 
 void TD_Pemlare::CmSave() {}

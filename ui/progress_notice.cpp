@@ -1,0 +1,45 @@
+#include "ui/progress_notice.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QThread>
+#include <QWindow>
+
+#include "framework/template_dialog.h"
+
+namespace {
+
+// How long to wait for the window system to map the notice. Only a window manager
+// that is slow to map can make this last; usually the window is there at once.
+constexpr int kMapWaitMs = 500;
+
+}  // namespace
+
+ProgressNotice::ProgressNotice(int templateId, QWidget* parent)
+    : dialog_(new TemplateDialog(templateId, parent)) {
+    dialog_->setWindowModality(Qt::ApplicationModal);
+    dialog_->createWindow();
+    dialog_->show();
+    // The window system maps the window in its own time; a window that is not yet
+    // exposed would be painted into the void.
+    const QDeadlineTimer deadline(kMapWaitMs);
+    QWindow* window = dialog_->windowHandle();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    while (window != nullptr && !window->isExposed() && !deadline.hasExpired()) {
+        QThread::msleep(5);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    dialog_->repaint();
+    // Hands what was painted to the window system before the caller blocks.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+ProgressNotice::~ProgressNotice() {
+    if (dialog_ == nullptr) {
+        return;
+    }
+    // Clicks and keys that came in while the notice was up are taken now, while it
+    // still blocks the other windows, so that none of them starts another command.
+    QCoreApplication::processEvents();
+    delete dialog_.data();
+}
