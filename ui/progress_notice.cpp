@@ -1,6 +1,6 @@
 #include "ui/progress_notice.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDeadlineTimer>
 #include <QThread>
 #include <QWindow>
@@ -24,14 +24,14 @@ ProgressNotice::ProgressNotice(int templateId, QWidget* parent)
     // exposed would be painted into the void.
     const QDeadlineTimer deadline(kMapWaitMs);
     QWindow* window = dialog_->windowHandle();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     while (window != nullptr && !window->isExposed() && !deadline.hasExpired()) {
         QThread::msleep(5);
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
     dialog_->repaint();
     // Hands what was painted to the window system before the caller blocks.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 ProgressNotice::~ProgressNotice() {
@@ -40,6 +40,13 @@ ProgressNotice::~ProgressNotice() {
     }
     // Clicks and keys that came in while the notice was up are taken now, while it
     // still blocks the other windows, so that none of them starts another command.
-    QCoreApplication::processEvents();
+    QApplication::processEvents();
+    // As when an owned window closes: if the notice had the keyboard, the window that
+    // owns it gets it back, instead of no window of the program having it.
+    const bool wasActive = QApplication::activeWindow() == dialog_;
+    QPointer<QWidget> owner = dialog_->parentWidget() ? dialog_->parentWidget()->window() : nullptr;
     delete dialog_.data();
+    if (wasActive && owner != nullptr) {
+        owner->activateWindow();
+    }
 }

@@ -156,6 +156,8 @@ TEST_F(Prompts, ProgressNoticeIsPaintedBeforeTheTransferAndGoneAfterIt) {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             EXPECT_NE(window->objectName(), name) << "the notice is destroyed";
         }
+        QTest::qWait(20);
+        EXPECT_EQ(QApplication::activeWindow(), frame.get()) << "the keyboard is back";
     }
 }
 
@@ -168,6 +170,9 @@ TEST_F(Prompts, OkInTheRealReadPromptReadsTheInstrument) {
     EXPECT_EQ(addressShown(), kDemoAddress);
     EXPECT_EQ(idShown(), kDemoId);
     EXPECT_TRUE(test_seams::answeredCalls().empty()) << "no message";
+    // The keyboard is back with the main window, ready for editing.
+    QTest::qWait(20);
+    EXPECT_EQ(QApplication::activeWindow(), frame.get());
 }
 
 }  // namespace
