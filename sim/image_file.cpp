@@ -1,5 +1,7 @@
 #include "sim/image_file.h"
 
+#include "sim/unique_fd.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -32,8 +34,8 @@ bool writeAll(int fd, const std::uint8_t* bytes, std::size_t size) {
 }  // namespace
 
 std::optional<EepromImage> loadImageFile(const std::filesystem::path& file, std::string& error) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+    const UniqueFd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd) {
         error = describe(file, errno);
         return std::nullopt;
     }
@@ -41,13 +43,12 @@ std::optional<EepromImage> loadImageFile(const std::filesystem::path& file, std:
     std::array<std::uint8_t, kImageSize + 1> buffer{};
     std::size_t total = 0;
     while (total < buffer.size()) {
-        const ssize_t got = ::read(fd, buffer.data() + total, buffer.size() - total);
+        const ssize_t got = ::read(fd.get(), buffer.data() + total, buffer.size() - total);
         if (got < 0 && errno == EINTR) {
             continue;
         }
         if (got < 0) {
             error = describe(file, errno);
-            ::close(fd);
             return std::nullopt;
         }
         if (got == 0) {
@@ -55,7 +56,6 @@ std::optional<EepromImage> loadImageFile(const std::filesystem::path& file, std:
         }
         total += static_cast<std::size_t>(got);
     }
-    ::close(fd);
     if (total != kImageSize) {
         error = file.string() + ": kein EEPROM-Abbild (genau " + std::to_string(kImageSize) +
                 " Bytes erwartet)";
@@ -70,14 +70,15 @@ bool saveImageFile(const std::filesystem::path& file, const EepromImage& image,
                    std::string& error) {
     std::filesystem::path temporary = file;
     temporary += ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
+    UniqueFd fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (!fd) {
         error = describe(temporary, errno);
         return false;
     }
-    const bool written = writeAll(fd, image.data(), image.size()) && ::fsync(fd) == 0;
+    const bool written = writeAll(fd.get(), image.data(), image.size()) && ::fsync(fd.get()) == 0;
     const int writeError = errno;
-    if (::close(fd) != 0 || !written) {
+    // close() reports late write errors, so it is called here, not left to the owner.
+    if (::close(fd.release()) != 0 || !written) {
         error = describe(temporary, written ? errno : writeError);
         ::unlink(temporary.c_str());
         return false;

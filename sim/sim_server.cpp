@@ -21,13 +21,6 @@ constexpr auto kByteTime = std::chrono::nanoseconds(10'000'000'000LL / 9600);
 // Quiet this long, the instrument gives up on a frame it has begun to receive.
 constexpr int kIdleMilliseconds = 1500;
 
-void closeIfOpen(int& fd) {
-    if (fd >= 0) {
-        ::close(fd);
-        fd = -1;
-    }
-}
-
 bool makeRaw(int fd) {
     termios t{};
     if (::tcgetattr(fd, &t) != 0) {
@@ -50,78 +43,81 @@ std::string systemError(const std::string& what) {
 
 }  // namespace
 
+// A pipe the serving thread also polls, so that it can be woken to stop or to look
+// at its settings again.
+bool makeWakePipe(UniqueFd& readEnd, UniqueFd& writeEnd, std::string& error) {
+    std::array<int, 2> ends{};
+    if (::pipe2(ends.data(), O_CLOEXEC | O_NONBLOCK) != 0) {
+        error = systemError("pipe");
+        return false;
+    }
+    readEnd.reset(ends[0]);
+    writeEnd.reset(ends[1]);
+    return true;
+}
+
 std::unique_ptr<SimServer> SimServer::onPty(const EepromImage& deviceImage, SimOptions options,
                                             std::string& error) {
-    int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-    if (master < 0) {
+    UniqueFd master(::posix_openpt(O_RDWR | O_NOCTTY));
+    if (!master) {
         error = systemError("posix_openpt");
         return nullptr;
     }
     std::array<char, 128> name{};
-    if (::fcntl(master, F_SETFD, FD_CLOEXEC) != 0 || ::grantpt(master) != 0 ||
-        ::unlockpt(master) != 0 || ::ptsname_r(master, name.data(), name.size()) != 0 ||
-        ::fcntl(master, F_SETFL, O_NONBLOCK) != 0) {
+    if (::fcntl(master.get(), F_SETFD, FD_CLOEXEC) != 0 || ::grantpt(master.get()) != 0 ||
+        ::unlockpt(master.get()) != 0 || ::ptsname_r(master.get(), name.data(), name.size()) != 0 ||
+        ::fcntl(master.get(), F_SETFL, O_NONBLOCK) != 0) {
         error = systemError("Pseudo-Terminal");
-        ::close(master);
         return nullptr;
     }
-    int keepOpen = ::open(name.data(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (keepOpen < 0 || !makeRaw(keepOpen) || !makeRaw(master)) {
+    UniqueFd keepOpen(::open(name.data(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    if (!keepOpen || !makeRaw(keepOpen.get()) || !makeRaw(master.get())) {
         error = systemError(name.data());
-        closeIfOpen(keepOpen);
-        ::close(master);
         return nullptr;
     }
-    std::array<int, 2> wake{};
-    if (::pipe2(wake.data(), O_CLOEXEC | O_NONBLOCK) != 0) {
-        error = systemError("pipe");
-        ::close(keepOpen);
-        ::close(master);
+    UniqueFd wakeRead;
+    UniqueFd wakeWrite;
+    if (!makeWakePipe(wakeRead, wakeWrite, error)) {
         return nullptr;
     }
-    return std::unique_ptr<SimServer>(new SimServer(master, keepOpen, name.data(), deviceImage,
-                                                    std::move(options), wake[0], wake[1]));
+    return std::unique_ptr<SimServer>(new SimServer(std::move(master), std::move(keepOpen),
+                                                    name.data(), deviceImage, std::move(options),
+                                                    std::move(wakeRead), std::move(wakeWrite)));
 }
 
 std::unique_ptr<SimServer> SimServer::onDevice(const std::string& device,
                                                const EepromImage& deviceImage, SimOptions options,
                                                std::string& error) {
-    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
+    UniqueFd line(::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    if (!line || (::isatty(line.get()) && !makeRaw(line.get()))) {
         error = systemError(device);
         return nullptr;
     }
-    if (::isatty(fd) && !makeRaw(fd)) {
-        error = systemError(device);
-        ::close(fd);
+    UniqueFd wakeRead;
+    UniqueFd wakeWrite;
+    if (!makeWakePipe(wakeRead, wakeWrite, error)) {
         return nullptr;
     }
-    std::array<int, 2> wake{};
-    if (::pipe2(wake.data(), O_CLOEXEC | O_NONBLOCK) != 0) {
-        error = systemError("pipe");
-        ::close(fd);
-        return nullptr;
-    }
-    return std::unique_ptr<SimServer>(
-        new SimServer(fd, -1, device, deviceImage, std::move(options), wake[0], wake[1]));
+    return std::unique_ptr<SimServer>(new SimServer(std::move(line), UniqueFd(), device,
+                                                    deviceImage, std::move(options),
+                                                    std::move(wakeRead), std::move(wakeWrite)));
 }
 
-SimServer::SimServer(int lineFd, int keepOpenFd, std::string devicePath, const EepromImage& image,
-                     SimOptions options, int wakeRead, int wakeWrite)
-    : lineFd_(lineFd),
-      keepOpenFd_(keepOpenFd),
+SimServer::SimServer(UniqueFd line, UniqueFd keepOpen, std::string devicePath,
+                     const EepromImage& image, SimOptions options, UniqueFd wakeRead,
+                     UniqueFd wakeWrite)
+    : line_(std::move(line)),
+      keepOpen_(std::move(keepOpen)),
       devicePath_(std::move(devicePath)),
       options_(std::move(options)),
-      wakeRead_(wakeRead),
-      wakeWrite_(wakeWrite),
+      wakeRead_(std::move(wakeRead)),
+      wakeWrite_(std::move(wakeWrite)),
       instrument_(image, options_.fault) {
     thread_ = std::thread([this] { serve(); });
 }
 
 SimServer::~SimServer() {
     hangUp();
-    closeIfOpen(wakeRead_);
-    closeIfOpen(wakeWrite_);
 }
 
 std::vector<std::uint8_t> SimServer::received() const {
@@ -155,18 +151,18 @@ void SimServer::hangUp() {
         wake();
         thread_.join();
     }
-    closeIfOpen(lineFd_);
-    closeIfOpen(keepOpenFd_);
+    line_.reset();
+    keepOpen_.reset();
 }
 
 void SimServer::wake() const {
     const char byte = 1;
-    [[maybe_unused]] const ssize_t ignored = ::write(wakeWrite_, &byte, 1);
+    [[maybe_unused]] const ssize_t ignored = ::write(wakeWrite_.get(), &byte, 1);
 }
 
 // Sleeps up to `milliseconds`; false when woken to stop.
 bool SimServer::sleepUnlessWoken(int milliseconds) const {
-    pollfd entry{wakeRead_, POLLIN, 0};
+    pollfd entry{wakeRead_.get(), POLLIN, 0};
     ::poll(&entry, 1, milliseconds);
     return !stopping_;
 }
@@ -174,8 +170,8 @@ bool SimServer::sleepUnlessWoken(int milliseconds) const {
 void SimServer::serve() {
     while (!stopping_) {
         std::array<pollfd, 2> fds{{
-            {wakeRead_, POLLIN, 0},
-            {lineFd_, static_cast<short>(holding_ ? 0 : POLLIN), 0},
+            {wakeRead_.get(), POLLIN, 0},
+            {line_.get(), static_cast<short>(holding_ ? 0 : POLLIN), 0},
         }};
         const int ready = ::poll(fds.data(), fds.size(), kIdleMilliseconds);
         if (ready < 0 && errno != EINTR) {
@@ -188,7 +184,7 @@ void SimServer::serve() {
         }
         if ((fds[0].revents & POLLIN) != 0) {
             std::array<char, 64> drained{};
-            while (::read(wakeRead_, drained.data(), drained.size()) > 0) {
+            while (::read(wakeRead_.get(), drained.data(), drained.size()) > 0) {
             }
             continue;
         }
@@ -203,7 +199,7 @@ void SimServer::serve() {
 
 void SimServer::handleInput() {
     std::array<std::uint8_t, 512> buffer{};
-    const ssize_t got = ::read(lineFd_, buffer.data(), buffer.size());
+    const ssize_t got = ::read(line_.get(), buffer.data(), buffer.size());
     if (got <= 0) {
         if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
             sleepUnlessWoken(100);
@@ -238,7 +234,7 @@ void SimServer::send(const std::vector<std::uint8_t>& bytes) {
                            static_cast<std::size_t>((Clock::now() - start) / kByteTime));
         }
         if (due > sent) {
-            const ssize_t written = ::write(lineFd_, bytes.data() + sent, due - sent);
+            const ssize_t written = ::write(line_.get(), bytes.data() + sent, due - sent);
             if (written > 0) {
                 sent += static_cast<std::size_t>(written);
                 continue;

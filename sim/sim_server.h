@@ -13,6 +13,7 @@
 
 #include "data/eeprom_image.h"
 #include "sim/instrument.h"
+#include "sim/unique_fd.h"
 
 struct SimOptions {
     bool fast = false;  // reply at once instead of at 9600 baud
@@ -49,20 +50,20 @@ public:
     void hangUp();
 
 private:
-    SimServer(int lineFd, int keepOpenFd, std::string devicePath, const EepromImage& image,
-              SimOptions options, int wakeRead, int wakeWrite);
+    SimServer(UniqueFd line, UniqueFd keepOpen, std::string devicePath, const EepromImage& image,
+              SimOptions options, UniqueFd wakeRead, UniqueFd wakeWrite);
     void serve();
     void handleInput();
     void send(const std::vector<std::uint8_t>& bytes);
     bool sleepUnlessWoken(int milliseconds) const;
     void wake() const;
 
-    int lineFd_;
-    int keepOpenFd_;  // our own hold on the terminal side, so the pty never hangs up
+    UniqueFd line_;
+    UniqueFd keepOpen_;  // our own hold on the terminal side, so the pty never hangs up
     std::string devicePath_;
     SimOptions options_;
-    int wakeRead_;
-    int wakeWrite_;
+    UniqueFd wakeRead_;
+    UniqueFd wakeWrite_;
     mutable std::mutex mutex_;
     SimulatedInstrument instrument_;
     std::vector<std::uint8_t> received_;

@@ -230,6 +230,10 @@ struct FaultCase {
     ScomResult write;
 };
 
+void PrintTo(const FaultCase& c, std::ostream* out) {
+    *out << simFaultName(c.fault);
+}
+
 class PtyFault : public PtyLink, public ::testing::WithParamInterface<FaultCase> {
 protected:
     PtyFault() : PtyLink(GetParam().fault) {}

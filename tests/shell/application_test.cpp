@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "data/eeprom_image.h"
+#include "framework/art_loader.h"
 #include "framework/template_dialog.h"
 #include "framework/windows_text.h"
 #include "link/scom.h"
@@ -47,13 +48,24 @@ TEST(Application, FrameMatchesTheDialogAndStaysFixed) {
         EXPECT_EQ(frame.minimumSize(), frame.maximumSize());
         EXPECT_FALSE(frame.windowFlags() & Qt::WindowMaximizeButtonHint);
         EXPECT_TRUE(frame.windowFlags() & Qt::WindowMinimizeButtonHint);
-        EXPECT_FALSE(frame.windowIcon().isNull());
+        // Icon group 1400 when the build has it; a frame without it still starts.
+        EXPECT_EQ(frame.windowIcon().isNull(), loadIcon(1400).isNull());
         for (int id : {120, 121, 122, 123}) {
             EXPECT_EQ(windowText(dialog->control(id)), "") << id;
         }
         frame.close();
     });
     EXPECT_EQ(status, 0);
+}
+
+TEST(Application, IconGroup1400HoldsBothSizes) {
+    QIcon icon = loadIcon(1400);
+    if (icon.isNull()) {
+        GTEST_SKIP() << "no icon art in this build";
+    }
+    QList<QSize> sizes = icon.availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(32, 32)));
+    EXPECT_TRUE(sizes.contains(QSize(16, 16)));
 }
 
 TEST(Application, EscapeEndsTheProgramWithStatus0) {

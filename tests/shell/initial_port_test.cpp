@@ -1,43 +1,16 @@
 #include <gtest/gtest.h>
-#include <pty.h>
-#include <unistd.h>
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "link/scom.h"
 #include "shell/ta_pemlare.h"
+#include "tests/support/simulated_com_port.h"
 
 namespace {
-
-// A pseudo-terminal whose slave side stands in for a serial port.
-class Pty {
-public:
-    Pty() {
-        char name[256] = {};
-        if (openpty(&master_, &slave_, name, nullptr, nullptr) == 0) {
-            path_ = name;
-        }
-    }
-    ~Pty() {
-        if (master_ >= 0) {
-            close(master_);
-        }
-        if (slave_ >= 0) {
-            close(slave_);
-        }
-    }
-    Pty(const Pty&) = delete;
-    Pty& operator=(const Pty&) = delete;
-    const std::string& path() const { return path_; }
-
-private:
-    int master_ = -1;
-    int slave_ = -1;
-    std::string path_;
-};
 
 struct PortCase {
     const char* name;
@@ -53,17 +26,17 @@ TEST(InitialPort, FirstOfCom1ToCom4ThatOpensElse1) {
         {"only COM5", {5}, 0, 1},        {"only COM4 and it is held", {4}, 4, 1},
     };
     for (const PortCase& c : kCases) {
-        std::map<int, std::unique_ptr<Pty>> ptys;
+        std::map<int, std::unique_ptr<SimulatedComPort>> ports;
         for (int n : c.present) {
-            ptys[n] = std::make_unique<Pty>();
-            ASSERT_FALSE(ptys[n]->path().empty());
+            ports[n] = std::make_unique<SimulatedComPort>(fastSimOptions(),
+                                                          SimulatedComPort::demoDeviceImage(), n);
         }
-        auto resolver = [&ptys](std::int32_t n) -> std::optional<std::string> {
-            auto it = ptys.find(n);
-            if (it == ptys.end()) {
+        auto resolver = [&ports](std::int32_t n) -> std::optional<std::string> {
+            auto it = ports.find(n);
+            if (it == ports.end()) {
                 return std::nullopt;
             }
-            return it->second->path();
+            return it->second->resolver()(n);
         };
         scom holder(c.heldElsewhere, resolver);
         if (c.heldElsewhere != 0) {

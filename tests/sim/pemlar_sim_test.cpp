@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -156,6 +157,18 @@ TEST(PemlarSim, ServesAPtyAsAComPortAndRemovesTheLinkWhenEnded) {
         ASSERT_EQ(device.rfind("/dev/pts/", 0), 0u) << device;
         const std::filesystem::path link = portsIn(config) / "COM5";
         EXPECT_EQ(std::filesystem::read_symlink(link), device);
+        {
+            // Where the program looks: the same folder for the same config home.
+            const char* old = std::getenv("XDG_CONFIG_HOME");
+            const std::string saved = old != nullptr ? old : "";
+            ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+            EXPECT_EQ(portMappingFolder(), portsIn(config));
+            if (old != nullptr) {
+                ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+            } else {
+                ::unsetenv("XDG_CONFIG_HOME");
+            }
+        }
 
         scom com(5, mappingFolderResolver(portsIn(config)), instantClock());
         ASSERT_EQ(com.open(), ScomResult::Ok);

@@ -1,0 +1,28 @@
+# Cross-build for 64-bit Windows with mingw-w64 (Debian: g++-mingw-w64-x86-64-posix).
+# The posix thread model is needed for std::thread and std::this_thread::sleep_for.
+#
+#   cmake -S . -B build-mingw -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+#         -DPEMLAR_GUI=OFF -DPEMLAR_TESTS=OFF -DPEMLAR_BENCH=OFF
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Self-contained executables: no mingw run-time DLLs to ship or to put beside Wine.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+
+# Cross-built test programs run under Wine when it is installed.
+if(NOT DEFINED CMAKE_CROSSCOMPILING_EMULATOR)
+    find_program(PEMLAR_WINE NAMES wine64 wine)
+    if(PEMLAR_WINE)
+        set(CMAKE_CROSSCOMPILING_EMULATOR ${PEMLAR_WINE})
+    endif()
+endif()

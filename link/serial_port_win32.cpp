@@ -1,0 +1,195 @@
+#include <algorithm>
+#include <utility>
+
+#include "link/serial_port.h"
+#include "link/win32_comm_api.h"
+
+namespace {
+
+static_assert(sizeof(DCB) == 28, "the device-control block is 28 bytes");
+
+DCB toDcb(const LineSettings& s) {
+    DCB dcb{};
+    dcb.DCBlength = sizeof(DCB);
+    dcb.BaudRate = s.baudRate;
+    dcb.fBinary = s.binary;
+    dcb.fParity = s.parityCheck;
+    dcb.fOutxCtsFlow = s.outxCtsFlow;
+    dcb.fOutxDsrFlow = s.outxDsrFlow;
+    dcb.fDtrControl = static_cast<DWORD>(s.dtrControl);
+    dcb.fDsrSensitivity = s.dsrSensitivity;
+    dcb.fTXContinueOnXoff = s.txContinueOnXoff;
+    dcb.fOutX = s.outX;
+    dcb.fInX = s.inX;
+    dcb.fErrorChar = s.errorCharEnabled;
+    dcb.fNull = s.discardNull;
+    dcb.fRtsControl = static_cast<DWORD>(s.rtsControl);
+    dcb.fAbortOnError = s.abortOnError;
+    dcb.XonLim = s.xonLim;
+    dcb.XoffLim = s.xoffLim;
+    dcb.ByteSize = s.byteSize;
+    dcb.Parity = static_cast<BYTE>(s.parity);
+    dcb.StopBits = static_cast<BYTE>(s.stopBits);
+    dcb.XonChar = s.xonChar;
+    dcb.XoffChar = s.xoffChar;
+    dcb.ErrorChar = s.errorChar;
+    dcb.EofChar = s.eofChar;
+    dcb.EvtChar = s.evtChar;
+    return dcb;
+}
+
+LineSettings fromDcb(const DCB& dcb) {
+    LineSettings s;
+    s.baudRate = dcb.BaudRate;
+    s.binary = dcb.fBinary != 0;
+    s.parityCheck = dcb.fParity != 0;
+    s.outxCtsFlow = dcb.fOutxCtsFlow != 0;
+    s.outxDsrFlow = dcb.fOutxDsrFlow != 0;
+    s.dtrControl = static_cast<DtrControl>(dcb.fDtrControl);
+    s.dsrSensitivity = dcb.fDsrSensitivity != 0;
+    s.txContinueOnXoff = dcb.fTXContinueOnXoff != 0;
+    s.outX = dcb.fOutX != 0;
+    s.inX = dcb.fInX != 0;
+    s.errorCharEnabled = dcb.fErrorChar != 0;
+    s.discardNull = dcb.fNull != 0;
+    s.rtsControl = static_cast<RtsControl>(dcb.fRtsControl);
+    s.abortOnError = dcb.fAbortOnError != 0;
+    s.xonLim = dcb.XonLim;
+    s.xoffLim = dcb.XoffLim;
+    s.byteSize = dcb.ByteSize;
+    s.parity = static_cast<Parity>(dcb.Parity);
+    s.stopBits = static_cast<StopBits>(dcb.StopBits);
+    s.xonChar = dcb.XonChar;
+    s.xoffChar = dcb.XoffChar;
+    s.errorChar = dcb.ErrorChar;
+    s.eofChar = dcb.EofChar;
+    s.evtChar = dcb.EvtChar;
+    return s;
+}
+
+class Win32SerialPort final : public SerialPort {
+public:
+    explicit Win32SerialPort(Win32CommApi api) : api_(std::move(api)) {}
+    ~Win32SerialPort() override { close(); }
+
+    bool open(const std::string& device) override {
+        close();
+        const HANDLE handle =
+            api_.createFileA(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle == INVALID_HANDLE_VALUE) {
+            return false;
+        }
+        handle_ = handle;
+        return true;
+    }
+
+    bool setTimeouts(const CommTimeouts& t) override {
+        COMMTIMEOUTS timeouts{t.readIntervalTimeout, t.readTotalTimeoutMultiplier,
+                              t.readTotalTimeoutConstant, t.writeTotalTimeoutMultiplier,
+                              t.writeTotalTimeoutConstant};
+        return isOpen() && api_.setCommTimeouts(handle_, &timeouts) != 0;
+    }
+
+    bool setState(const LineSettings& settings) override {
+        DCB dcb = toDcb(settings);
+        return isOpen() && api_.setCommState(handle_, &dcb) != 0;
+    }
+
+    bool buildState(const std::string& definition, LineSettings& settings) override {
+        DCB dcb = toDcb(settings);
+        if (!isOpen() || api_.buildCommDCBA(definition.c_str(), &dcb) == 0) {
+            return false;
+        }
+        settings = fromDcb(dcb);
+        return true;
+    }
+
+    // One call: the driver's write time-outs bound it.
+    Transfer write(std::span<const std::uint8_t> bytes, std::chrono::milliseconds) override {
+        DWORD written = 0;
+        const BOOL ok =
+            isOpen() && api_.writeFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()),
+                                       &written, nullptr);
+        return {ok == 0, std::min<std::size_t>(written, bytes.size())};
+    }
+
+    // With a MAXDWORD interval time-out some drivers return at once with whatever is
+    // buffered, so a reply still arriving would be cut short: read again until it is
+    // whole or the budget is spent.
+    Transfer read(std::span<std::uint8_t> bytes, std::chrono::milliseconds budget) override {
+        Transfer transfer;
+        if (!isOpen()) {
+            transfer.callFailed = true;
+            return transfer;
+        }
+        const ULONGLONG deadline =
+            api_.getTickCount64() + static_cast<ULONGLONG>(std::max<long long>(budget.count(), 0));
+        while (transfer.count < bytes.size()) {
+            DWORD got = 0;
+            if (api_.readFile(handle_, bytes.data() + transfer.count,
+                              static_cast<DWORD>(bytes.size() - transfer.count), &got,
+                              nullptr) == 0) {
+                transfer.callFailed = true;
+                return transfer;
+            }
+            transfer.count += std::min<std::size_t>(got, bytes.size() - transfer.count);
+            const ULONGLONG now = api_.getTickCount64();
+            if (transfer.count == bytes.size() || now >= deadline) {
+                break;
+            }
+            if (got == 0) {
+                // Nothing came and the driver did not wait: don't spin on it.
+                api_.sleep(static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, 10)));
+            }
+        }
+        return transfer;
+    }
+
+    void purge() override {
+        if (isOpen()) {
+            api_.purgeComm(handle_, PURGE_TXCLEAR | PURGE_RXCLEAR);
+        }
+    }
+
+    bool close() override {
+        if (!isOpen()) {
+            return true;
+        }
+        const HANDLE handle = std::exchange(handle_, INVALID_HANDLE_VALUE);
+        return api_.closeHandle(handle) != 0;
+    }
+
+    PortHandle handle() const override { return reinterpret_cast<PortHandle>(handle_); }
+
+private:
+    bool isOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+    Win32CommApi api_;
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+};
+
+}  // namespace
+
+Win32CommApi systemWin32CommApi() {
+    return {
+        .createFileA = &CreateFileA,
+        .closeHandle = &CloseHandle,
+        .setCommTimeouts = &SetCommTimeouts,
+        .setCommState = &SetCommState,
+        .buildCommDCBA = &BuildCommDCBA,
+        .purgeComm = &PurgeComm,
+        .readFile = &ReadFile,
+        .writeFile = &WriteFile,
+        .getTickCount64 = &GetTickCount64,
+        .sleep = [](DWORD milliseconds) { Sleep(milliseconds); },
+    };
+}
+
+std::unique_ptr<SerialPort> makeWin32SerialPort(Win32CommApi api) {
+    return std::make_unique<Win32SerialPort>(std::move(api));
+}
+
+SerialPortFactory systemSerialPortFactory() {
+    return [] { return makeWin32SerialPort(systemWin32CommApi()); };
+}
