@@ -114,9 +114,13 @@ public:
         return {ok == 0, std::min<std::size_t>(written, bytes.size())};
     }
 
-    // With a MAXDWORD interval time-out some drivers return at once with whatever is
-    // buffered, so a reply still arriving would be cut short: read again until it is
-    // whole or the budget is spent.
+    // One ReadFile for the whole reply under the port's time-outs. With a MAXDWORD
+    // interval time-out some drivers return at once with whatever is buffered, which
+    // would cut a reply that is still arriving: top it up with what has come in since,
+    // until it is whole or the budget is spent. A top-up only takes bytes already
+    // queued, so it never starts another full time-out: the driver's timer and the
+    // coarse tick counter disagree by a tick or so, and a plain second ReadFile just
+    // before the deadline would wait the whole 10 ms per byte + 1 s once more.
     Transfer read(std::span<std::uint8_t> bytes, std::chrono::milliseconds budget) override {
         Transfer transfer;
         if (!isOpen()) {
@@ -125,22 +129,26 @@ public:
         }
         const ULONGLONG deadline =
             api_.getTickCount64() + static_cast<ULONGLONG>(std::max<long long>(budget.count(), 0));
+        if (!readSome(bytes, bytes.size(), transfer)) {
+            return transfer;
+        }
         while (transfer.count < bytes.size()) {
-            DWORD got = 0;
-            if (api_.readFile(handle_, bytes.data() + transfer.count,
-                              static_cast<DWORD>(bytes.size() - transfer.count), &got,
-                              nullptr) == 0) {
-                transfer.callFailed = true;
-                return transfer;
-            }
-            transfer.count += std::min<std::size_t>(got, bytes.size() - transfer.count);
             const ULONGLONG now = api_.getTickCount64();
-            if (transfer.count == bytes.size() || now >= deadline) {
+            if (now >= deadline) {
                 break;
             }
-            if (got == 0) {
-                // Nothing came and the driver did not wait: don't spin on it.
+            DWORD errors = 0;
+            COMSTAT status{};
+            if (api_.clearCommError(handle_, &errors, &status) == 0) {
+                transfer.callFailed = true;
+                break;
+            }
+            if (status.cbInQue == 0) {
                 api_.sleep(static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, 10)));
+                continue;
+            }
+            if (!readSome(bytes, status.cbInQue, transfer)) {
+                break;
             }
         }
         return transfer;
@@ -165,6 +173,18 @@ public:
 private:
     bool isOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
 
+    // Reads up to `most` of the bytes still missing; false when the call failed.
+    bool readSome(std::span<std::uint8_t> bytes, std::size_t most, Transfer& transfer) {
+        const auto wanted = static_cast<DWORD>(std::min(most, bytes.size() - transfer.count));
+        DWORD got = 0;
+        if (api_.readFile(handle_, bytes.data() + transfer.count, wanted, &got, nullptr) == 0) {
+            transfer.callFailed = true;
+            return false;
+        }
+        transfer.count += std::min<std::size_t>(got, wanted);
+        return true;
+    }
+
     Win32CommApi api_;
     HANDLE handle_ = INVALID_HANDLE_VALUE;
 };
@@ -179,6 +199,7 @@ Win32CommApi systemWin32CommApi() {
         .setCommState = &SetCommState,
         .buildCommDCBA = &BuildCommDCBA,
         .purgeComm = &PurgeComm,
+        .clearCommError = &ClearCommError,
         .readFile = &ReadFile,
         .writeFile = &WriteFile,
         .getTickCount64 = &GetTickCount64,

@@ -19,6 +19,7 @@ struct Win32CommApi {
     std::function<BOOL(HANDLE, LPDCB)> setCommState;
     std::function<BOOL(LPCSTR definition, LPDCB)> buildCommDCBA;
     std::function<BOOL(HANDLE, DWORD flags)> purgeComm;
+    std::function<BOOL(HANDLE, LPDWORD errors, LPCOMSTAT status)> clearCommError;
     std::function<BOOL(HANDLE, LPVOID, DWORD toRead, LPDWORD read, LPOVERLAPPED)> readFile;
     std::function<BOOL(HANDLE, LPCVOID, DWORD toWrite, LPDWORD written, LPOVERLAPPED)> writeFile;
     std::function<ULONGLONG()> getTickCount64;

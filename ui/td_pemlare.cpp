@@ -1,12 +1,20 @@
 #include "ui/td_pemlare.h"
 
 #include <QComboBox>
+#include <optional>
 
 #include "data/address_text.h"
+#include "framework/message_box.h"
 #include "framework/text_edit.h"
 #include "framework/windows_text.h"
 #include "link/scom.h"
+#include "ui/address_file_io.h"
+#include "ui/label_combo.h"
+#include "ui/label_file.h"
+#include "ui/msg_box.h"
+#include "ui/open_save_dia.h"
 #include "ui/pemlar_host.h"
+#include "ui/port_list.h"
 
 namespace {
 
@@ -66,23 +74,43 @@ void TD_Pemlare::Setup() {
     FillLabelList(ReadLabelFile());
 }
 
-// Until the settings are stored, the lists offer the port in use and the default label.
-void TD_Pemlare::LoadSettings() {}
+void TD_Pemlare::LoadSettings() {
+    StoredChoices choices{SelectedPort, SelectedLabel};
+    const SettingsWarning warning = loadSettings(choices);
+    SelectedPort = choices.port;
+    SelectedLabel = choices.label;
+    ShowSettingsWarning(warning);
+}
 
+void TD_Pemlare::SavePortSetting() {
+    ShowSettingsWarning(savePortSetting(SelectedPort));
+}
+
+void TD_Pemlare::SaveLabelSetting() {
+    ShowSettingsWarning(saveLabelSetting(SelectedLabel));
+}
+
+void TD_Pemlare::ShowSettingsWarning(SettingsWarning warning) {
+    if (warning != SettingsWarning::None) {
+        showMessageBox(this, settingsWarningText(warning), settingsWarningCaption(),
+                       MessageIcon::None, MessageButtons::Ok);
+    }
+}
+
+// The restored port also becomes the port in use, so that the selected entry and the
+// port the next transfer opens never differ.
 void TD_Pemlare::FillPortList(scom& com) {
-    PortList->clear();
-    PortList->addItem(QStringLiteral("COM%1").arg(com.getPort()), com.getPort());
-    PortList->setCurrentIndex(0);
+    if (fillPortList(*PortList, com, SelectedPort)) {
+        com.setPort(SelectedPort);
+    }
 }
 
 std::string TD_Pemlare::ReadLabelFile() {
-    return "NEU";
+    return readLabelFile();
 }
 
 void TD_Pemlare::FillLabelList(std::string_view text) {
-    LabelList->clear();
-    LabelList->addItem(fromWindowsText(text), 0);
-    LabelList->setCurrentIndex(0);
+    fillLabelList(*LabelList, text, SelectedLabel);
 }
 
 void TD_Pemlare::alignCentre() {
@@ -95,12 +123,48 @@ void TD_Pemlare::alignLeft() {
 
 void TD_Pemlare::CmInfo() {}
 
-void TD_Pemlare::CmLoad() {}
+void TD_Pemlare::CmLoad() {
+    QString path;
+    TC_OpenSaveDia dialog(TC_OpenSaveDia::OpenFile, QString(), QString(), 10301, 10300);
+    if (dialog.Execute(this, path) != 1) {
+        return;
+    }
+    const std::optional<AddressFileBytes> lines = loadAddressFile(path);
+    if (!lines) {
+        MsgBox(this, MsgError, 10314);
+        return;
+    }
+    setWindowText(AddressEdit, showAddress(*lines));
+}
 
-void TD_Pemlare::CmSave() {}
+void TD_Pemlare::CmSave() {
+    QString path;
+    TC_OpenSaveDia dialog(TC_OpenSaveDia::SaveFile, QString(), QString(), 10302, 10300);
+    if (dialog.Execute(this, path) != 1) {
+        return;
+    }
+    if (!saveAddressFile(path, addressFileFromText(windowText(AddressEdit)))) {
+        MsgBox(this, MsgError, 10313);
+    }
+}
 
 void TD_Pemlare::stampIdNumber() {}
 
-void TD_Pemlare::EvPortChange() {}
+void TD_Pemlare::EvPortChange() {
+    const QVariant port = PortList->currentData();
+    if (!port.isValid()) {
+        return;
+    }
+    SelectedPort = port.toInt();
+    app().Com().setPort(SelectedPort);
+    SavePortSetting();
+}
 
-void TD_Pemlare::EvLabelChange() {}
+void TD_Pemlare::EvLabelChange() {
+    const QVariant label = LabelList->currentData();
+    if (!label.isValid()) {
+        return;
+    }
+    SelectedLabel = label.toInt();
+    SaveLabelSetting();
+}

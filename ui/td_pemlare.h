@@ -10,6 +10,7 @@
 
 #include "framework/command_table.h"
 #include "framework/template_dialog.h"
+#include "ui/settings_store.h"
 
 class QComboBox;
 class PemlarHost;
@@ -31,8 +32,12 @@ private:
     // The running application (checked downcast of qApp).
     static PemlarHost& app();
 
-    // Settings and lists.
+    // Settings and lists. A store that can't be opened or written is reported with the
+    // plain platform message box and its fixed English warning.
     void LoadSettings();
+    void SavePortSetting();
+    void SaveLabelSetting();
+    void ShowSettingsWarning(SettingsWarning warning);
     void FillPortList(scom& com);
     std::string ReadLabelFile();
     void FillLabelList(std::string_view text);

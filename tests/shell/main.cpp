@@ -2,16 +2,24 @@
 
 #include <QtGlobal>
 
+#include <QSettings>
 #include <optional>
 #include <string>
 
 #include "shell/ta_pemlare.h"
+#include "tests/support/temp_folder.h"
 
 int main(int argc, char** argv) {
     // Also when ctest lists the cases, which it does without the test's environment.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // The settings and the port mapping folder of this run live in a temporary folder,
+    // never in the user's own.
+    const TempFolder config;
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.path().string()));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString(config.path().string()));
     // The program's own application object, with a link that reaches no device.
     TA_Pemlare app(argc, argv,
                    [](std::int32_t) -> std::optional<std::string> { return std::nullopt; });

@@ -1,5 +1,6 @@
 #pragma once
-// A fresh folder under $TMPDIR (or /tmp), removed with everything in it at the end.
+// A fresh folder in the system's temporary folder, removed with everything in it at
+// the end.
 
 #include <filesystem>
 

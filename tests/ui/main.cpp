@@ -3,28 +3,42 @@
 #include <QtGlobal>
 
 #include <QApplication>
+#include <QSettings>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "link/scom.h"
-#include "tests/ui/test_link.h"
+#include "tests/support/temp_folder.h"
+#include "tests/ui/test_application.h"
 #include "ui/pemlar_host.h"
 
 namespace {
 
-// The application the main dialog expects, with a link that reaches no device.
+PortResolver& testPorts() {
+    static PortResolver resolver;
+    return resolver;
+}
+
+QString& settingsFolder() {
+    static QString folder;
+    return folder;
+}
+
+// The application the main dialog expects, with a link that reaches only what the
+// running test maps.
 class TestApplication : public QApplication, public PemlarHost {
 public:
-    TestApplication(int& argc, char** argv) : QApplication(argc, argv), com_(noDevice()) {}
+    TestApplication(int& argc, char** argv) : QApplication(argc, argv), com_(defaultLink()) {}
     scom& Com() override { return *com_; }
     EepromImage& StoredImage() override { return image_; }
-    void useLink(std::unique_ptr<scom> link) { com_ = link ? std::move(link) : noDevice(); }
+    void useLink(std::unique_ptr<scom> link) { com_ = link ? std::move(link) : defaultLink(); }
 
 private:
-    static std::unique_ptr<scom> noDevice() {
-        return std::make_unique<scom>(
-            1, [](std::int32_t) -> std::optional<std::string> { return std::nullopt; });
+    static std::unique_ptr<scom> defaultLink() {
+        return std::make_unique<scom>(1, [](std::int32_t n) -> std::optional<std::string> {
+            return testPorts() ? testPorts()(n) : std::nullopt;
+        });
     }
 
     std::unique_ptr<scom> com_;
@@ -33,8 +47,16 @@ private:
 
 }  // namespace
 
+void useTestPorts(PortResolver resolver) {
+    testPorts() = std::move(resolver);
+}
+
 void useTestLink(std::unique_ptr<scom> link) {
     static_cast<TestApplication*>(QCoreApplication::instance())->useLink(std::move(link));
+}
+
+QString testSettingsFolder() {
+    return settingsFolder();
 }
 
 int main(int argc, char** argv) {
@@ -42,6 +64,11 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // Settings and the port mapping folder of this run live in a temporary folder.
+    const TempFolder config;
+    settingsFolder() = QString::fromStdString(config.path().string());
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.path().string()));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder());
     TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -16,7 +16,7 @@
 #include "main_window_fixture.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/simulated_com_port.h"
-#include "tests/ui/test_link.h"
+#include "tests/ui/test_application.h"
 #include "ui/pemlar_host.h"
 
 inline constexpr int kReadButton = 101;

@@ -1,0 +1,146 @@
+#include "ui/settings_store.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "tests/ui/private_mount.h"
+#include "tests/ui/test_application.h"
+
+namespace {
+
+// Each test gets its own store in a temporary folder, never the user's real one.
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override { useStoreFolder(dir_.path()); }
+    void TearDown() override { useStoreFolder(testSettingsFolder()); }
+
+    static void useStoreFolder(const QString& folder) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    }
+    QString storeFolder() const { return dir_.filePath(QStringLiteral("Nirvel")); }
+    QString storeFile() const { return storeFolder() + QStringLiteral("/Pemlar.conf"); }
+
+    void writeStore(const std::string& text) {
+        ASSERT_TRUE(QDir().mkpath(storeFolder()));
+        QFile file(storeFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.data(), static_cast<qint64>(text.size()));
+    }
+    std::string storeText() const {
+        QFile file(storeFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<missing>";
+    }
+    bool storeHas(const std::string& line) const {
+        return storeText().find(line + "\n") != std::string::npos;
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(SettingsStoreTest, StoredValuesAreReadAndNotWrittenAgain) {
+    const std::string stored = "[General]\nSelcted_Com=3\nSelcted_Lab=-2\n";
+    writeStore(stored);
+    StoredChoices choices;
+    EXPECT_EQ(loadSettings(choices), SettingsWarning::None);
+    EXPECT_EQ(choices.port, 3);
+    EXPECT_EQ(choices.label, -2);
+    EXPECT_EQ(storeText(), stored);
+}
+
+TEST_F(SettingsStoreTest, ADamagedStoreIsReadAsFarAsPossibleAndRepaired) {
+    writeStore("[General\nSelcted_Com=3\n\xFF\xFE=\x01\n");
+    StoredChoices choices{9, 9};
+    EXPECT_EQ(loadSettings(choices), SettingsWarning::None);
+    EXPECT_EQ(choices.port, 3);
+    EXPECT_EQ(choices.label, 0);
+    EXPECT_TRUE(storeHas("Selcted_Lab=0")) << storeText();
+    EXPECT_EQ(savePortSetting(6), SettingsWarning::None);
+    EXPECT_TRUE(storeHas("Selcted_Com=6")) << storeText();
+}
+
+struct MissingCase {
+    const char* name;
+    const char* stored;
+};
+
+class SettingsNotANumberTest : public SettingsStoreTest,
+                               public ::testing::WithParamInterface<MissingCase> {};
+
+TEST_P(SettingsNotANumberTest, CountsAsMissing) {
+    writeStore(std::string("[General]\nSelcted_Com=") + GetParam().stored + "\nSelcted_Lab=4\n");
+    StoredChoices choices{9, 9};
+    EXPECT_EQ(loadSettings(choices), SettingsWarning::None);
+    EXPECT_EQ(choices.port, 0);
+    EXPECT_EQ(choices.label, 4);
+    EXPECT_TRUE(storeHas("Selcted_Com=0")) << storeText();
+    EXPECT_TRUE(storeHas("Selcted_Lab=4")) << storeText();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SettingsNotANumberTest,
+                         ::testing::Values(MissingCase{"Word", "abc"}, MissingCase{"Empty", ""},
+                                           MissingCase{"TooLarge", "4294967296"},
+                                           MissingCase{"Fraction", "3.5"},
+                                           MissingCase{"List", "1, 2"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsStoreTest, SavingWritesAtOnce) {
+    StoredChoices choices;
+    ASSERT_EQ(loadSettings(choices), SettingsWarning::None);
+    EXPECT_EQ(savePortSetting(5), SettingsWarning::None);
+    EXPECT_TRUE(storeHas("Selcted_Com=5")) << storeText();
+    EXPECT_EQ(saveLabelSetting(2), SettingsWarning::None);
+    EXPECT_TRUE(storeHas("Selcted_Lab=2")) << storeText();
+    EXPECT_TRUE(storeHas("Selcted_Com=5")) << storeText();
+}
+
+TEST_F(SettingsStoreTest, AStoreThatIsAFolderCantBeOpened) {
+    ASSERT_TRUE(QDir().mkpath(storeFile()));
+    StoredChoices choices{3, 1};
+    EXPECT_EQ(loadSettings(choices), SettingsWarning::NoAccess);
+    EXPECT_EQ(choices.port, 3);
+    EXPECT_EQ(savePortSetting(4), SettingsWarning::NoAccess);
+}
+
+TEST_F(SettingsStoreTest, AValueThatCantBeWrittenIsReported) {
+    writeStore("[General]\nSelcted_Com=3\n");
+    const std::string folder = storeFolder().toStdString();
+    const std::string file = storeFile().toStdString();
+    const auto outcome = runWithPrivateMounts([&]() -> std::string {
+        // The file itself stays writable, but nothing new can be created beside it.
+        if (auto error = remountReadOnly(folder); !error.empty()) {
+            return error;
+        }
+        if (auto error = remountWritable(file); !error.empty()) {
+            return error;
+        }
+        StoredChoices choices;
+        if (const auto warning = loadSettings(choices); warning != SettingsWarning::NotWritten) {
+            return "loading gave warning " + std::to_string(static_cast<int>(warning));
+        }
+        if (choices.port != 3) {
+            return "the stored port was not kept";
+        }
+        if (const auto warning = savePortSetting(4); warning != SettingsWarning::NotWritten) {
+            return "saving gave warning " + std::to_string(static_cast<int>(warning));
+        }
+        return {};
+    });
+    if (!outcome.available) {
+        GTEST_SKIP() << "read-only bind mounts are not possible here: " << outcome.detail;
+    }
+    EXPECT_EQ(outcome.detail, "");
+}
+
+TEST(SettingsWarningText, IsTheFixedEnglishText) {
+    EXPECT_EQ(settingsWarningText(SettingsWarning::NoAccess), "  No registry-access possible!");
+    EXPECT_EQ(settingsWarningText(SettingsWarning::NotWritten), "  Could not create entries!");
+    EXPECT_EQ(settingsWarningText(SettingsWarning::None), "");
+    EXPECT_EQ(settingsWarningCaption(), "Warning");
+}
+
+}  // namespace
