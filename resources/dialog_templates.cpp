@@ -5,9 +5,8 @@
 namespace {
 
 const std::array kTemplates = {
-    &kDialog1000,
-    &kDialog2016,
-    &kDialog2017,
+    &kDialog1000, &kDialog2000, &kDialog2001, &kDialog2002,
+    &kDialog2003, &kDialog2016, &kDialog2017,
 };
 
 }  // namespace

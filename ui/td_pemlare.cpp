@@ -127,10 +127,6 @@ void TD_Pemlare::CmInfo() {
     }
 }
 
-void TD_Pemlare::CmRead() {}
-
-void TD_Pemlare::CmWrite() {}
-
 void TD_Pemlare::CmLoad() {
     QString path;
     TC_OpenSaveDia dialog(TC_OpenSaveDia::OpenFile, QString(), QString(), 10301, 10300);

@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 
+#include "framework/dialog_results.h"
 #include "main_window_fixture.h"
 
 namespace {
@@ -66,6 +67,9 @@ TEST_F(Keyboard, MnemonicsPressTheirButtons) {
     for (auto [key, id] : kMnemonics) {
         if (id == 102 || id == 103) {
             test_seams::answerNextFilePicker(QString());  // the file dialog is cancelled
+        }
+        if (id == 101) {
+            test_seams::answerNextModalDialog(IdCancel);  // the read's prompt
         }
         control(120)->setFocus();
         QTest::keyClick(control(120), key, Qt::AltModifier);

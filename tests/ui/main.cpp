@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QSettings>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -28,15 +29,19 @@ QString& settingsFolder() {
 // running test maps.
 class TestApplication : public QApplication, public PemlarHost {
 public:
-    TestApplication(int& argc, char** argv)
-        : QApplication(argc, argv), com_(1, [](std::int32_t n) -> std::optional<std::string> {
-              return testPorts() ? testPorts()(n) : std::nullopt;
-          }) {}
-    scom& Com() override { return com_; }
+    TestApplication(int& argc, char** argv) : QApplication(argc, argv), com_(defaultLink()) {}
+    scom& Com() override { return *com_; }
     EepromImage& StoredImage() override { return image_; }
+    void useLink(std::unique_ptr<scom> link) { com_ = link ? std::move(link) : defaultLink(); }
 
 private:
-    scom com_;
+    static std::unique_ptr<scom> defaultLink() {
+        return std::make_unique<scom>(1, [](std::int32_t n) -> std::optional<std::string> {
+            return testPorts() ? testPorts()(n) : std::nullopt;
+        });
+    }
+
+    std::unique_ptr<scom> com_;
     EepromImage image_{};
 };
 
@@ -44,6 +49,10 @@ private:
 
 void useTestPorts(PortResolver resolver) {
     testPorts() = std::move(resolver);
+}
+
+void useTestLink(std::unique_ptr<scom> link) {
+    static_cast<TestApplication*>(QCoreApplication::instance())->useLink(std::move(link));
 }
 
 QString testSettingsFolder() {

@@ -2,12 +2,17 @@
 // What the test application offers the tests beyond the main dialog's needs.
 
 #include <QString>
+#include <memory>
 
 #include "link/port_resolver.h"
+
+class scom;
 
 // The link of the test application reaches only the devices this resolver maps; an
 // empty resolver (the default) maps none.
 void useTestPorts(PortResolver resolver);
+// Puts `link` in place of the application's link; null brings back the default one.
+void useTestLink(std::unique_ptr<scom> link);
 
 // The folder the settings store of this run lives in (never the user's own).
 QString testSettingsFolder();
