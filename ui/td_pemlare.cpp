@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "data/address_text.h"
+#include "data/id_number.h"
 #include "framework/message_box.h"
 #include "framework/text_edit.h"
 #include "framework/windows_text.h"
@@ -152,7 +153,13 @@ void TD_Pemlare::CmSave() {
     }
 }
 
-void TD_Pemlare::stampIdNumber() {}
+void TD_Pemlare::stampIdNumber() {
+    // Without a selected label the code is left as it stands.
+    if (LabelList->currentIndex() >= 0) {
+        setWindowText(IdCodeEdit, ::labelCode(toWindowsText(LabelList->currentText())));
+    }
+    setWindowText(IdDateEdit, ::monthYearStamp(::localMonthYear()));
+}
 
 void TD_Pemlare::EvPortChange() {
     const QVariant port = PortList->currentData();

@@ -4,6 +4,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include "data/id_number.h"
 #include "framework/text_edit.h"
 #include "main_window_fixture.h"
 
@@ -128,6 +129,35 @@ TEST_F(MainDialog, AddressEditTakes129CharactersWithBreaksCountingTwo) {
         QTest::keyClicks(edit, QString(c.letters, QLatin1Char('a')));
         QTest::keyClick(edit, c.key);
         EXPECT_EQ(addressText().size(), c.expectedBytes) << c.letters;
+    }
+}
+
+// "Se&t" is never reachable from the window (106 stays hidden and disabled); when the
+// command does arrive it stamps the label's code and this month into the ID edits.
+TEST_F(MainDialog, SetStampsLabelCodeAndMonth) {
+    struct Case {
+        const char* label;  // nullptr: no label selected
+        const char* expectedCode;
+    };
+    const Case cases[] = {{"NEU", "NEU"}, {"KALIBRIERT", "KAL"}, {"AB", "AB"}, {nullptr, "xyz"}};
+    auto* labels = control<QComboBox>(119);
+    auto* set = control<QPushButton>(106);
+    set->setEnabled(true);
+    for (const Case& c : cases) {
+        labels->clear();
+        if (c.label != nullptr) {
+            labels->addItem(QString::fromLatin1(c.label), 0);
+            labels->setCurrentIndex(0);
+        }
+        setWindowText(control(122), "xyz");
+        setWindowText(control(123), "");
+        const std::string before = monthYearStamp(localMonthYear());
+        set->click();
+        const std::string after = monthYearStamp(localMonthYear());
+        EXPECT_EQ(windowText(control(122)), c.expectedCode) << (c.label ? c.label : "none");
+        const std::string date = windowText(control(123));
+        EXPECT_TRUE(date == before || date == after) << date;
+        EXPECT_EQ(date.size(), 4u);
     }
 }
 
