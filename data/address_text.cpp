@@ -50,10 +50,8 @@ void centre(LineSlot slot) {
     setLine(slot, slot.subspan(start, length), (kLineMaxChars - length) / 2);
 }
 
-}  // namespace
-
-void takeAddress(std::string_view editText, AddressSlots slots) {
-    const std::string_view text = editText.substr(0, kMaxTextRead);
+// Fills the slots as takeAddress does and returns how far into `text` it got.
+std::size_t fillSlots(std::string_view text, AddressSlots slots) {
     for (int line = 0; line < kLineCount; ++line) {
         lineSlot(slots, line)[0] = 0;
     }
@@ -84,6 +82,21 @@ void takeAddress(std::string_view editText, AddressSlots slots) {
         }
         slot[length] = 0;
     }
+    return pos;
+}
+
+}  // namespace
+
+void takeAddress(std::string_view editText, AddressSlots slots) {
+    fillSlots(editText.substr(0, kMaxTextRead), slots);
+}
+
+bool fitsAddressBlock(std::string_view editText) {
+    if (editText.size() > kMaxTextRead) {
+        return false;
+    }
+    AddressBuffer scratch{};
+    return fillSlots(editText, scratch) >= editText.size();
 }
 
 std::string showAddress(ConstAddressSlots slots) {

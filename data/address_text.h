@@ -16,6 +16,10 @@
 // What follows the fifth line is ignored. Always leaves five slots, each with a zero
 // byte within its first 25 bytes; bytes after each zero byte are left as they were.
 void takeAddress(std::string_view editText, AddressSlots slots);
+// True when takeAddress keeps every character of `editText`: nothing lies beyond the
+// fifth line (a long line taking one slot per 24 characters) or beyond what it reads.
+// An empty sixth line drops nothing and so still fits.
+bool fitsAddressBlock(std::string_view editText);
 // Five line slots -> edit text: always five lines joined by four CR LF pairs, each
 // line being its slot up to the zero byte but at most 24 characters, so the text never
 // exceeds 128 characters.

@@ -43,19 +43,31 @@ int TemplateTextEdit::room() const {
 }
 
 QString TemplateTextEdit::fitting(const QString& text) const {
-    if (limit_ <= 0) {
-        return text;
-    }
-    int left = room();
-    qsizetype end = 0;
-    while (end < text.size()) {
-        int cost = countedChar(text[end]);
-        qsizetype step = text[end].isHighSurrogate() && end + 1 < text.size() ? 2 : 1;
-        if (cost > left) {
-            break;
+    qsizetype end = text.size();
+    if (limit_ > 0) {
+        int left = room();
+        end = 0;
+        while (end < text.size()) {
+            int cost = countedChar(text[end]);
+            qsizetype step = text[end].isHighSurrogate() && end + 1 < text.size() ? 2 : 1;
+            if (cost > left) {
+                break;
+            }
+            left -= cost;
+            end += step;
         }
-        left -= cost;
-        end += step;
+    }
+    if (rule_) {
+        const QString current = widgetText(this);
+        const QTextCursor cursor = textCursor();
+        const QString before = current.left(cursor.selectionStart());
+        const QString after = current.mid(cursor.selectionEnd());
+        while (end > 0 && !rule_(before + text.left(end) + after)) {
+            --end;
+            if (end > 0 && text[end].isLowSurrogate()) {
+                --end;
+            }
+        }
     }
     return text.left(end);
 }
@@ -75,7 +87,7 @@ void TemplateTextEdit::keyPressEvent(QKeyEvent* event) {
         event->ignore();  // the dialog's
         return;
     }
-    if (limit_ > 0 && !isReadOnly()) {
+    if (checksInput() && !isReadOnly()) {
         QString typed = isReturn ? QStringLiteral("\n") : event->text();
         const bool inserts = isReturn || (!typed.isEmpty() && typed[0].isPrint() &&
                                           !(event->modifiers() & Qt::ControlModifier));
@@ -104,7 +116,7 @@ void TemplateTextEdit::insertFromMimeData(const QMimeData* source) {
 }
 
 void TemplateTextEdit::inputMethodEvent(QInputMethodEvent* event) {
-    if (limit_ > 0 && !event->commitString().isEmpty()) {
+    if (checksInput() && !event->commitString().isEmpty()) {
         QString fits = fitting(event->commitString());
         if (fits.size() != event->commitString().size()) {
             QApplication::beep();

@@ -48,6 +48,10 @@ TD_Pemlare::TD_Pemlare(QWidget* parent)
       PortList(requireControl<QComboBox>(113)),
       LabelList(requireControl<QComboBox>(119)) {
     AddressEdit->setTextLimit(kAddressLimit);
+    // What goes beyond the fifth line would never reach the instrument or the file:
+    // the edit refuses it rather than let it vanish at the next write or save.
+    AddressEdit->setTextRule(
+        [](const QString& text) { return fitsAddressBlock(toWindowsText(text)); });
     IdNumberEdit->setTextLimit(kIdNumberLimit);
     IdCodeEdit->setTextLimit(kIdCodeLimit);
     IdDateEdit->setTextLimit(kIdDateLimit);

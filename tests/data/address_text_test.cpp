@@ -100,4 +100,26 @@ TEST(AlignLeft, Lines) {
     EXPECT_EQ(alignLeft(" 1\r\n 2\r\n3\r\n4\r\n5\r\n6\r\n7"), joined({"1", "2", "3", "4", "5"}));
 }
 
+TEST(FitsAddressBlock, TrueExactlyWhenNothingIsDropped) {
+    const std::string line24(24, 'a');
+    const struct {
+        std::string text;
+        bool fits;
+    } cases[] = {
+        {"", true},
+        {"A\r\nB\r\nC\r\nD\r\nE", true},
+        {"A\r\nB\r\nC\r\nD\r\nE\r\n", true},  // an empty sixth line drops nothing
+        {"A\r\nB\r\nC\r\nD\r\nE\r\nF", false},
+        {std::string(120, 'a'), true},  // five full slots
+        {std::string(121, 'a'), false},
+        {std::string(30, 'a') + "\r\nB\r\nC\r\nD", true},
+        {std::string(30, 'a') + "\r\nB\r\nC\r\nD\r\nE", false},
+        {line24 + "\r\n" + line24 + "\r\n" + line24 + "\r\n" + line24 + "\r\n" + line24, true},
+        {std::string(200, '\r'), false},  // more than is ever read
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(fitsAddressBlock(c.text), c.fits) << c.text.size();
+    }
+}
+
 }  // namespace

@@ -1,8 +1,10 @@
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <vector>
 
 #include "data/id_number.h"
 #include "framework/text_edit.h"
@@ -110,26 +112,46 @@ TEST_F(MainDialog, AlignmentButtonsReworkTheEdit) {
     }
 }
 
-TEST_F(MainDialog, AddressEditTakes129CharactersWithBreaksCountingTwo) {
+// The edit takes at most 129 characters, a line break counting two, and never more
+// than the five lines the address holds: what would be dropped is refused.
+TEST_F(MainDialog, AddressEditTakesWhatTheFiveLinesHold) {
     struct Case {
-        int letters;
-        Qt::Key key;
+        std::vector<int> lineLengths;  // typed as lines of 'a', Return between them
+        Qt::Key key;                   // then this key
         std::size_t expectedBytes;
     };
     const Case kCases[] = {
-        {128, Qt::Key_X, 129},       // the 129th character
-        {129, Qt::Key_X, 129},       // no 130th
-        {127, Qt::Key_Return, 129},  // a break fits into two
-        {128, Qt::Key_Return, 128},  // not into one
+        {{24, 24, 24, 24, 23}, Qt::Key_Return, 129},  // a break fits into two
+        {{24, 24, 24, 24, 24}, Qt::Key_Return, 128},  // not into one
+        {{24, 24, 24, 24, 24}, Qt::Key_X, 128},       // no 25th column on the fifth line
+        {{24, 24, 24, 24, 23}, Qt::Key_X, 128},       // the 24th column is there
+        {{1, 1, 1, 1, 1, 0}, Qt::Key_X, 15},          // nothing on a sixth line
+        {{30, 1, 1, 1}, Qt::Key_X, 40},               // 30 letters take two of the lines
+        {{30, 1, 1, 1, 0}, Qt::Key_X, 41},
+        {{120}, Qt::Key_X, 120},  // one long line: five slots full
     };
     auto* edit = control<TemplateTextEdit>(120);
     for (const Case& c : kCases) {
         edit->clear();
         edit->setFocus();
-        QTest::keyClicks(edit, QString(c.letters, QLatin1Char('a')));
+        for (std::size_t i = 0; i < c.lineLengths.size(); ++i) {
+            if (i > 0) {
+                QTest::keyClick(edit, Qt::Key_Return);
+            }
+            QTest::keyClicks(edit, QString(c.lineLengths[i], QLatin1Char('a')));
+        }
         QTest::keyClick(edit, c.key);
-        EXPECT_EQ(addressText().size(), c.expectedBytes) << c.letters;
+        EXPECT_EQ(addressText().size(), c.expectedBytes) << c.lineLengths.size();
     }
+}
+
+TEST_F(MainDialog, PastedTextIsCutAfterTheFifthLine) {
+    QApplication::clipboard()->setText(QStringLiteral("1\n2\n3\n4\n5\n6\n7"));
+    auto* edit = control<TemplateTextEdit>(120);
+    edit->clear();
+    edit->setFocus();
+    edit->paste();
+    EXPECT_EQ(addressText(), "1\r\n2\r\n3\r\n4\r\n5\r\n");
 }
 
 // "Se&t" is never reachable from the window (106 stays hidden and disabled); when the
