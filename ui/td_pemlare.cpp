@@ -49,9 +49,13 @@ TD_Pemlare::TD_Pemlare(QWidget* parent)
       LabelList(requireControl<QComboBox>(119)) {
     AddressEdit->setTextLimit(kAddressLimit);
     // What goes beyond the fifth line would never reach the instrument or the file:
-    // the edit refuses it rather than let it vanish at the next write or save.
-    AddressEdit->setTextRule(
-        [](const QString& text) { return fitsAddressBlock(toWindowsText(text)); });
+    // the edit refuses it rather than let it vanish at the next write or save. Like the
+    // original control it also refuses to open an (empty) sixth line.
+    AddressEdit->setTextRule([](const QString& text) {
+        const std::string bytes = toWindowsText(text);
+        const bool opensALine = text.endsWith(QLatin1Char('\n'));
+        return fitsAddressBlock(bytes) && (!opensALine || fitsAddressBlock(bytes + ' '));
+    });
     IdNumberEdit->setTextLimit(kIdNumberLimit);
     IdCodeEdit->setTextLimit(kIdCodeLimit);
     IdDateEdit->setTextLimit(kIdDateLimit);
