@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/link/line_bytes.h"
+#include "tests/support/line_bytes.h"
 
 namespace {
 

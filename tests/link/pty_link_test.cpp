@@ -14,8 +14,8 @@
 #include "data/charset.h"
 #include "link/frames.h"
 #include "link/scom.h"
-#include "tests/link/line_bytes.h"
 #include "tests/support/fake_clock.h"
+#include "tests/support/line_bytes.h"
 #include "tests/support/simulated_com_port.h"
 
 namespace {

@@ -6,8 +6,8 @@
 
 #include "link/frames.h"
 #include "link/scom.h"
-#include "tests/link/line_bytes.h"
 #include "tests/support/fake_clock.h"
+#include "tests/support/line_bytes.h"
 #include "tests/support/scripted_port.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include "data/address_block.h"
 #include "data/charset.h"
 #include "link/scom.h"
-#include "tests/link/line_bytes.h"
 #include "tests/support/fake_clock.h"
+#include "tests/support/line_bytes.h"
 #include "tests/support/scripted_port.h"
 
 namespace {

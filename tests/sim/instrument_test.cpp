@@ -8,33 +8,13 @@
 #include "data/charset.h"
 #include "sim/demo_image.h"
 #include "sim/image_file.h"
+#include "tests/support/line_bytes.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes withCheckValue(Bytes body) {
-    std::uint32_t sum = 0;
-    for (const std::uint8_t byte : body) {
-        sum += byte;
-    }
-    body.push_back(static_cast<std::uint8_t>(sum >> 8 & 0xFF));
-    body.push_back(static_cast<std::uint8_t>(sum & 0xFF));
-    return body;
-}
-
-Bytes concatBytes(Bytes first, const Bytes& second) {
-    first.insert(first.end(), second.begin(), second.end());
-    return first;
-}
-
 Bytes request(std::uint8_t command, std::uint8_t selector) {
     return withCheckValue({0xAA, 0x55, command, selector});
-}
-
-Bytes pageOf(const EepromImage& image, int page) {
-    return Bytes(image.begin() + kPageSize * page, image.begin() + kPageSize * (page + 1));
 }
 
 Bytes dataFrame(const Bytes& page) {
@@ -63,15 +43,15 @@ TEST(SimulatedInstrument, AnswersItsFourCommands) {
     badCheck.back() ^= 1;
     const Case cases[] = {
         {"read page 1", request(1, 1),
-         withCheckValue(concatBytes({0xAA, 0x55, 1, 1}, pageOf(image, 1)))},
+         withCheckValue(concat({Bytes{0xAA, 0x55, 1, 1}, pageBytes(image, 1)}))},
         {"read page 7", request(1, 7),
-         withCheckValue(concatBytes({0xAA, 0x55, 1, 7}, pageOf(image, 7)))},
+         withCheckValue(concat({Bytes{0xAA, 0x55, 1, 7}, pageBytes(image, 7)}))},
         {"read page 8", request(1, 8), {}},
-        {"nine bytes", request(3, 0), withCheckValue(concatBytes({0xAA, 0x55, 3, 0}, nine))},
+        {"nine bytes", request(3, 0), withCheckValue(concat({Bytes{0xAA, 0x55, 3, 0}, nine}))},
         {"status", request(4, 0), withCheckValue({0xAA, 0x55, 4, 0, 0})},
         {"unknown command", request(9, 0), {}},
         {"wrong check value", badCheck, {}},
-        {"garbage first", concatBytes({0x00, 0xAA, 0x00, 0xAA, 0x13}, request(4, 0)),
+        {"garbage first", concat({Bytes{0x00, 0xAA, 0x00, 0xAA, 0x13}, request(4, 0)}),
          withCheckValue({0xAA, 0x55, 4, 0, 0})},
     };
     for (const Case& c : cases) {
@@ -90,9 +70,9 @@ TEST(SimulatedInstrument, AnswersItsFourCommands) {
 TEST(SimulatedInstrument, StoresAWrittenPage) {
     SimulatedInstrument instrument(numberedImage());
     const Bytes page(256, 0x42);
-    EXPECT_TRUE(instrument.receive(concatBytes(request(2, 1), dataFrame(page))).empty());
-    EXPECT_EQ(pageOf(instrument.image(), 1), page);
-    EXPECT_EQ(pageOf(instrument.image(), 2), pageOf(numberedImage(), 2));
+    EXPECT_TRUE(instrument.receive(concat({request(2, 1), dataFrame(page)})).empty());
+    EXPECT_EQ(pageBytes(instrument.image(), 1), page);
+    EXPECT_EQ(pageBytes(instrument.image(), 2), pageBytes(numberedImage(), 2));
     EXPECT_TRUE(instrument.takeImageChanged());
     EXPECT_FALSE(instrument.takeImageChanged());
     EXPECT_EQ(instrument.receive(request(4, 0)), withCheckValue({0xAA, 0x55, 4, 0, 0}));
@@ -102,7 +82,7 @@ TEST(SimulatedInstrument, RefusesADamagedDataFrame) {
     SimulatedInstrument instrument(numberedImage());
     Bytes frame = dataFrame(Bytes(256, 0x42));
     frame[100] ^= 0x01;
-    instrument.receive(concatBytes(request(2, 1), frame));
+    instrument.receive(concat({request(2, 1), frame}));
     EXPECT_EQ(instrument.image(), numberedImage());
     EXPECT_FALSE(instrument.takeImageChanged());
     EXPECT_EQ(instrument.receive(request(4, 0)),
@@ -112,7 +92,7 @@ TEST(SimulatedInstrument, RefusesADamagedDataFrame) {
 TEST(SimulatedInstrument, GivesUpAHalfReceivedFrameWhenTheLineGoesQuiet) {
     SimulatedInstrument instrument(numberedImage());
     const Bytes frame = dataFrame(Bytes(256, 0x42));
-    instrument.receive(concatBytes(request(2, 1), Bytes(frame.begin(), frame.begin() + 100)));
+    instrument.receive(concat({request(2, 1), Bytes(frame.begin(), frame.begin() + 100)}));
     instrument.lineIdle();
     EXPECT_EQ(instrument.receive(request(4, 0)), withCheckValue({0xAA, 0x55, 4, 0, 0}));
     EXPECT_EQ(instrument.image(), numberedImage());
@@ -120,7 +100,7 @@ TEST(SimulatedInstrument, GivesUpAHalfReceivedFrameWhenTheLineGoesQuiet) {
 
 TEST(SimulatedInstrument, MisbehavesOnRequest) {
     const EepromImage image = numberedImage();
-    const Bytes good = withCheckValue(concatBytes({0xAA, 0x55, 1, 1}, pageOf(image, 1)));
+    const Bytes good = withCheckValue(concat({Bytes{0xAA, 0x55, 1, 1}, pageBytes(image, 1)}));
     Bytes swapped = good;
     std::swap(swapped[0], swapped[1]);
     Bytes wrongCheck = good;
@@ -137,14 +117,14 @@ TEST(SimulatedInstrument, MisbehavesOnRequest) {
         {SimFault::BadStart, swapped, 0, true},
         {SimFault::BadCheck, wrongCheck, 0, true},
         {SimFault::Short, Bytes(good.begin(), good.end() - 1), 0, true},
-        {SimFault::Noise, concatBytes({0x00, 0xFF, 0x13}, good), 0, true},
+        {SimFault::Noise, concat({Bytes{0x00, 0xFF, 0x13}, good}), 0, true},
         {SimFault::Status, good, kSimStatusWriteFailed, false},
     };
     for (const Case& c : cases) {
         const std::string name(simFaultName(c.fault));
         SimulatedInstrument instrument(image, c.fault);
         EXPECT_EQ(instrument.receive(request(1, 1)), c.readReply) << name;
-        instrument.receive(concatBytes(request(2, 1), dataFrame(Bytes(256, 0x42))));
+        instrument.receive(concat({request(2, 1), dataFrame(Bytes(256, 0x42))}));
         EXPECT_EQ(instrument.image() != image, c.stores) << name;
         const Bytes status = instrument.receive(request(4, 0));
         if (c.fault == SimFault::Silent) {

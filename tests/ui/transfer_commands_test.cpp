@@ -11,7 +11,7 @@
 #include "framework/dialog_results.h"
 #include "framework/strings.h"
 #include "link/frames.h"
-#include "tests/link/line_bytes.h"
+#include "tests/support/line_bytes.h"
 #include "tests/support/scripted_port.h"
 #include "transfer_fixture.h"
 

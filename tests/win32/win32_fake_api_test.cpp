@@ -13,8 +13,8 @@
 
 #include "link/frames.h"
 #include "link/scom.h"
-#include "tests/link/line_bytes.h"
 #include "tests/support/fake_clock.h"
+#include "tests/support/line_bytes.h"
 #include "tests/win32/fake_comm_api.h"
 
 namespace {
