@@ -65,7 +65,9 @@ public:
         std::copy_n(reply.begin(), count, bytes.begin());
         return {false, count};
     }
-    void purge() override { lines_->record.calls.push_back("purge"); }
+    void purge(Buffers which) override {
+        lines_->record.calls.push_back(which == Buffers::Input ? "purge input" : "purge");
+    }
     bool close() override {
         lines_->record.calls.push_back("close");
         if (open_) {
@@ -75,6 +77,7 @@ public:
         return !lines_->script.closeFails;
     }
     PortHandle handle() const override { return open_ ? 42 : kInvalidPortHandle; }
+    const pemlar::PortFailure& failure() const override { return lines_->script.refusal; }
 
 private:
     std::shared_ptr<ScriptedPorts> lines_;

@@ -23,11 +23,13 @@ struct PortScript {
     // What each read delivers in turn (cut to the size asked); once used up, nothing.
     std::deque<std::vector<std::uint8_t>> replies;
     bool readFails = false;
+    // What the port reports as the reason of whichever call it refused.
+    pemlar::PortFailure refusal;
 };
 
 struct PortRecord {
     // "open <device>", "setTimeouts", "setState", "buildState <definition>",
-    // "write <n>", "read <n>", "purge", "close".
+    // "purge input", "write <n>", "read <n>", "purge", "close".
     std::vector<std::string> calls;
     std::vector<std::vector<std::uint8_t>> written;  // the bytes each write moved
     std::vector<CommTimeouts> timeouts;
