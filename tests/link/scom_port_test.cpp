@@ -185,64 +185,6 @@ TEST_F(ScomPort, FrameOperationsWithoutAnOpenPortFail) {
     EXPECT_TRUE(lines->record.calls.empty());
 }
 
-// The port's reason, completed with the result, the port and the device; reads and
-// writes that the system did not refuse say how far they got.
-TEST_F(ScomPort, LastFailureTellsWhatFailedWhere) {
-    using pemlar::PortStep;
-    const pemlar::PortFailure denied{.step = PortStep::Open, .code = 13, .name = "EACCES"};
-    lines->script.refuseOpen = true;
-    lines->script.refusal = denied;
-    EXPECT_EQ(com.open(), ScomResult::OpenFailed);
-    pemlar::PortFailure f = com.lastFailure();
-    EXPECT_EQ(f.result, ScomResult::OpenFailed);
-    EXPECT_EQ(f.name, "EACCES");
-    EXPECT_EQ(f.port, 7);
-    EXPECT_EQ(f.device, "/dev/fake7");
-
-    const std::optional<pemlar::PortFailure> probed = com.probeFailure(3);
-    ASSERT_TRUE(probed);
-    EXPECT_EQ(probed->device, "/dev/fake3");
-    EXPECT_EQ(com.lastFailure().port, 7) << "probing leaves the last failure alone";
-    EXPECT_EQ(com.probeFailure(12).value().step, PortStep::Resolve);
-    lines->script.refuseOpen = false;
-    lines->script.refuse = ConfigStep::BuildState;
-    lines->script.refusal = {.step = PortStep::Configure};
-    EXPECT_EQ(com.open(), ScomResult::InitFailed);
-    EXPECT_EQ(com.lastFailure().step, PortStep::Configure);
-    EXPECT_EQ(com.lastFailure().device, "/dev/fake7");
-    lines->script.refuse = ConfigStep::None;
-    lines->script.refusal = {.step = PortStep::Read, .code = 5, .name = "EIO"};
-    EXPECT_FALSE(com.probeFailure(3));
-
-    ASSERT_EQ(com.open(), ScomResult::Ok);
-    com.setPort(2);  // the open port keeps its number
-    std::array<std::uint8_t, 1> payload{};
-    lines->script.readFails = true;
-    EXPECT_EQ(com.receiveFrame(payload, 7), ScomResult::Timeout);
-    f = com.lastFailure();
-    EXPECT_EQ(f.name, "EIO");
-    EXPECT_EQ(f.port, 7);
-    EXPECT_EQ(f.expected, 7u);
-
-    lines->script.readFails = false;
-    lines->script.replies = {Bytes{0xAA, 0x55, 0x04}};
-    EXPECT_EQ(com.receiveFrame(payload, 7), ScomResult::TransferError);
-    f = com.lastFailure();
-    EXPECT_EQ(f.step, PortStep::Read);
-    EXPECT_TRUE(f.name.empty()) << "a short reply is no refusal of the system";
-    EXPECT_EQ(f.transferred, 3u);
-
-    lines->script.replies = {replyFrame({0x00}, 0x04, 0x00)};
-    lines->script.replies[0][6] ^= 1;
-    EXPECT_EQ(com.receiveFrame(payload, 7), ScomResult::ChecksumError);
-    EXPECT_EQ(com.lastFailure().result, ScomResult::ChecksumError);
-
-    lines->script.writes = {{false, 0}};
-    EXPECT_EQ(com.sendRequest(kCommandQueryStatus, 0), ScomResult::Timeout);
-    EXPECT_EQ(com.lastFailure().step, PortStep::Write);
-    EXPECT_EQ(com.lastFailure().expected, 6u);
-}
-
 TEST_F(ScomPort, BadArgumentsAreRefusedWithoutTouchingTheLine) {
     ASSERT_EQ(com.open(), ScomResult::Ok);
     lines->record.calls.clear();

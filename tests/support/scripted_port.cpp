@@ -77,12 +77,13 @@ public:
         return !lines_->script.closeFails;
     }
     PortHandle handle() const override { return open_ ? 42 : kInvalidPortHandle; }
-    const pemlar::PortFailure& failure() const override { return lines_->script.refusal; }
+    const pemlar::PortFailure& failure() const override { return failure_; }
 
 private:
     std::shared_ptr<ScriptedPorts> lines_;
     bool open_ = false;
     int states_ = 0;
+    pemlar::PortFailure failure_;  // no system to give a reason
 };
 
 }  // namespace

@@ -23,8 +23,6 @@ struct PortScript {
     // What each read delivers in turn (cut to the size asked); once used up, nothing.
     std::deque<std::vector<std::uint8_t>> replies;
     bool readFails = false;
-    // What the port reports as the reason of whichever call it refused.
-    pemlar::PortFailure refusal;
 };
 
 struct PortRecord {

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <utility>
 
 namespace {
 
@@ -201,9 +200,6 @@ Win32CommApi FakeCommApi::api() const {
         }
         const auto handle = reinterpret_cast<HANDLE>(state->nextHandle++);
         state->handles[handle] = name;
-        for (const std::uint8_t byte : std::exchange(state->line.unread, {})) {
-            state->input.push_back({state->now, byte});
-        }
         state->timeouts[handle] = COMMTIMEOUTS{};
         return handle;
     };

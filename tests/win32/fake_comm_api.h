@@ -41,8 +41,6 @@ struct FakeLine {
     // the write and comes at `bytesPerSecond` (0: all at once).
     std::deque<std::vector<std::uint8_t>> answers;
     unsigned bytesPerSecond = 960;
-    // What the instrument sent while the port was closed; waiting when it is opened.
-    std::vector<std::uint8_t> unread;
     std::vector<InjectedFailure> failures;
     // WriteFile moves at most this many bytes and still succeeds, as on a time-out.
     std::optional<DWORD> writeLimit;

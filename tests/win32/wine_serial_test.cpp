@@ -233,31 +233,6 @@ TEST(WineSerial, CloseDiscardsAReplyNobodyRead) {
     EXPECT_EQ(status, 0);
 }
 
-// Another program asked for the nine bytes and went away without reading them. Wine
-// keeps them across the close, as a driver may: open must not hand them to the next read.
-TEST(WineSerial, OpenDiscardsAReplyThatCameWhileThePortWasClosed) {
-    const std::string device = "\\\\.\\COM" + std::to_string(PEMLAR_WINE_COM_FAST);
-    const HANDLE other = CreateFileA(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                     OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(other, INVALID_HANDLE_VALUE);
-    const RequestFrame request = requestFrame(kCommandQueryNine, 0);
-    DWORD written = 0;
-    EXPECT_TRUE(WriteFile(other, request.data(), request.size(), &written, nullptr));
-    COMSTAT waiting{};
-    for (int tries = 0; tries < 200 && waiting.cbInQue < kNineReplySize; ++tries) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        DWORD errors = 0;
-        ASSERT_TRUE(ClearCommError(other, &errors, &waiting));
-    }
-    CloseHandle(other);
-    ASSERT_EQ(waiting.cbInQue, static_cast<DWORD>(kNineReplySize));
-
-    OpenPort port(PEMLAR_WINE_COM_FAST);
-    ASSERT_EQ(port.opened, ScomResult::Ok);
-    std::uint8_t status = 0xFF;
-    EXPECT_EQ(port.com.queryStatus(status), ScomResult::Ok);
-}
-
 TEST(WineSerial, UnmappedComNumberDoesNotOpen) {
     scom com(PEMLAR_WINE_COM_UNMAPPED, systemPortResolver(), instantClock());
     EXPECT_FALSE(com.probe(PEMLAR_WINE_COM_UNMAPPED));
