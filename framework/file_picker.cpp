@@ -12,9 +12,14 @@ QString qtFileFilter(const QString& barSeparatedFilter) {
         if (parts[i].isEmpty() && parts[i + 1].isEmpty()) {
             continue;
         }
-        QString patterns = parts[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            // On Windows *.* also matches names without a dot; Qt takes it literally.
+            if (pattern == QStringLiteral("*.*")) {
+                pattern = QStringLiteral("*");
+            }
+        }
+        filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns.join(QLatin1Char(' ')));
     }
     return filters.join(QStringLiteral(";;"));
 }
@@ -29,6 +34,8 @@ QString pickFile(QWidget* owner, FilePickerMode mode, const QString& title,
     }
 
     QFileDialog dialog(owner, title, directory, filter);
+    // The labels carry their patterns already ("Pemlar-Format *.PML").
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     if (mode == FilePickerMode::Open) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);

@@ -9,7 +9,8 @@ class QWidget;
 enum class FilePickerMode { Open, Save };
 
 // Turns a filter of the form "Name|pattern|Name|pattern|" into Qt's
-// "Name (pattern);;Name (pattern)".
+// "Name (pattern);;Name (pattern)". The pattern *.* becomes *, which matches every file
+// as it does on Windows, also the ones without a dot.
 QString qtFileFilter(const QString& barSeparatedFilter);
 
 // Runs the dialog modally; the first filter is preselected. Open only accepts an existing

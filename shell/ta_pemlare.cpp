@@ -32,14 +32,19 @@ std::int32_t initialPort(scom& com) {
 }
 
 TA_Pemlare::TA_Pemlare(int& argc, char** argv, PortResolver resolver)
-    : QApplication(argc, argv), com_(std::make_unique<scom>(1, std::move(resolver))) {
+    : QApplication(argc, argv),
+      devices_(resolver),
+      com_(std::make_unique<scom>(1, std::move(resolver))) {
     com_->setPort(initialPort(*com_));
+    // Ties the windows to the installed menu entry (Wayland app id, X11 startup notice).
+    setDesktopFileName(QStringLiteral("de.nirvel.Pemlar"));
     // A write before any read still sends a well-formed page.
     setDefaults(storedImage_);
     updateChecksums(storedImage_);
-    // The platform's own buttons (Ja, Nein, Abbrechen) in the user's language.
-    if (qtTexts_.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    // The platform's own buttons and file dialogs (Ja, Nein, Abbrechen) in German, as
+    // everything else, whatever the locale says (LANG=C would give English ones).
+    if (qtTexts_.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         installTranslator(&qtTexts_);
     }
 }

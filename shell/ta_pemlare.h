@@ -37,6 +37,7 @@ public:
     EepromImage& StoredImage() override { return storedImage_; }
     // "Info über ...": template 2016, centred on the primary screen, a new one each time.
     void RunAboutBox(QWidget* owner) override;
+    PortResolver PortDevices() override { return devices_; }
 
 protected:
     // Builds the main dialog and the frame around it; runs once per Run().
@@ -44,6 +45,7 @@ protected:
 
 private:
     QTranslator qtTexts_;
+    PortResolver devices_;
     std::unique_ptr<TF_Pemlare> mainWindow_;  // destroyed after the link
     std::unique_ptr<scom> com_;
     EepromImage storedImage_{};

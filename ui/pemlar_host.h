@@ -4,6 +4,7 @@
 // window finds it through qApp with a checked downcast, never through a global.
 
 #include "data/eeprom_image.h"
+#include "link/port_resolver.h"
 
 class QWidget;
 class scom;
@@ -15,6 +16,8 @@ public:
     // Runs the about box modally over `owner` until the user closes it. The about box
     // belongs to the shell, above this layer; an application without one shows nothing.
     virtual void RunAboutBox(QWidget* owner) { (void)owner; }
+    // The devices behind the COM numbers, shown beside the port list; none by default.
+    virtual PortResolver PortDevices() { return {}; }
 
 protected:
     ~PemlarHost() = default;

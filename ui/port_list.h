@@ -2,6 +2,10 @@
 // The port list: the COM ports that can be opened at start.
 
 #include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "link/port_resolver.h"
 
 class QComboBox;
 class scom;
@@ -10,7 +14,16 @@ inline constexpr std::int32_t kFirstProbedPort = 1;
 inline constexpr std::int32_t kLastProbedPort = 254;  // 255 is never tried
 
 // Refills list with an entry "COM<n>" (item data n) for every COM1-COM254 that com can
-// open, in ascending order, and selects the entry of selectedPort. Returns whether
+// open, in ascending order, and selects the entry of selectedPort. Each entry's tooltip
+// names its device as `devices` resolves it (portDeviceText). Returns whether
 // selectedPort was listed; when it was not, nothing is selected. Emits no selection
 // change.
-bool fillPortList(QComboBox& list, scom& com, std::int32_t selectedPort);
+bool fillPortList(QComboBox& list, scom& com, std::int32_t selectedPort,
+                  const PortResolver& devices = {});
+
+// Makes the tooltip of the closed list that of its selected entry (none without one).
+void showSelectedPortDevice(QComboBox& list);
+
+// The device a user knows: a mapping entry (a symbolic link) by its target, anything
+// else by its path.
+std::string portDeviceText(const std::filesystem::path& device);

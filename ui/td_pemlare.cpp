@@ -109,7 +109,7 @@ void TD_Pemlare::ShowSettingsWarning(SettingsWarning warning) {
 // The restored port also becomes the port in use, so that the selected entry and the
 // port the next transfer opens never differ.
 void TD_Pemlare::FillPortList(scom& com) {
-    if (fillPortList(*PortList, com, SelectedPort)) {
+    if (fillPortList(*PortList, com, SelectedPort, app().PortDevices())) {
         com.setPort(SelectedPort);
     }
 }
@@ -175,6 +175,7 @@ void TD_Pemlare::EvPortChange() {
         return;
     }
     SelectedPort = port.toInt();
+    showSelectedPortDevice(*PortList);
     app().Com().setPort(SelectedPort);
     SavePortSetting();
 }

@@ -7,16 +7,22 @@ bitmap_3300.bmp  72 x 72, the emblem: an instrument with its address display
 bitmap_3301.bmp  100 x 52, the name "Pemlar" in a hand-made pixel font, tall and
                  narrow, to be seen stretched
 icon_1400.ico    32 x 32 and 16 x 16, the instrument again
+icons/pemlar-<n>.png  the same two icon pictures for the desktop's icon theme at
+                 16, 32, 48, 64, 128 and 256 pixels: the 16-pixel picture as it is and
+                 three times enlarged (48), the 32-pixel one as it is and enlarged two,
+                 four and eight times; whole-number enlargement keeps the pixel art sharp
 
-All three use 4 bits per pixel and the same 16-colour table. The bitmaps are
-bottom-up with a 40-byte info header on light grey. The output is byte-for-byte
-the same on every run; the build uses the committed files, not this script.
-Standard library only.
+The bitmaps and the icon use 4 bits per pixel and the same 16-colour table. The bitmaps
+are bottom-up with a 40-byte info header on light grey. The PNGs are 8-bit RGBA with
+the icon's transparent surround, no time stamp or other varying chunk. The output is
+byte-for-byte the same on every run; the build uses the committed files, not this
+script. Standard library only.
 """
 
 import os
 import struct
 import sys
+import zlib
 
 # The classic 16-colour table, so the pictures look the same on any display.
 PALETTE = [
@@ -163,6 +169,37 @@ def ico_bytes(canvases, transparent):
         )
         offset += len(data)
     return header + entries + b"".join(images)
+
+
+def _png_chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+
+def png_bytes(canvas, transparent):
+    """An 8-bit RGBA PNG; pixels of colour `transparent` get alpha 0."""
+    raw = bytearray()
+    for y in range(canvas.height):
+        raw.append(0)  # no row filter
+        for x in range(canvas.width):
+            colour = canvas.get(x, y)
+            r, g, b = PALETTE[colour]
+            raw += bytes((r, g, b, 0 if colour == transparent else 255))
+    header = struct.pack(">IIBBBBB", canvas.width, canvas.height, 8, 6, 0, 0, 0)
+    return (
+        b"\x89PNG\r\n\x1a\n"
+        + _png_chunk(b"IHDR", header)
+        + _png_chunk(b"IDAT", zlib.compress(bytes(raw), 9))
+        + _png_chunk(b"IEND", b"")
+    )
+
+
+def enlarged(canvas, factor):
+    """Each pixel becomes a factor x factor block."""
+    c = Canvas(canvas.width * factor, canvas.height * factor, canvas.get(0, 0))
+    for y in range(c.height):
+        for x in range(c.width):
+            c.put(x, y, canvas.get(x // factor, y // factor))
+    return c
 
 
 # ---------------------------------------------------------------- the emblem
@@ -443,11 +480,22 @@ def draw_icon_32():
 
 def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
+    icon_32, icon_16 = draw_icon_32(), draw_icon_16()
     outputs = {
         "bitmap_3300.bmp": bmp_bytes(draw_emblem()),
         "bitmap_3301.bmp": bmp_bytes(draw_lettering()),
-        "icon_1400.ico": ico_bytes([draw_icon_32(), draw_icon_16()], MAGENTA),
+        "icon_1400.ico": ico_bytes([icon_32, icon_16], MAGENTA),
     }
+    for size, picture, factor in (
+        (16, icon_16, 1),
+        (32, icon_32, 1),
+        (48, icon_16, 3),
+        (64, icon_32, 2),
+        (128, icon_32, 4),
+        (256, icon_32, 8),
+    ):
+        outputs[f"icons/pemlar-{size}.png"] = png_bytes(enlarged(picture, factor), MAGENTA)
+    os.makedirs(os.path.join(folder, "icons"), exist_ok=True)
     for name, data in outputs.items():
         with open(os.path.join(folder, name), "wb") as f:
             f.write(data)

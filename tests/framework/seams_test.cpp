@@ -89,11 +89,11 @@ TEST_F(Seams, RealMessageBoxReturnsThePressedButton) {
     }
 }
 
-TEST(FileFilter, BarsBecomeQtFilters) {
+TEST(FileFilter, BarsBecomeQtFiltersAndStarDotStarMatchesEveryFile) {
     EXPECT_EQ(qtFileFilter(QStringLiteral("Pemlar-Format *.PML|*.PML|Alle Dateien *.*|*.*|")),
-              QStringLiteral("Pemlar-Format *.PML (*.PML);;Alle Dateien *.* (*.*)"));
-    EXPECT_EQ(qtFileFilter(QStringLiteral("Bilder|*.bmp;*.png|")),
-              QStringLiteral("Bilder (*.bmp *.png)"));
+              QStringLiteral("Pemlar-Format *.PML (*.PML);;Alle Dateien *.* (*)"));
+    EXPECT_EQ(qtFileFilter(QStringLiteral("Bilder|*.bmp;*.png;*.*.bak|Alles|*.png;*.*|")),
+              QStringLiteral("Bilder (*.bmp *.png *.*.bak);;Alles (*.png *)"));
     EXPECT_EQ(qtFileFilter(QString()), QString());
 }
 

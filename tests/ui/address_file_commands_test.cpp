@@ -85,7 +85,7 @@ TEST_F(AddressFileCommands, TheDialogsAreSetUpByMode) {
     load(QString());
     const auto& calls = test_seams::answeredCalls();
     ASSERT_EQ(calls.size(), 2u);
-    const QString filter = QStringLiteral("Pemlar-Format *.PML (*.PML);;Alle Dateien *.* (*.*)");
+    const QString filter = QStringLiteral("Pemlar-Format *.PML (*.PML);;Alle Dateien *.* (*)");
     EXPECT_EQ(calls[0].caption, QStringLiteral("Pemlardatei speichern ..."));
     EXPECT_EQ(calls[0].text, filter);
     EXPECT_EQ(calls[0].buttons, static_cast<int>(FilePickerMode::Save));
