@@ -16,8 +16,8 @@ namespace pemlar {
 inline constexpr std::size_t kBackupsKept = 1000;
 
 struct BackupStore {
-    std::filesystem::path folder;   // created when missing
-    std::function<std::tm()> now;   // local time; the platform's clock when empty
+    std::filesystem::path folder;  // created when missing
+    std::function<std::tm()> now;  // local time; the platform's clock when empty
     std::size_t keep = kBackupsKept;
 };
 

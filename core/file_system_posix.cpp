@@ -68,7 +68,8 @@ FileOutcome finishFile(UniqueFd& fd, const std::filesystem::path& path,
 }
 
 void syncFolder(const std::filesystem::path& folder) {
-    const UniqueFd fd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const UniqueFd fd(
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() >= 0) {
         ::fsync(fd.get());  // best effort: the rename itself has happened
     }

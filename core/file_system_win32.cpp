@@ -69,9 +69,9 @@ FileOutcome writeAndReplace(const std::filesystem::path& temp, const std::filesy
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
         const DWORD error = GetLastError();
         DeleteFileW(temp.c_str());
-        return failed(error == ERROR_ACCESS_DENIED ? FileFailure::NotWritable
-                                                   : FileFailure::CannotReplace,
-                      error);
+        return failed(
+            error == ERROR_ACCESS_DENIED ? FileFailure::NotWritable : FileFailure::CannotReplace,
+            error);
     }
     return {};
 }
