@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <regex>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -37,9 +37,20 @@ std::string idForFileName(ConstPage received) {
     return id;
 }
 
+// "dddd-dd-dd_dd-dd-dd_" and at least one character before ".page".
 bool isBackupName(const std::string& name) {
-    static const std::regex pattern(R"(\d{4}-\d{2}-\d{2}_\d{2}-\d{2}-\d{2}_.+\.page)");
-    return std::regex_match(name, pattern);
+    constexpr std::string_view stamp = "dddd-dd-dd_dd-dd-dd_";
+    constexpr std::string_view suffix = ".page";
+    if (name.size() <= stamp.size() + suffix.size() || !name.ends_with(suffix)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < stamp.size(); ++i) {
+        const bool digit = name[i] >= '0' && name[i] <= '9';
+        if (stamp[i] == 'd' ? !digit : name[i] != stamp[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void removeOldest(const std::filesystem::path& folder, std::size_t keep) {

@@ -23,7 +23,9 @@ protected:
         bytes << file.rdbuf();
         return bytes.str();
     }
-    static pemlar::AddressFileBytes lines(const char* first) { return pemlar::addressFileFromText(first); }
+    static pemlar::AddressFileBytes lines(const char* first) {
+        return pemlar::addressFileFromText(first);
+    }
     static std::string bytesOf(const pemlar::AddressFileBytes& b) { return {b.begin(), b.end()}; }
     TempFolder dir_;
 };
