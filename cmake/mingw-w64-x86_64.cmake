@@ -3,7 +3,7 @@
 #
 #   cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 #
-# builds data/, link/ and their tests; .ci/windows-stage runs them under Wine.
+# builds data/, link/, core/ and their tests; .ci/windows-stage runs them under Wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

@@ -3,10 +3,10 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 
-#include "ui/label_list.h"
+#include "core/label_list.h"
 
 void fillLabelList(QComboBox& list, std::string_view text, std::int32_t selectedLabel) {
-    const ParsedLabels parsed = parseLabels(text);
+    const pemlar::ParsedLabels parsed = pemlar::parseLabels(text);
     const QSignalBlocker quiet(list);
     list.clear();
     int index = 0;
@@ -14,5 +14,5 @@ void fillLabelList(QComboBox& list, std::string_view text, std::int32_t selected
         list.addItem(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size())),
                      index++);
     }
-    list.setCurrentIndex(labelSelection(parsed, selectedLabel));
+    list.setCurrentIndex(pemlar::labelSelection(parsed, selectedLabel));
 }

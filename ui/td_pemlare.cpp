@@ -1,17 +1,18 @@
 #include "ui/td_pemlare.h"
 
 #include <QComboBox>
+#include <filesystem>
 #include <optional>
 
+#include "core/address_file_io.h"
+#include "core/label_file.h"
 #include "data/address_text.h"
 #include "data/id_number.h"
 #include "framework/message_box.h"
 #include "framework/text_edit.h"
 #include "framework/windows_text.h"
 #include "link/scom.h"
-#include "ui/address_file_io.h"
 #include "ui/label_combo.h"
-#include "ui/label_file.h"
 #include "ui/msg_box.h"
 #include "ui/open_save_dia.h"
 #include "ui/pemlar_host.h"
@@ -23,6 +24,12 @@ constexpr int kAddressLimit = 129;  // a line break counts two
 constexpr int kIdNumberLimit = 19;
 constexpr int kIdCodeLimit = 9;
 constexpr int kIdDateLimit = 9;
+
+// The picked path as the core takes it (UTF-16 from the file dialog; the local 8-bit
+// encoding on POSIX is UTF-8 in both Qt and the standard library).
+std::filesystem::path filePath(const QString& path) {
+    return std::filesystem::path(path.toStdU16String());
+}
 
 }  // namespace
 
@@ -115,7 +122,7 @@ void TD_Pemlare::FillPortList(scom& com) {
 }
 
 std::string TD_Pemlare::ReadLabelFile() {
-    return readLabelFile();
+    return pemlar::readLabelFile();
 }
 
 void TD_Pemlare::FillLabelList(std::string_view text) {
@@ -142,7 +149,7 @@ void TD_Pemlare::CmLoad() {
     if (dialog.Execute(this, path) != 1) {
         return;
     }
-    const std::optional<AddressFileBytes> lines = loadAddressFile(path);
+    const std::optional<pemlar::AddressFileBytes> lines = pemlar::loadAddressFile(filePath(path));
     if (!lines) {
         MsgBox(this, MsgError, 10314);
         return;
@@ -156,7 +163,9 @@ void TD_Pemlare::CmSave() {
     if (dialog.Execute(this, path) != 1) {
         return;
     }
-    if (!saveAddressFile(path, addressFileFromText(windowText(AddressEdit)))) {
+    const pemlar::FileOutcome saved = pemlar::saveAddressFile(
+        filePath(path), pemlar::addressFileFromText(windowText(AddressEdit)));
+    if (!saved.ok()) {
         MsgBox(this, MsgError, 10313);
     }
 }

@@ -58,6 +58,10 @@ private:
 
     std::int32_t SelectedPort = 0;   // persisted as "Selcted_Com"; 0 = none stored
     std::int32_t SelectedLabel = 0;  // persisted as "Selcted_Lab"
+    // Set by the first "&Auslesen " that went through. Until then the ID edits and the
+    // rest of the stored page know nothing of the instrument, so a write fetches them
+    // from it first.
+    bool AddressRead = false;
     TemplateTextEdit* AddressEdit;   // 120
     TemplateTextEdit* IdNumberEdit;  // 121
     TemplateTextEdit* IdCodeEdit;    // 122

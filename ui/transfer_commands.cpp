@@ -2,6 +2,9 @@
 // a prompt before it and a progress notice during it. The transfer blocks the event
 // loop; the notice is painted before it starts.
 
+#include <string>
+
+#include "core/transfer.h"
 #include "data/address_text.h"
 #include "data/id_number.h"
 #include "framework/dialog_results.h"
@@ -50,29 +53,38 @@ int transactionFailureMessage(ScomResult result, Direction direction) {
     }
 }
 
-// Opens the port, runs `transaction` and closes the port again, reporting every
-// failure; returns the transaction's result (an open failure counts as one).
-template <class Transaction>
-ScomResult runTransfer(QWidget* owner, scom& com, Direction direction, Transaction transaction) {
-    ScomResult result = com.open();
-    if (result != ScomResult::Ok) {
-        MsgBox(owner, MsgError, result == ScomResult::OpenFailed ? kMsgOpenFailed : kMsgInitFailed);
-        return result;
-    }
-    result = transaction();
-    if (result != ScomResult::Ok) {
-        static_cast<void>(com.close());
-        if (const int message = transactionFailureMessage(result, direction); message != 0) {
-            MsgBox(owner, MsgError, message);
+// Shows what went wrong in a transfer; true when it counts as done. The first read of a
+// write is reported as a read.
+bool reportTransfer(QWidget* owner, const pemlar::TransferOutcome& outcome) {
+    switch (outcome.failedStep) {
+        case pemlar::TransferStep::None:
+            return true;
+        case pemlar::TransferStep::Open:
+            MsgBox(owner, MsgError,
+                   outcome.result == ScomResult::OpenFailed ? kMsgOpenFailed : kMsgInitFailed);
+            return false;
+        case pemlar::TransferStep::Read:
+        case pemlar::TransferStep::Write: {
+            const Direction direction = outcome.failedStep == pemlar::TransferStep::Read
+                                            ? Direction::Read
+                                            : Direction::Write;
+            if (const int message = transactionFailureMessage(outcome.result, direction);
+                message != 0) {
+                MsgBox(owner, MsgError, message);
+            }
+            return false;
         }
-        return result;
+        case pemlar::TransferStep::Close:
+            // The transfer itself went through: a port that will not close is reported,
+            // and what was transferred still counts.
+            MsgBox(owner, MsgError, kMsgCloseFailed);
+            return true;
     }
-    // The transfer itself went through: a port that will not close is reported, and
-    // what was transferred still counts.
-    if (com.close() != ScomResult::Ok) {
-        MsgBox(owner, MsgError, kMsgCloseFailed);
-    }
-    return ScomResult::Ok;
+    return false;
+}
+
+bool holdsText(const std::string& text) {
+    return text.find_first_not_of(' ') != std::string::npos;
 }
 
 }  // namespace
@@ -88,14 +100,13 @@ void TD_Pemlare::CmRead() {
     const ProgressNotice progress(kReadProgress, this);
     // Only the address page comes from the instrument; every other page of what the
     // read leaves behind holds the defaults.
-    EepromImage working{};
-    setDefaults(working);
-    updateChecksums(working);
-    const ScomResult result = runTransfer(this, com, Direction::Read,
-                                          [&com, &working] { return com.readEeprom(working); });
-    if (result != ScomResult::Ok) {
+    const pemlar::BackupStore backups = pemlar::userBackupStore();
+    const pemlar::ReadOutcome read = pemlar::readAddressPage(com, &backups);
+    if (!reportTransfer(this, read.transfer)) {
         return;
     }
+    AddressRead = true;
+    const EepromImage& working = read.image;
     host.StoredImage() = working;
     setWindowText(AddressEdit, ::showAddress(addressBlock(working)));
     const IdNumberTexts id = ::showIdNumber(idBlock(working));
@@ -112,17 +123,22 @@ void TD_Pemlare::CmWrite() {
     // Taken before the prompt, so the stored image holds the dialog's text even when
     // the user goes no further.
     ::takeAddress(windowText(AddressEdit), addressBlock(stored));
-    ::takeIdNumber({windowText(IdNumberEdit), windowText(IdCodeEdit), windowText(IdDateEdit)},
-                   idBlock(stored));
+    const IdNumberTexts id{windowText(IdNumberEdit), windowText(IdCodeEdit),
+                           windowText(IdDateEdit)};
+    ::takeIdNumber(id, idBlock(stored));
 
     TemplateDialog prompt(kWritePrompt, this);
     if (prompt.runModal() != IdOk) {
         return;
     }
     const ProgressNotice progress(kWriteProgress, this);
-    const ScomResult result = runTransfer(this, com, Direction::Write,
-                                          [&com, &stored] { return com.writeEeprom(stored); });
-    if (result == ScomResult::Ok) {
+    // Before any read the instrument's own ID and the rest of its page are fetched and
+    // kept, rather than overwritten with blanks and defaults.
+    const pemlar::WriteRequest request{
+        .readFirst = !AddressRead,
+        .keepInstrumentId = !holdsText(id.number) && !holdsText(id.code) && !holdsText(id.date)};
+    const pemlar::BackupStore backups = pemlar::userBackupStore();
+    if (reportTransfer(this, pemlar::writeAddressPage(com, stored, request, &backups).transfer)) {
         MsgBox(this, MsgInfo, kMsgWriteDone);
     }
 }

@@ -6,10 +6,12 @@
 #include <span>
 #include <string>
 
+#include "core/address_file.h"
 #include "data/address_text.h"
-#include "ui/address_file.h"
 
 namespace {
+
+using namespace pemlar;
 
 void check(bool condition) {
     if (!condition) {

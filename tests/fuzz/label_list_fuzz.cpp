@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "ui/label_list.h"
+#include "core/label_list.h"
 
 namespace {
+
+using namespace pemlar;
 
 void check(bool condition) {
     if (!condition) {

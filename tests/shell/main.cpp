@@ -14,10 +14,12 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    // The settings and the port mapping folder of this run live in a temporary folder,
-    // never in the user's own.
+    // The settings, the port mapping folder and any backups of this run live in
+    // temporary folders, never in the user's own.
     const TempFolder config;
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.path().string()));
+    const TempFolder data;
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data.path().string()));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        QString::fromStdString(config.path().string()));
     // The program's own application object, with a link that reaches no device.

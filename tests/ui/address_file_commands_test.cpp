@@ -11,7 +11,7 @@
 #include "framework/file_picker.h"
 #include "framework/test_seams.h"
 #include "main_window_fixture.h"
-#include "tests/ui/private_mount.h"
+#include "tests/support/private_mount.h"
 #include "ui/pemlar_host.h"
 
 namespace {

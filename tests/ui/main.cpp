@@ -64,10 +64,13 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    // Settings and the port mapping folder of this run live in a temporary folder.
+    // Settings, the port mapping folder and the backups of pages read in this run live
+    // in temporary folders.
     const TempFolder config;
     settingsFolder() = QString::fromStdString(config.path().string());
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.path().string()));
+    const TempFolder data;
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data.path().string()));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder());
     TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -8,7 +8,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "tests/ui/private_mount.h"
+#include "tests/support/private_mount.h"
 #include "tests/ui/test_application.h"
 
 namespace {

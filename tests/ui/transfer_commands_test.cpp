@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
 #include "data/address_block.h"
@@ -95,6 +96,10 @@ TEST_F(Transfers, ReadShowsTheInstrumentsAddressAndIdNumber) {
 }
 
 TEST_F(Transfers, WritePutsExactlyTheFramesOnTheLineAndReportsOnce) {
+    answerPromptAndMessages(0);
+    press(kReadButton);
+    port.sim().clearReceived();
+    test_seams::reset();
     typeTheText();
     const EepromImage before = stored();
     answerPromptAndMessages(1);
@@ -122,6 +127,27 @@ TEST_F(Transfers, WritePutsExactlyTheFramesOnTheLineAndReportsOnce) {
     Bytes storedPage = pageBytes(stored(), kAddressPage);
     EXPECT_TRUE(std::equal(storedPage.begin(), storedPage.begin() + 254, hostPage.begin()));
     EXPECT_EQ(storedPage[254] | storedPage[255] << 8, static_cast<int>(sum & 0xFFFF));
+}
+
+// Before any read the ID edits and the rest of the stored page know nothing of the
+// instrument: the write fetches its page first and keeps its ID and bytes 146-253,
+// its backup going to the data folder.
+TEST_F(Transfers, WriteBeforeAnyReadKeepsTheInstrumentsIdAndPageRest) {
+    const Bytes device = pageBytes(port.sim().image(), kAddressPage);
+    typeAddress(QStringLiteral("Neue Adresse"));
+    answerPromptAndMessages(1);
+    press(kWriteButton);
+    EXPECT_EQ(messages(), std::vector<std::string>{kWriteDone});
+    const Bytes received = port.sim().received();
+    EXPECT_EQ(Bytes(received.begin(), received.begin() + 12),
+              concat({kReadRequest, kWriteRequest}));
+    const Bytes written = pageBytes(port.sim().image(), kAddressPage);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(written.data())), "Neue Adresse");
+    EXPECT_EQ(Bytes(written.begin() + kIdBlockOffset, written.begin() + 254),
+              Bytes(device.begin() + kIdBlockOffset, device.begin() + 254));
+    const std::filesystem::path backups =
+        std::filesystem::path(qgetenv("XDG_DATA_HOME").toStdString()) / "Nirvel/Pemlar/backups";
+    EXPECT_FALSE(std::filesystem::is_empty(backups));
 }
 
 TEST_F(Transfers, WrittenAddressReadsBackAsTyped) {

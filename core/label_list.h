@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace pemlar {
+
 inline constexpr int kLabelFileMaxBytes = 1280;
 inline constexpr int kLabelMaxChars = 19;
 inline constexpr char kLabelFileName[] = "testlab.lst";
@@ -31,3 +33,5 @@ ParsedLabels parseLabels(std::string_view text);
 // The entry to select: 0 for the default label, the stored index when it names a label,
 // otherwise -1 (nothing selected).
 int labelSelection(const ParsedLabels& labels, std::int32_t storedIndex);
+
+}  // namespace pemlar

@@ -1,4 +1,4 @@
-#include "ui/address_file.h"
+#include "core/address_file.h"
 
 #include <array>
 #include <string>
@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using namespace pemlar;
 
 using namespace std::string_literals;
 

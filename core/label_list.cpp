@@ -1,4 +1,6 @@
-#include "ui/label_list.h"
+#include "core/label_list.h"
+
+namespace pemlar {
 
 namespace {
 
@@ -49,3 +51,5 @@ int labelSelection(const ParsedLabels& labels, std::int32_t storedIndex) {
     }
     return storedIndex;
 }
+
+}  // namespace pemlar

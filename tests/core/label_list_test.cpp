@@ -1,4 +1,4 @@
-#include "ui/label_list.h"
+#include "core/label_list.h"
 
 #include <string>
 #include <vector>
@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using namespace pemlar;
 
 using namespace std::string_literals;
 

@@ -1,25 +1,25 @@
-#include "ui/label_file.h"
+#include "core/label_file.h"
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include <gtest/gtest.h>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+
+#include "tests/support/temp_folder.h"
 
 namespace {
 
+using namespace pemlar;
 using namespace std::string_literals;
 
 class LabelFileTest : public ::testing::Test {
 protected:
-    QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+    std::filesystem::path path(const char* name) const { return dir_.path() / name; }
     void write(const char* name, const std::string& bytes) {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        std::ofstream(path(name), std::ios::binary) << bytes;
     }
-    QTemporaryDir dir_;
+    TempFolder dir_;
 };
 
 TEST_F(LabelFileTest, ReadsTheBytesAsTheyAre) {
@@ -33,7 +33,7 @@ TEST_F(LabelFileTest, ReadsAtMost1280Bytes) {
 }
 
 TEST_F(LabelFileTest, WhatCantBeReadGivesNeu) {
-    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("folder")));
+    std::filesystem::create_directory(path("folder"));
     for (const char* name : {"missing", "folder"}) {
         EXPECT_EQ(readLabelFile(path(name)), "NEU") << name;
     }
@@ -41,10 +41,10 @@ TEST_F(LabelFileTest, WhatCantBeReadGivesNeu) {
 
 TEST_F(LabelFileTest, DefaultNameIsInTheCurrentDirectory) {
     write("testlab.lst", "ABC\r\nDEF\r\n");
-    const QString before = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(dir_.path());
     const std::string text = readLabelFile();
-    QDir::setCurrent(before);
+    std::filesystem::current_path(before);
     EXPECT_EQ(text, "ABC\r\nDEF\r\n");
 }
 

@@ -9,6 +9,8 @@
 
 #include "data/address_block.h"
 
+namespace pemlar {
+
 using AddressFileBytes = std::array<std::uint8_t, kAddressBlockSize>;
 
 // Five well-formed slots from the bytes read from an address file (only the first 125
@@ -21,3 +23,5 @@ AddressFileBytes addressSlotsFromFile(std::span<const std::uint8_t> bytesRead);
 // The 125 bytes to save for the address edit's text (Windows-1252, CR LF): the five
 // lines as takeAddress cuts them, zero bytes after every line's end.
 AddressFileBytes addressFileFromText(std::string_view editText);
+
+}  // namespace pemlar

@@ -1,4 +1,4 @@
-#include "tests/ui/private_mount.h"
+#include "tests/support/private_mount.h"
 
 #include <fcntl.h>
 #include <sched.h>

@@ -1,8 +1,10 @@
-#include "ui/address_file.h"
+#include "core/address_file.h"
 
 #include <algorithm>
 
 #include "data/address_text.h"
+
+namespace pemlar {
 
 AddressFileBytes addressSlotsFromFile(std::span<const std::uint8_t> bytesRead) {
     AddressFileBytes slots{};
@@ -22,3 +24,5 @@ AddressFileBytes addressFileFromText(std::string_view editText) {
     takeAddress(editText, slots);
     return slots;
 }
+
+}  // namespace pemlar

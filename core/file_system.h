@@ -1,0 +1,33 @@
+#pragma once
+// The few file-system calls the core needs that the standard library can't make
+// safely, one file per platform (file_system_posix.cpp, file_system_win32.cpp).
+
+#include <cstdint>
+#include <ctime>
+#include <filesystem>
+#include <span>
+
+#include "core/file_outcome.h"
+
+namespace pemlar::platform {
+
+// Writes `bytes` as a new file at `temp` (a stale one left there by an earlier, killed
+// save is removed first), syncs it to the disk and moves it over `target` in one step.
+// An existing target's permissions are kept. On any failure nothing is left at `temp`
+// and the target is untouched.
+FileOutcome writeAndReplace(const std::filesystem::path& temp, const std::filesystem::path& target,
+                            std::span<const std::uint8_t> bytes);
+
+// Writes `bytes` as a file that must not exist yet: CannotCreate with `exists` set
+// when the name is taken. A file that fails halfway is removed.
+FileOutcome createNewFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
+                          bool& exists);
+
+// The user's folder for application data: $XDG_DATA_HOME or ~/.local/share on POSIX,
+// %LOCALAPPDATA% on Windows. Empty when the environment names none.
+std::filesystem::path userDataHome();
+
+// The local date and time now.
+std::tm localTimeNow();
+
+}  // namespace pemlar::platform

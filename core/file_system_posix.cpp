@@ -1,0 +1,145 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "core/file_system.h"
+
+namespace pemlar::platform {
+
+namespace {
+
+class UniqueFd {
+public:
+    explicit UniqueFd(int fd) : fd_(fd) {}
+    ~UniqueFd() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    UniqueFd(const UniqueFd&) = delete;
+    UniqueFd& operator=(const UniqueFd&) = delete;
+    int get() const { return fd_; }
+    // Closes now; false when close reported an error (NFS reports late write errors here).
+    bool close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+FileOutcome failed(FileFailure failure, int error) {
+    return {failure, std::strerror(error)};
+}
+
+bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            if (n == 0) {
+                errno = EIO;
+            }
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Writes, syncs and closes `fd`; on failure the file at `path` is removed again.
+FileOutcome finishFile(UniqueFd& fd, const std::filesystem::path& path,
+                       std::span<const std::uint8_t> bytes) {
+    if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0 || !fd.close()) {
+        const int error = errno;
+        ::unlink(path.c_str());
+        return failed(FileFailure::CannotWrite, error);
+    }
+    return {};
+}
+
+void syncFolder(const std::filesystem::path& folder) {
+    const UniqueFd fd(
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() >= 0) {
+        ::fsync(fd.get());  // best effort: the rename itself has happened
+    }
+}
+
+}  // namespace
+
+FileOutcome writeAndReplace(const std::filesystem::path& temp, const std::filesystem::path& target,
+                            std::span<const std::uint8_t> bytes) {
+    struct stat old {};
+    const bool existing = ::stat(target.c_str(), &old) == 0;
+    if (existing && ::access(target.c_str(), W_OK) != 0) {
+        return failed(FileFailure::NotWritable, errno);
+    }
+    // Our own leftover from a save that was killed halfway; anything else by that name
+    // (a pipe, a folder) is not ours to remove.
+    struct stat stale {};
+    if (::lstat(temp.c_str(), &stale) == 0) {
+        if (!S_ISREG(stale.st_mode) && !S_ISLNK(stale.st_mode)) {
+            return failed(FileFailure::CannotCreate, EEXIST);
+        }
+        ::unlink(temp.c_str());
+    }
+    UniqueFd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (fd.get() < 0) {
+        return failed(FileFailure::CannotCreate, errno);
+    }
+    if (existing) {
+        // Owner and group first: changing them may clear the set-id bits the mode restores.
+        static_cast<void>(::fchown(fd.get(), old.st_uid, old.st_gid));
+        static_cast<void>(::fchmod(fd.get(), old.st_mode & 07777));
+    }
+    if (FileOutcome written = finishFile(fd, temp, bytes); !written.ok()) {
+        return written;
+    }
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temp.c_str());
+        return failed(FileFailure::CannotReplace, error);
+    }
+    syncFolder(target.parent_path());
+    return {};
+}
+
+FileOutcome createNewFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
+                          bool& exists) {
+    UniqueFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    exists = fd.get() < 0 && errno == EEXIST;
+    if (fd.get() < 0) {
+        return failed(FileFailure::CannotCreate, errno);
+    }
+    return finishFile(fd, path, bytes);
+}
+
+std::filesystem::path userDataHome() {
+    // A relative $XDG_DATA_HOME is invalid and to be ignored.
+    if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && data[0] == '/') {
+        return data;
+    }
+    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
+        return std::filesystem::path(home) / ".local" / "share";
+    }
+    return {};
+}
+
+std::tm localTimeNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    return local;
+}
+
+}  // namespace pemlar::platform

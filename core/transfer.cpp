@@ -1,0 +1,174 @@
+#include "core/transfer.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "data/address_block.h"
+#include "data/charset.h"
+
+namespace pemlar {
+
+namespace {
+
+// The instrument's read and write commands with their pauses, as scom's transactions
+// send them. The core runs the frames itself where it needs the page as it is on the
+// line: a backup must hold what came, and the character tables are not inverses.
+constexpr std::uint8_t kCommandReadPage = 1;
+constexpr std::uint8_t kCommandWritePage = 2;
+constexpr std::int32_t kReadReplyPause = 600;
+constexpr std::int32_t kAfterWriteRequestPause = 300;
+constexpr std::int32_t kAfterDataFramePause = 1200;
+
+TransferOutcome failedAt(TransferStep step, ScomResult result) {
+    return {step, result, {}};
+}
+
+// Opens the port, runs `body` and closes the port again. After a failed transaction
+// the close is only tidying up; after a good one a close failure is reported on its own.
+template <class Body>
+TransferOutcome onOpenPort(scom& com, Body body) {
+    if (const ScomResult opened = com.open(); opened != ScomResult::Ok) {
+        return failedAt(TransferStep::Open, opened);
+    }
+    TransferOutcome outcome = body();
+    if (!outcome.transferred()) {
+        static_cast<void>(com.close());
+        return outcome;
+    }
+    if (com.close() != ScomResult::Ok) {
+        return failedAt(TransferStep::Close, ScomResult::CloseFailed);
+    }
+    return outcome;
+}
+
+// The read transaction on an open port, keeping the page as received.
+ScomResult receiveAddressPage(scom& com, EepromImage& image, RawPage& received) {
+    if (const ScomResult sent = com.sendRequest(kCommandReadPage, kAddressPage);
+        sent != ScomResult::Ok) {
+        return sent;
+    }
+    com.pause(kReadReplyPause);
+    if (const ScomResult got = com.receivePage(kAddressPage, image); got != ScomResult::Ok) {
+        return got;
+    }
+    const ConstPage raw = page(std::as_const(image), kAddressPage);
+    std::copy(raw.begin(), raw.end(), received.begin());
+    for (int line = 0; line < kLineCount; ++line) {
+        toHostCharset(lineSlot(addressBlock(image), line));
+    }
+    return ScomResult::Ok;
+}
+
+// Reads on an open port into `read`, backing the page up; the outcome's step is Read.
+TransferOutcome readOnOpenPort(scom& com, ReadOutcome& read, const BackupStore* backups) {
+    const ScomResult result = receiveAddressPage(com, read.image, read.received);
+    if (result != ScomResult::Ok) {
+        return failedAt(TransferStep::Read, result);
+    }
+    if (backups != nullptr) {
+        read.backup = keepBackup(*backups, read.received);
+    }
+    return {};
+}
+
+void prepareWorkingImage(EepromImage& image, const ImageSources& sources) {
+    setDefaults(image, sources);
+    updateChecksums(image);
+}
+
+}  // namespace
+
+ReadOutcome readAddressPage(scom& com, const BackupStore* backups, const ImageSources& sources) {
+    ReadOutcome read;
+    prepareWorkingImage(read.image, sources);
+    read.transfer = onOpenPort(com, [&] { return readOnOpenPort(com, read, backups); });
+    return read;
+}
+
+void keepInstrumentPage(EepromImage& image, const EepromImage& instrument, bool keepId) {
+    const ConstPage from = page(instrument, kAddressPage);
+    const Page to = page(image, kAddressPage);
+    const int first = keepId ? kIdBlockOffset : kPageRestOffset;
+    std::copy(from.begin() + first, from.begin() + kPageChecksumOffset, to.begin() + first);
+}
+
+WriteOutcome writeAddressPage(scom& com, EepromImage& image, const WriteRequest& request,
+                              const BackupStore* backups) {
+    WriteOutcome write;
+    write.transfer = onOpenPort(com, [&]() -> TransferOutcome {
+        if (request.readFirst) {
+            ReadOutcome read;
+            prepareWorkingImage(read.image, systemImageSources());
+            TransferOutcome first = readOnOpenPort(com, read, backups);
+            write.backup = read.backup;
+            if (!first.transferred()) {
+                return first;
+            }
+            keepInstrumentPage(image, read.image, request.keepInstrumentId);
+        }
+        const ScomResult result = com.writeEeprom(image);
+        return result == ScomResult::Ok ? TransferOutcome{} : failedAt(TransferStep::Write, result);
+    });
+    return write;
+}
+
+bool PageComparison::matches() const {
+    return std::none_of(lineDiffers.begin(), lineDiffers.end(), [](bool d) { return d; }) &&
+           !idDiffers && !restDiffers;
+}
+
+PageComparison compareAddressPages(const EepromImage& expected, const EepromImage& actual) {
+    PageComparison comparison;
+    for (int line = 0; line < kLineCount; ++line) {
+        const ConstLineSlot want = lineSlot(addressBlock(expected), line);
+        const ConstLineSlot got = lineSlot(addressBlock(actual), line);
+        comparison.lineDiffers[static_cast<std::size_t>(line)] =
+            !std::equal(want.begin(), want.begin() + lineLength(want), got.begin(),
+                        got.begin() + lineLength(got));
+    }
+    const ConstIdBlock wantId = idBlock(expected);
+    comparison.idDiffers = !std::equal(wantId.begin(), wantId.end(), idBlock(actual).begin());
+    const ConstPage want = page(expected, kAddressPage);
+    const ConstPage got = page(actual, kAddressPage);
+    // The checksum is little-endian in `expected`, as it came (big-endian) in `actual`.
+    comparison.restDiffers =
+        !std::equal(want.begin() + kPageRestOffset, want.begin() + kPageChecksumOffset,
+                    got.begin() + kPageRestOffset) ||
+        want[kPageChecksumOffset] != got[kPageChecksumOffset + 1] ||
+        want[kPageChecksumOffset + 1] != got[kPageChecksumOffset];
+    return comparison;
+}
+
+VerifyOutcome verifyAddressPage(scom& com, const EepromImage& expected,
+                                const BackupStore* backups) {
+    VerifyOutcome verify;
+    verify.read = readAddressPage(com, backups);
+    if (verify.read.transfer.transferred()) {
+        verify.comparison = compareAddressPages(expected, verify.read.image);
+    }
+    return verify;
+}
+
+TransferOutcome restoreAddressPage(scom& com, const RawPage& raw) {
+    EepromImage image{};
+    const Page target = page(image, kAddressPage);
+    std::copy(raw.begin(), raw.end(), target.begin());
+    return onOpenPort(com, [&]() -> TransferOutcome {
+        ScomResult result = com.sendRequest(kCommandWritePage, kAddressPage);
+        if (result == ScomResult::Ok) {
+            com.pause(kAfterWriteRequestPause);
+            result = com.sendPage(kAddressPage, image);
+        }
+        std::uint8_t status = 0;
+        if (result == ScomResult::Ok) {
+            com.pause(kAfterDataFramePause);
+            result = com.queryStatus(status);
+        }
+        if (result == ScomResult::Ok && status != 0) {
+            result = ScomResult::InstrumentError;
+        }
+        return result == ScomResult::Ok ? TransferOutcome{} : failedAt(TransferStep::Write, result);
+    });
+}
+
+}  // namespace pemlar
