@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "data/address_text.h"
 #include "data/line_chars.h"
 #include "data/windows1252.h"
 
@@ -39,20 +38,6 @@ TEST(LineChars, NoByteLooksLikeALineBreak) {
         EXPECT_TRUE(c >= 0x20 && c != 0x7F && c != 0x85 && c != 0x2028 && c != 0x2029) << b;
         EXPECT_EQ(lineByte(c), b);
     }
-}
-
-// A CR byte inside line 1 keeps line 5 where it was (it used to push it out).
-TEST(LineChars, ControlBytesStayInsideTheirLine) {
-    AddressBuffer slots{};
-    const std::string lines[] = {"AB\rCD", "\n", "X\r\n", "\x7F\t", "LINE 5 IMPORTANT"};
-    for (int i = 0; i < kLineCount; ++i) {
-        std::copy(lines[i].begin(), lines[i].end(), lineSlot(slots, i).begin());
-    }
-    const std::u32string shown = showAddressChars(slots);
-    EXPECT_EQ(shown, U"AB␍CD\r\n␊\r\nX␍␊\r\n␡␉\r\nLINE 5 IMPORTANT");
-    AddressBuffer again{};
-    takeAddress(shown, again);
-    EXPECT_EQ(again, slots);
 }
 
 }  // namespace

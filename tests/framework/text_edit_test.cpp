@@ -81,32 +81,16 @@ TEST(TemplateTextEdit, TabNeverInsertsATab) {
     EXPECT_EQ(widgetText(&edit), QStringLiteral("a"));
 }
 
-// Types each character as a key of its own (QTest::keyClicks knows only ASCII).
-void typeChars(QWidget* widget, const QString& text) {
-    for (char32_t c : text.toUcs4()) {
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString::fromUcs4(&c, 1),
-                            Qt::NoModifier);
-    }
-}
-
 // Characters the rule refuses are dropped alone: what follows them still gets in.
 TEST(TemplateTextEdit, RefusedCharactersAreDroppedAlone) {
-    const struct {
-        bool paste;
-        const char16_t* text;
-        const char16_t* kept;
-    } kCases[] = {{false, u"Łódź ≥", u"ód "}, {true, u"Łódź ≥\r\nx", u"ód \nx"}};
-    for (const auto& c : kCases) {
-        TemplateTextEdit edit(true);
-        edit.setCharRule([](char32_t ch) { return ch < 0x100; });
-        if (c.paste) {
-            QApplication::clipboard()->setText(QString::fromUtf16(c.text));
-            edit.paste();
-        } else {
-            typeChars(&edit, QString::fromUtf16(c.text));
-        }
-        EXPECT_EQ(widgetText(&edit), QString::fromUtf16(c.kept)) << c.paste;
+    TemplateTextEdit edit(true);
+    edit.setCharRule([](char32_t ch) { return ch < 0x100; });
+    for (const QString& key : {QStringLiteral("Ł"), QStringLiteral("ó")}) {
+        QTest::sendKeyEvent(QTest::Click, &edit, Qt::Key_unknown, key, Qt::NoModifier);
     }
+    QApplication::clipboard()->setText(QStringLiteral("dź ≥\r\nx"));
+    edit.paste();
+    EXPECT_EQ(widgetText(&edit), QStringLiteral("ód \nx"));
 }
 
 std::vector<int> visibleLines(TemplateTextEdit& edit, const QString& text) {

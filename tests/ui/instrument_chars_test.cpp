@@ -1,9 +1,5 @@
-// What the write does with lines the instrument can't show as they are, and with
-// control bytes an instrument delivered.
+// Before a write: lines the instrument can't show as they are.
 
-#include <cstring>
-
-#include "data/address_block.h"
 #include "framework/dialog_results.h"
 #include "tests/support/scripted_port.h"
 #include "transfer_fixture.h"
@@ -42,23 +38,6 @@ TEST_F(InstrumentChars, QuestionNamesTheCharactersAndNeinTouchesNoPort) {
         EXPECT_EQ(port.sim().received().empty(), answer == IdNo);
         EXPECT_TRUE(lines->record.calls.empty());
     }
-}
-
-// A CR in line 1 from the instrument: read and written back, every line comes back.
-TEST_F(InstrumentChars, ReadThenWriteGivesEveryLineBack) {
-    EepromImage device = SimulatedComPort::demoDeviceImage();
-    std::memcpy(&device[256], "AB\rCD", 6);
-    SimulatedComPort crPort(fastSimOptions(), device);
-    useLink(crPort.comNumber(), crPort.resolver());
-    test_seams::answerNextModalDialog(IdOk);
-    press(kReadButton);
-    test_seams::answerNextModalDialog(IdOk);
-    test_seams::answerNextMessageBox(IdOk);
-    press(kWriteButton);
-
-    EXPECT_EQ(addressShown().count('\n'), 4);
-    const EepromImage written = crPort.sim().image();
-    EXPECT_TRUE(std::equal(&device[256], &device[256 + kAddressBlockSize], &written[256]));
 }
 
 }  // namespace

@@ -73,23 +73,6 @@ TEST_F(MainDialog, AddressEditShowsFiveLinesOf24WithoutWrapping) {
     EXPECT_EQ(edit->document()->begin().layout()->lineCount(), 2);
 }
 
-// Types each character as a key of its own (QTest::keyClicks knows only ASCII).
-void typeChars(QWidget* widget, const QString& text) {
-    for (char32_t c : text.toUcs4()) {
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString::fromUcs4(&c, 1),
-                            Qt::NoModifier);
-    }
-}
-
-// Characters no line byte stands for are refused as they are typed; the signs that
-// show control bytes are taken.
-TEST_F(MainDialog, AddressEditRefusesWhatALineCannotHold) {
-    auto* edit = control<TemplateTextEdit>(120);
-    edit->setFocus();
-    typeChars(edit, QStringLiteral("Łódź ≥\u240D"));
-    EXPECT_EQ(widgetText(edit), QStringLiteral("ód ␍"));
-}
-
 struct Alignment {
     int button;  // 115 "Links", 104 "Zentriert"
     const char* before;
