@@ -19,7 +19,7 @@ AddressFileBytes addressSlotsFromFile(std::span<const std::uint8_t> bytesRead) {
     return slots;
 }
 
-AddressFileBytes addressFileFromText(std::string_view editText) {
+AddressFileBytes addressFileFromText(std::u32string_view editText) {
     AddressFileBytes slots{};
     takeAddress(editText, slots);
     return slots;

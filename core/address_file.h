@@ -20,8 +20,8 @@ using AddressFileBytes = std::array<std::uint8_t, kAddressBlockSize>;
 // byte that was not read can ever be shown.
 AddressFileBytes addressSlotsFromFile(std::span<const std::uint8_t> bytesRead);
 
-// The 125 bytes to save for the address edit's text (Windows-1252, CR LF): the five
-// lines as takeAddress cuts them, zero bytes after every line's end.
-AddressFileBytes addressFileFromText(std::string_view editText);
+// The 125 bytes to save for the address edit's characters (CR LF between lines): the
+// five lines as takeAddress cuts them, zero bytes after every line's end.
+AddressFileBytes addressFileFromText(std::u32string_view editText);
 
 }  // namespace pemlar

@@ -37,6 +37,11 @@ void convert(LineSlot slot, const std::array<std::uint8_t, 128>& table) {
     }
 }
 
+std::uint8_t backFromDevice(std::uint8_t host) {
+    const std::uint8_t device = hostToDeviceChars[host - 0x80];
+    return device >= 0x80 ? deviceToHostChars[device - 0x80] : device;
+}
+
 }  // namespace
 
 void toDeviceCharset(LineSlot slot) {
@@ -45,4 +50,20 @@ void toDeviceCharset(LineSlot slot) {
 
 void toHostCharset(LineSlot slot) {
     convert(slot, deviceToHostChars);
+}
+
+std::string bytesTheInstrumentChanges(ConstAddressSlots slots) {
+    std::string changed;
+    for (int line = 0; line < kLineCount; ++line) {
+        const ConstLineSlot slot = lineSlot(slots, line);
+        for (int i = 0; i < lineLength(slot); ++i) {
+            const std::uint8_t byte = slot[i];
+            const auto c = static_cast<char>(byte);
+            if (byte >= 0x80 && backFromDevice(byte) != byte &&
+                changed.find(c) == std::string::npos) {
+                changed += c;
+            }
+        }
+    }
+    return changed;
 }

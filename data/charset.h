@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "data/address_block.h"
 
@@ -15,3 +16,8 @@ extern const std::array<std::uint8_t, 128> deviceToHostChars;
 
 void toDeviceCharset(LineSlot slot);
 void toHostCharset(LineSlot slot);
+
+// The bytes of the five lines that do not come back as themselves from the instrument
+// (the euro sign becomes a space, a section sign a degree sign), each once, in the order
+// of first appearance. Empty when the lines survive a write unchanged.
+std::string bytesTheInstrumentChanges(ConstAddressSlots slots);

@@ -41,6 +41,10 @@ int showMessageBox(QWidget* owner, const QString& text, const QString& caption, 
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::Cancel);
+    } else if (buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
@@ -55,7 +59,7 @@ int showMessageBox(QWidget* owner, const QString& text, const QString& caption, 
     if (clicked == box.button(QMessageBox::Yes)) {
         return IdYes;
     }
-    if (clicked == box.button(QMessageBox::No)) {
+    if (clicked == box.button(QMessageBox::No) || buttons == MessageButtons::YesNo) {
         return IdNo;
     }
     return IdCancel;

@@ -6,10 +6,10 @@
 class QWidget;
 
 enum class MessageIcon { None, Warning, Error, Information, Question };
-enum class MessageButtons { Ok, YesNoCancel };
+enum class MessageButtons { Ok, YesNoCancel, YesNo };
 
 // Shows a modal message box owned by `owner` and returns the id of the pressed button
-// (IdOk, IdYes, IdNo, IdCancel). Escape and the close box give IdOk with an OK button
-// and IdCancel with Yes/No/Cancel.
+// (IdOk, IdYes, IdNo, IdCancel). Escape and the close box give IdOk with an OK button,
+// IdCancel with Yes/No/Cancel and IdNo with Yes/No.
 int showMessageBox(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon,
                    MessageButtons buttons);

@@ -1,11 +1,16 @@
 #include "framework/text_edit.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QResizeEvent>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextOption>
+#include <QtMath>
 
 #include "framework/windows_text.h"
 
@@ -72,6 +77,71 @@ QString TemplateTextEdit::fitting(const QString& text) const {
     return text.left(end);
 }
 
+QString TemplateTextEdit::holdable(const QString& text) const {
+    if (!charRule_) {
+        return text;
+    }
+    QString kept;
+    for (char32_t c : text.toUcs4()) {
+        if (c == '\n' || charRule_(c)) {
+            kept += QString::fromUcs4(&c, 1);
+        }
+    }
+    return kept;
+}
+
+QString TemplateTextEdit::accepted(const QString& text) const {
+    const QString fits = fitting(holdable(text));
+    if (fits.size() != text.size()) {
+        QApplication::beep();
+    }
+    return fits;
+}
+
+void TemplateTextEdit::setWrapColumn(int columns) {
+    wrapColumns_ = columns;
+    QTextOption option = document()->defaultTextOption();
+    option.setWrapMode(columns > 0 ? QTextOption::WrapAnywhere
+                                   : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document()->setDefaultTextOption(option);
+    fitWrapColumn();
+}
+
+// The lines wrap where the viewport ends, so the viewport is narrowed to the columns
+// plus half a character: the last column fits, the next one does not. The room it
+// leaves on the right stays blank.
+void TemplateTextEdit::fitWrapColumn() {
+    int right = 0;
+    if (wrapColumns_ > 0) {
+        const qreal column = QFontMetricsF(font()).horizontalAdvance(QLatin1Char('M'));
+        const qreal margins = 2 * document()->documentMargin();
+        const int wanted = qCeil(column * (wrapColumns_ + 0.5) + margins);
+        int available = contentsRect().width();
+        if (verticalScrollBar()->isVisible()) {
+            available -= verticalScrollBar()->width();
+        }
+        right = qMax(0, available - wanted);
+    }
+    if (viewportMargins().right() != right) {
+        setViewportMargins(0, 0, right, 0);
+        // The strip beside the viewport belongs to the edit's white, not the window's.
+        setAutoFillBackground(right > 0);
+        setBackgroundRole(right > 0 ? QPalette::Base : QPalette::Window);
+    }
+}
+
+void TemplateTextEdit::resizeEvent(QResizeEvent* event) {
+    QPlainTextEdit::resizeEvent(event);
+    fitWrapColumn();
+}
+
+void TemplateTextEdit::changeEvent(QEvent* event) {
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        fitWrapColumn();
+    }
+}
+
 void TemplateTextEdit::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
         event->ignore();  // focus moves in the dialog; a tab is never typed
@@ -91,7 +161,7 @@ void TemplateTextEdit::keyPressEvent(QKeyEvent* event) {
         QString typed = isReturn ? QStringLiteral("\n") : event->text();
         const bool inserts = isReturn || (!typed.isEmpty() && typed[0].isPrint() &&
                                           !(event->modifiers() & Qt::ControlModifier));
-        if (inserts && fitting(typed).size() != typed.size()) {
+        if (inserts && fitting(holdable(typed)).size() != typed.size()) {
             QApplication::beep();
             event->accept();
             return;
@@ -107,19 +177,14 @@ void TemplateTextEdit::insertFromMimeData(const QMimeData* source) {
     QString text = source->text();
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QString fits = fitting(text);
-    if (fits.size() != text.size()) {
-        QApplication::beep();
-    }
-    textCursor().insertText(fits);
+    textCursor().insertText(accepted(text));
     ensureCursorVisible();
 }
 
 void TemplateTextEdit::inputMethodEvent(QInputMethodEvent* event) {
     if (checksInput() && !event->commitString().isEmpty()) {
-        QString fits = fitting(event->commitString());
+        const QString fits = accepted(event->commitString());
         if (fits.size() != event->commitString().size()) {
-            QApplication::beep();
             QInputMethodEvent trimmed(event->preeditString(), event->attributes());
             trimmed.setCommitString(fits, event->replacementStart(), event->replacementLength());
             QPlainTextEdit::inputMethodEvent(&trimmed);

@@ -7,36 +7,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextDocument>
-#include <array>
+
+#include "data/windows1252.h"
 
 namespace {
 
-// Windows-1252 0x80-0x9F; 0 marks the five undefined bytes, which map to U+0080+n.
-constexpr std::array<char16_t, 32> kHigh = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
-
-char16_t decodeByte(unsigned char byte) {
-    if (byte < 0x80 || byte >= 0xA0) {
-        return byte;
-    }
-    char16_t c = kHigh[byte - 0x80];
-    return c != 0 ? c : char16_t(byte);
-}
-
-char encodeCodePoint(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-        return static_cast<char>(c);
-    }
-    for (std::size_t i = 0; i < kHigh.size(); ++i) {
-        char16_t mapped = kHigh[i] != 0 ? kHigh[i] : char16_t(0x80 + i);
-        if (mapped == c) {
-            return static_cast<char>(0x80 + i);
-        }
-    }
-    return '?';
+QString fromCodePoint(char32_t c) {
+    return QString::fromUcs4(&c, 1);
 }
 
 }  // namespace
@@ -48,7 +25,7 @@ std::string toWindowsText(QStringView text) {
         if (c == '\n') {
             out += "\r\n";
         } else {
-            out += encodeCodePoint(c);
+            out += static_cast<char>(toWindows1252(c).value_or('?'));
         }
     }
     return out;
@@ -65,7 +42,36 @@ QString fromWindowsText(std::string_view bytes) {
             }
             out += QChar('\n');
         } else {
-            out += QChar(decodeByte(byte));
+            out += fromCodePoint(fromWindows1252(byte));
+        }
+    }
+    return out;
+}
+
+std::u32string toEditChars(QStringView text) {
+    std::u32string out;
+    out.reserve(static_cast<std::size_t>(text.size()) + 8);
+    for (char32_t c : text.toUcs4()) {
+        if (c == '\n') {
+            out += U"\r\n";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString fromEditChars(std::u32string_view chars) {
+    QString out;
+    out.reserve(static_cast<qsizetype>(chars.size()));
+    for (std::size_t i = 0; i < chars.size(); ++i) {
+        if (chars[i] == '\r' || chars[i] == '\n') {
+            if (chars[i] == '\r' && i + 1 < chars.size() && chars[i + 1] == '\n') {
+                ++i;
+            }
+            out += QChar('\n');
+        } else {
+            out += fromCodePoint(chars[i]);
         }
     }
     return out;
@@ -120,4 +126,12 @@ std::string windowText(const QWidget* control) {
 
 void setWindowText(QWidget* control, std::string_view bytes) {
     setWidgetText(control, fromWindowsText(bytes));
+}
+
+std::u32string editChars(const QWidget* control) {
+    return toEditChars(widgetText(control));
+}
+
+void setEditChars(QWidget* control, std::u32string_view chars) {
+    setWidgetText(control, fromEditChars(chars));
 }

@@ -10,7 +10,7 @@ struct StringEntry {
 };
 
 // The misspellings are the program's own ("Püfsummen", "Messgeraet"); keep them.
-constexpr std::array<StringEntry, 19> kStrings = {{
+constexpr std::array<StringEntry, 20> kStrings = {{
     {10300, "Pemlar-Format *.PML|*.PML|Alle Dateien *.*|*.*|"},
     {10301, "Pemlardatei laden ..."},
     {10302, "Pemlardatei speichern ..."},
@@ -26,6 +26,7 @@ constexpr std::array<StringEntry, 19> kStrings = {{
     {10312, "Version 1.4"},
     {10313, "Die Datei konnte nicht gespeichert werden !"},
     {10314, "Die Datei konnte nicht gelesen werden !"},
+    {10315, "Folgende Zeichen kann das Messgerät nicht darstellen: %s. Trotzdem programmieren?"},
     {12100, "Warnung..."},
     {12101, "Fehler..."},
     {12102, "Information..."},

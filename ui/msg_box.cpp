@@ -27,12 +27,22 @@ std::string msgBoxString(int id) {
     return toWindowsText(loadString(id)).substr(0, kMaxChars);
 }
 
+namespace {
+
+int show(QWidget* owner, const KindFacts& facts, MessageButtons buttons, const std::string& text) {
+    return showMessageBox(owner, fromWindowsText(text.substr(0, kMaxChars)),
+                          fromWindowsText(msgBoxString(facts.captionId)), facts.icon, buttons);
+}
+
+}  // namespace
+
 int showMsgBox(QWidget* owner, MsgKind kind, const std::string& text) {
     if (kind > MsgQuestion) {
         return 0;
     }
-    const KindFacts& facts = kKinds[kind];
-    return showMessageBox(owner, fromWindowsText(text.substr(0, kMaxChars)),
-                          fromWindowsText(msgBoxString(facts.captionId)), facts.icon,
-                          facts.buttons);
+    return show(owner, kKinds[kind], kKinds[kind].buttons, text);
+}
+
+int showYesNoBox(QWidget* owner, const std::string& text) {
+    return show(owner, kKinds[MsgQuestion], MessageButtons::YesNo, text);
 }

@@ -8,6 +8,8 @@
 #include "core/label_file.h"
 #include "data/address_text.h"
 #include "data/id_number.h"
+#include "data/line_chars.h"
+#include "data/windows1252.h"
 #include "framework/message_box.h"
 #include "framework/text_edit.h"
 #include "framework/windows_text.h"
@@ -59,13 +61,20 @@ TD_Pemlare::TD_Pemlare(QWidget* parent)
     // the edit refuses it rather than let it vanish at the next write or save. Like the
     // original control it also refuses to open an (empty) sixth line.
     AddressEdit->setTextRule([](const QString& text) {
-        const std::string bytes = toWindowsText(text);
+        const std::u32string chars = toEditChars(text);
         const bool opensALine = text.endsWith(QLatin1Char('\n'));
-        return fitsAddressBlock(bytes) && (!opensALine || fitsAddressBlock(bytes + ' '));
+        return fitsAddressBlock(chars) && (!opensALine || fitsAddressBlock(chars + U' '));
     });
+    // A character without a byte would be stored as '?': the edits refuse it instead.
+    AddressEdit->setCharRule([](char32_t c) { return lineByte(c).has_value(); });
+    // Visible lines break where the slots do.
+    AddressEdit->setWrapColumn(kLineMaxChars);
     IdNumberEdit->setTextLimit(kIdNumberLimit);
     IdCodeEdit->setTextLimit(kIdCodeLimit);
     IdDateEdit->setTextLimit(kIdDateLimit);
+    for (TemplateTextEdit* edit : {IdNumberEdit, IdCodeEdit, IdDateEdit}) {
+        edit->setCharRule([](char32_t c) { return toWindows1252(c).has_value(); });
+    }
     connectCommands<TD_Pemlare>(this, Commands);
 }
 
@@ -130,11 +139,11 @@ void TD_Pemlare::FillLabelList(std::string_view text) {
 }
 
 void TD_Pemlare::alignCentre() {
-    setWindowText(AddressEdit, ::alignCentre(windowText(AddressEdit)));
+    setEditChars(AddressEdit, ::alignCentre(editChars(AddressEdit)));
 }
 
 void TD_Pemlare::alignLeft() {
-    setWindowText(AddressEdit, ::alignLeft(windowText(AddressEdit)));
+    setEditChars(AddressEdit, ::alignLeft(editChars(AddressEdit)));
 }
 
 void TD_Pemlare::CmInfo() {
@@ -154,7 +163,7 @@ void TD_Pemlare::CmLoad() {
         MsgBox(this, MsgError, 10314);
         return;
     }
-    setWindowText(AddressEdit, showAddress(*lines));
+    setEditChars(AddressEdit, showAddressChars(*lines));
 }
 
 void TD_Pemlare::CmSave() {
@@ -164,7 +173,7 @@ void TD_Pemlare::CmSave() {
         return;
     }
     const pemlar::FileOutcome saved = pemlar::saveAddressFile(
-        filePath(path), pemlar::addressFileFromText(windowText(AddressEdit)));
+        filePath(path), pemlar::addressFileFromText(editChars(AddressEdit)));
     if (!saved.ok()) {
         MsgBox(this, MsgError, 10313);
     }

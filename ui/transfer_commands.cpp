@@ -11,6 +11,7 @@
 #include "framework/text_edit.h"
 #include "framework/windows_text.h"
 #include "link/scom.h"
+#include "ui/instrument_chars.h"
 #include "ui/msg_box.h"
 #include "ui/pemlar_host.h"
 #include "ui/progress_notice.h"
@@ -108,7 +109,7 @@ void TD_Pemlare::CmRead() {
     AddressRead = true;
     const EepromImage& working = read.image;
     host.StoredImage() = working;
-    setWindowText(AddressEdit, ::showAddress(addressBlock(working)));
+    setEditChars(AddressEdit, ::showAddressChars(addressBlock(working)));
     const IdNumberTexts id = ::showIdNumber(idBlock(working));
     setWindowText(IdNumberEdit, id.number);
     setWindowText(IdCodeEdit, id.code);
@@ -122,10 +123,13 @@ void TD_Pemlare::CmWrite() {
 
     // Taken before the prompt, so the stored image holds the dialog's text even when
     // the user goes no further.
-    ::takeAddress(windowText(AddressEdit), addressBlock(stored));
+    ::takeAddress(editChars(AddressEdit), addressBlock(stored));
     const IdNumberTexts id{windowText(IdNumberEdit), windowText(IdCodeEdit),
                            windowText(IdDateEdit)};
     ::takeIdNumber(id, idBlock(stored));
+    if (!confirmInstrumentChars(this, addressBlock(stored))) {
+        return;
+    }
 
     TemplateDialog prompt(kWritePrompt, this);
     if (prompt.runModal() != IdOk) {

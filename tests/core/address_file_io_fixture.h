@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
@@ -23,8 +24,9 @@ protected:
         bytes << file.rdbuf();
         return bytes.str();
     }
-    static pemlar::AddressFileBytes lines(const char* first) {
-        return pemlar::addressFileFromText(first);
+    // ASCII text only: each byte becomes the character of the same number.
+    static pemlar::AddressFileBytes lines(std::string_view text) {
+        return pemlar::addressFileFromText(std::u32string(text.begin(), text.end()));
     }
     static std::string bytesOf(const pemlar::AddressFileBytes& b) { return {b.begin(), b.end()}; }
     TempFolder dir_;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "data/charset.h"
@@ -75,6 +76,31 @@ std::uint32_t weightedSum(const std::array<std::uint8_t, 128>& table) {
 TEST(Charset, TablesUnchanged) {
     EXPECT_EQ(weightedSum(hostToDeviceChars), 920411u);
     EXPECT_EQ(weightedSum(deviceToHostChars), 647874u);
+}
+
+}  // namespace
+
+namespace {
+
+struct ChangedCase {
+    std::vector<std::string> lines;
+    std::string changed;
+};
+
+TEST(Charset, NamesEachCharacterTheInstrumentChangesOnce) {
+    const ChangedCase kCases[] = {
+        {{"M\xFCller", "\xDF 5"}, ""},                      // ü and ß come back as they went
+        {{"5 \x80", "", "", "", "\xA9 \x80"}, "\x80\xA9"},  // € and © become spaces
+        {{"\xA7 12"}, "\xA7"},                              // § comes back as °
+        {{std::string("A\0\x80", 3)}, ""},                  // nothing after the zero byte
+    };
+    for (const ChangedCase& c : kCases) {
+        AddressBuffer slots{};
+        for (std::size_t i = 0; i < c.lines.size(); ++i) {
+            std::copy(c.lines[i].begin(), c.lines[i].end(), lineSlot(slots, int(i)).begin());
+        }
+        EXPECT_EQ(bytesTheInstrumentChanges(slots), c.changed) << c.lines[0];
+    }
 }
 
 }  // namespace

@@ -2,8 +2,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetricsF>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QtMath>
+#include <vector>
 
+#include "framework/dialog_units.h"
 #include "framework/text_edit.h"
 #include "framework/windows_text.h"
 
@@ -73,6 +79,52 @@ TEST(TemplateTextEdit, TabNeverInsertsATab) {
     QTest::keyClicks(&edit, QStringLiteral("a"));
     QTest::keyClick(&edit, Qt::Key_Tab);
     EXPECT_EQ(widgetText(&edit), QStringLiteral("a"));
+}
+
+// Characters the rule refuses are dropped alone: what follows them still gets in.
+TEST(TemplateTextEdit, RefusedCharactersAreDroppedAlone) {
+    TemplateTextEdit edit(true);
+    edit.setCharRule([](char32_t ch) { return ch < 0x100; });
+    for (const QString& key : {QStringLiteral("Ł"), QStringLiteral("ó")}) {
+        QTest::sendKeyEvent(QTest::Click, &edit, Qt::Key_unknown, key, Qt::NoModifier);
+    }
+    QApplication::clipboard()->setText(QStringLiteral("dź ≥\r\nx"));
+    edit.paste();
+    EXPECT_EQ(widgetText(&edit), QStringLiteral("ód \nx"));
+}
+
+std::vector<int> visibleLines(TemplateTextEdit& edit, const QString& text) {
+    edit.setPlainText(text);
+    QApplication::processEvents();
+    std::vector<int> lengths;
+    const QTextLayout* layout = edit.document()->firstBlock().layout();
+    for (int i = 0; i < layout->lineCount(); ++i) {
+        lengths.push_back(layout->lineAt(i).textLength());
+    }
+    return lengths;
+}
+
+// An edit with room for 25 columns that must break after 24, as the address slots do,
+// anywhere in a word.
+TEST(TemplateTextEdit, WrapsAtTheColumnNotTheEdge) {
+    TemplateTextEdit edit(true);
+    edit.setFont(dialogFont("Courier New", 10));
+    edit.document()->setDocumentMargin(1);  // as dialog templates have it
+    const qreal column = QFontMetricsF(edit.font()).horizontalAdvance(QLatin1Char('M'));
+    edit.resize(qCeil(column * 25) + 2 * edit.frameWidth() + 2, 100);
+    edit.setWrapColumn(24);
+    edit.show();
+    const struct {
+        QString text;
+        std::vector<int> lines;
+    } kCases[] = {
+        {QString(24, 'x'), {24}},
+        {QString(25, 'x'), {24, 1}},
+        {QString(20, 'a') + " " + QString(10, 'b'), {24, 7}},
+    };
+    for (const auto& c : kCases) {
+        EXPECT_EQ(visibleLines(edit, c.text), c.lines) << c.text.toStdString();
+    }
 }
 
 }  // namespace

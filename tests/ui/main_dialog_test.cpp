@@ -67,6 +67,10 @@ TEST_F(MainDialog, AddressEditShowsFiveLinesOf24WithoutWrapping) {
                  static_cast<int>(block.layout()->position().y());
     }
     EXPECT_LE(bottom, edit->viewport()->height());
+    // A 25th character is the next slot's, and shows on the next line.
+    setAddressText(line + "W");
+    QTest::qWait(0);
+    EXPECT_EQ(edit->document()->begin().layout()->lineCount(), 2);
 }
 
 struct Alignment {

@@ -1,0 +1,18 @@
+#include "ui/instrument_chars.h"
+
+#include "data/charset.h"
+#include "framework/dialog_results.h"
+#include "ui/msg_box.h"
+
+bool confirmInstrumentChars(QWidget* owner, ConstAddressSlots lines) {
+    const std::string changed = bytesTheInstrumentChanges(lines);
+    if (changed.empty()) {
+        return true;
+    }
+    std::string names;
+    for (char c : changed) {
+        names += names.empty() ? "" : ", ";
+        names += c;
+    }
+    return MsgAsk(owner, 10315, names.c_str()) == IdYes;
+}
