@@ -48,64 +48,104 @@ PortHandle scom::getHandle() const {
     return line_ ? line_->handle() : kInvalidPortHandle;
 }
 
-bool scom::probe(std::int32_t n) {
+// COM<n> opened, not yet configured; nothing, with `why` filled in, when it cannot be.
+std::unique_ptr<SerialPort> scom::openLine(std::int32_t n, pemlar::PortFailure& why) {
+    why = {.result = ScomResult::OpenFailed, .step = pemlar::PortStep::Resolve, .port = n};
     const std::optional<std::string> device = resolver_ ? resolver_(n) : std::nullopt;
     if (!device) {
-        return false;
+        return nullptr;
     }
     std::unique_ptr<SerialPort> line = ports_();
     if (!line || !line->open(*device)) {
-        return false;
+        why = line ? line->failure() : pemlar::PortFailure{.step = pemlar::PortStep::Open};
+        why.result = ScomResult::OpenFailed;
+        why.port = n;
+        why.device = *device;
+        return nullptr;
+    }
+    why.device = *device;
+    return line;
+}
+
+bool scom::probe(std::int32_t n) {
+    return !probeFailure(n);
+}
+
+std::optional<pemlar::PortFailure> scom::probeFailure(std::int32_t n) {
+    pemlar::PortFailure why;
+    std::unique_ptr<SerialPort> line = openLine(n, why);
+    if (!line) {
+        return why;
     }
     line->close();
-    return true;
+    return std::nullopt;
 }
 
 ScomResult scom::open() {
     line_.reset();
-    const std::optional<std::string> device = resolver_ ? resolver_(port_) : std::nullopt;
-    if (!device) {
-        return ScomResult::OpenFailed;
+    pemlar::PortFailure why;
+    std::unique_ptr<SerialPort> line = openLine(port_, why);
+    if (!line) {
+        return fail(ScomResult::OpenFailed, std::move(why));
     }
-    std::unique_ptr<SerialPort> line = ports_();
-    if (!line || !line->open(*device)) {
-        return ScomResult::OpenFailed;
-    }
-    if (const ScomResult result = configure(*line); result != ScomResult::Ok) {
+    if (!configure(*line)) {
+        const std::string device = std::move(why.device);
+        why = line->failure();
+        why.port = port_;
+        why.device = device;
         line->close();
-        return result;
+        return fail(ScomResult::InitFailed, std::move(why));
     }
+    // A reply or noise that came in while nobody listened would otherwise open the
+    // next reply and fail it.
+    line->purge(Buffers::Input);
+    openPort_ = port_;
+    openDevice_ = std::move(why.device);
     line_ = std::move(line);
     return ScomResult::Ok;
 }
 
-ScomResult scom::configure(SerialPort& line) {
+bool scom::configure(SerialPort& line) {
     timeouts_ = instrumentTimeouts();
-    if (!line.setTimeouts(timeouts_)) {
-        return ScomResult::InitFailed;
-    }
     dcb_ = instrumentLineSettings();
-    if (!line.setState(dcb_)) {
-        return ScomResult::InitFailed;
-    }
     // The definition names no handshake, so rebuilding from it switches the CTS flow
     // control of the first record off again.
-    if (!line.buildState(instrumentDefinition(port_), dcb_)) {
-        return ScomResult::InitFailed;
-    }
-    if (!line.setState(dcb_)) {
-        return ScomResult::InitFailed;
-    }
-    return ScomResult::Ok;
+    return line.setTimeouts(timeouts_) && line.setState(dcb_) &&
+           line.buildState(instrumentDefinition(port_), dcb_) && line.setState(dcb_);
 }
 
 ScomResult scom::close() {
     if (!line_) {
-        return ScomResult::CloseFailed;
+        return fail(ScomResult::CloseFailed, {.step = pemlar::PortStep::Close, .port = port_});
     }
     std::unique_ptr<SerialPort> line = std::move(line_);
-    line->purge();
-    return line->close() ? ScomResult::Ok : ScomResult::CloseFailed;
+    line->purge(Buffers::InputAndOutput);
+    if (!line->close()) {
+        pemlar::PortFailure why = line->failure();
+        why.port = openPort_;
+        why.device = openDevice_;
+        return fail(ScomResult::CloseFailed, std::move(why));
+    }
+    return ScomResult::Ok;
+}
+
+ScomResult scom::fail(ScomResult result, pemlar::PortFailure why) {
+    why.result = result;
+    lastFailure_ = std::move(why);
+    return result;
+}
+
+ScomResult scom::failOnLine(ScomResult result, pemlar::PortStep step, Transfer transfer,
+                            std::size_t expected) {
+    pemlar::PortFailure why{.step = step};
+    if (transfer.callFailed && line_) {
+        why = line_->failure();
+    }
+    why.port = openPort_;
+    why.device = openDevice_;
+    why.transferred = transfer.count;
+    why.expected = expected;
+    return fail(result, std::move(why));
 }
 
 std::int32_t scom::pause(std::int32_t ms) {
@@ -122,31 +162,34 @@ std::int32_t scom::pause(std::int32_t ms) {
 
 ScomResult scom::writeFrame(std::span<const std::uint8_t> frame) {
     if (!line_) {
-        return ScomResult::TransferError;
+        return fail(ScomResult::TransferError, {.port = port_});
     }
     const Transfer sent =
         line_->write(frame, budget(timeouts_.writeTotalTimeoutMultiplier,
                                    timeouts_.writeTotalTimeoutConstant, frame.size()));
-    if (sent.callFailed) {
-        return ScomResult::TransferError;
+    if (!sent.callFailed && sent.count == frame.size()) {
+        return ScomResult::Ok;
     }
-    if (sent.count == 0) {
-        return ScomResult::Timeout;
-    }
-    return sent.count < frame.size() ? ScomResult::TransferError : ScomResult::Ok;
+    const ScomResult result =
+        !sent.callFailed && sent.count == 0 ? ScomResult::Timeout : ScomResult::TransferError;
+    return failOnLine(result, pemlar::PortStep::Write, sent, frame.size());
 }
 
 ScomResult scom::readFrame(std::span<std::uint8_t> frame) {
     if (!line_) {
-        return ScomResult::Timeout;
+        return fail(ScomResult::Timeout, {.port = port_});
     }
     const Transfer received =
         line_->read(frame, budget(timeouts_.readTotalTimeoutMultiplier,
                                   timeouts_.readTotalTimeoutConstant, frame.size()));
     if (received.callFailed) {
-        return ScomResult::Timeout;
+        return failOnLine(ScomResult::Timeout, pemlar::PortStep::Read, received, frame.size());
     }
-    return received.count < frame.size() ? ScomResult::TransferError : ScomResult::Ok;
+    if (received.count < frame.size()) {
+        return failOnLine(ScomResult::TransferError, pemlar::PortStep::Read, received,
+                          frame.size());
+    }
+    return ScomResult::Ok;
 }
 
 ScomResult scom::sendRequest(std::uint8_t command, std::uint8_t selector) {
@@ -155,7 +198,7 @@ ScomResult scom::sendRequest(std::uint8_t command, std::uint8_t selector) {
 
 ScomResult scom::sendPage(int page, const EepromImage& image) {
     if (!validPage(page)) {
-        return ScomResult::TransferError;
+        return fail(ScomResult::TransferError, {.port = port_});
     }
     return writeFrame(dataFrame(::page(image, page)));
 }
@@ -163,7 +206,7 @@ ScomResult scom::sendPage(int page, const EepromImage& image) {
 ScomResult scom::receiveFrame(std::span<std::uint8_t> destination, int frameLength) {
     if (frameLength < kMinReplySize || frameLength > kMaxReplySize ||
         destination.size() < static_cast<std::size_t>(frameLength - kFrameOverhead)) {
-        return ScomResult::TransferError;
+        return fail(ScomResult::TransferError, {.port = port_});
     }
     std::array<std::uint8_t, kMaxReplySize> buffer{};
     const std::span<std::uint8_t> reply(buffer.data(), static_cast<std::size_t>(frameLength));
@@ -171,7 +214,7 @@ ScomResult scom::receiveFrame(std::span<std::uint8_t> destination, int frameLeng
         return result;
     }
     if (const ScomResult result = checkReplyFrame(reply); result != ScomResult::Ok) {
-        return result;
+        return failOnLine(result, pemlar::PortStep::Read);
     }
     std::copy(reply.begin() + 4, reply.end() - 2, destination.begin());
     return ScomResult::Ok;
@@ -179,7 +222,7 @@ ScomResult scom::receiveFrame(std::span<std::uint8_t> destination, int frameLeng
 
 ScomResult scom::receivePage(int page, EepromImage& image) {
     if (!validPage(page)) {
-        return ScomResult::TransferError;
+        return fail(ScomResult::TransferError, {.port = port_});
     }
     return receiveFrame(::page(image, page), kPageReplySize);
 }
@@ -243,5 +286,6 @@ ScomResult scom::sendImage(EepromImage& image) {
     if (const ScomResult result = queryStatus(status); result != ScomResult::Ok) {
         return result;
     }
-    return status == 0 ? ScomResult::Ok : ScomResult::InstrumentError;
+    return status == 0 ? ScomResult::Ok
+                       : failOnLine(ScomResult::InstrumentError, pemlar::PortStep::Read);
 }

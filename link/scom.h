@@ -8,10 +8,13 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
+#include <string>
 
 #include "data/eeprom_image.h"
 #include "link/line_settings.h"
+#include "link/port_failure.h"
 #include "link/port_resolver.h"
 #include "link/scom_clock.h"
 #include "link/scom_result.h"
@@ -35,8 +38,12 @@ public:
     // True if COM<n> can be opened right now; a port held open elsewhere (or by this
     // object) cannot. Leaves the port number and an open port alone.
     bool probe(std::int32_t n);
-    // Opens COM<port> and configures it for 9600 8N1. OpenFailed or InitFailed leave
-    // nothing open. An already open port is closed first.
+    // The same test, telling why COM<n> cannot be opened (result OpenFailed); nothing
+    // when it can. lastFailure() is left alone.
+    std::optional<pemlar::PortFailure> probeFailure(std::int32_t n);
+    // Opens COM<port> and configures it for 9600 8N1, then discards whatever came in
+    // while the port was closed. OpenFailed or InitFailed leave nothing open. An
+    // already open port is closed first.
     ScomResult open();
     // Discards pending input and output and closes. CloseFailed also when nothing was
     // open; the port counts as closed afterwards either way.
@@ -72,16 +79,29 @@ public:
     const CommTimeouts& timeouts() const { return timeouts_; }
     const LineSettings& lineSettings() const { return dcb_; }
 
+    // Why the latest operation that did not return Ok failed: its result, the step,
+    // the system's code and text, the port and device. Operations that succeed leave
+    // it as it was, so ask right after the failing call.
+    const pemlar::PortFailure& lastFailure() const { return lastFailure_; }
+
 private:
+    std::unique_ptr<SerialPort> openLine(std::int32_t n, pemlar::PortFailure& why);
+    ScomResult fail(ScomResult result, pemlar::PortFailure why);
+    // A failure on the open port: the port's own reason when its call failed.
+    ScomResult failOnLine(ScomResult result, pemlar::PortStep step, Transfer transfer = {},
+                          std::size_t expected = 0);
     ScomResult writeFrame(std::span<const std::uint8_t> frame);
     ScomResult readFrame(std::span<std::uint8_t> frame);
-    ScomResult configure(SerialPort& line);
+    bool configure(SerialPort& line);
     ScomResult sendImage(EepromImage& image);
 
     std::int32_t port_;
     CommTimeouts timeouts_{};
     LineSettings dcb_{};
     std::unique_ptr<SerialPort> line_;
+    std::int32_t openPort_ = 0;  // the number and device line_ was opened as
+    std::string openDevice_;
+    pemlar::PortFailure lastFailure_;
     PortResolver resolver_;
     ScomClock clock_;
     SerialPortFactory ports_;

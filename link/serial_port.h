@@ -1,7 +1,7 @@
 #pragma once
 // The operations `scom` needs of a serial port, one implementation per platform
 // (serial_port_posix.cpp, serial_port_win32.cpp). Implementations own their handle
-// and close it when destroyed.
+// and close it when destroyed, and remember why their last refused call was refused.
 
 #include <chrono>
 #include <cstddef>
@@ -12,10 +12,13 @@
 #include <string>
 
 #include "link/line_settings.h"
+#include "link/port_failure.h"
 
 // Wide enough for a file descriptor and a Windows HANDLE; -1 is invalid for both.
 using PortHandle = std::intptr_t;
 inline constexpr PortHandle kInvalidPortHandle = -1;
+
+enum class Buffers { Input, InputAndOutput };
 
 struct Transfer {
     bool callFailed = false;  // the platform call itself reported an error
@@ -35,13 +38,17 @@ public:
     // Writes all of `bytes`, giving up after `budget`.
     virtual Transfer write(std::span<const std::uint8_t> bytes,
                            std::chrono::milliseconds budget) = 0;
-    // Reads until `bytes` is full, the line hangs up or `budget` has passed.
+    // Reads until `bytes` is full or `budget` has passed. A line that hangs up is a
+    // failed call: what was not read by then will never come.
     virtual Transfer read(std::span<std::uint8_t> bytes, std::chrono::milliseconds budget) = 0;
-    // Discards unsent output and unread input.
-    virtual void purge() = 0;
+    // Discards unread input, and with InputAndOutput unsent output as well.
+    virtual void purge(Buffers which) = 0;
     // Closed afterwards whatever the result; false when the platform reported an error.
     virtual bool close() = 0;
     virtual PortHandle handle() const = 0;
+    // The step, system code, name and text of the last call that returned false or
+    // callFailed (a hang-up during a read or write counts as a failed call).
+    virtual const pemlar::PortFailure& failure() const = 0;
 };
 
 using SerialPortFactory = std::function<std::unique_ptr<SerialPort>()>;

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cstring>
 #include <optional>
 #include <thread>
 #include <utility>
@@ -157,7 +158,7 @@ int pollTimeout(Clock::time_point deadline) {
     return static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
 }
 
-enum class Wait { Ready, TimedOut, HungUp, Failed };
+enum class Wait { Ready, TimedOut, HungUp, Failed };  // Failed leaves errno set
 
 Wait waitFor(int fd, short events, Clock::time_point deadline) {
     for (;;) {
@@ -180,33 +181,52 @@ Wait waitFor(int fd, short events, Clock::time_point deadline) {
             return Wait::Ready;
         }
         if ((entry.revents & POLLNVAL) != 0) {
+            errno = EBADF;
             return Wait::Failed;
         }
         return Wait::HungUp;  // POLLHUP or POLLERR without data
     }
 }
 
+// The refused call's errno with glibc's name and text for it.
+pemlar::PortFailure systemFailure(pemlar::PortStep step, int error) {
+    pemlar::PortFailure failure;
+    failure.step = step;
+    failure.code = error;
+    const char* name = ::strerrorname_np(error);
+    failure.name = name != nullptr ? name : "errno " + std::to_string(error);
+    std::array<char, 256> buffer{};
+    failure.text = ::strerror_r(error, buffer.data(), buffer.size());
+    return failure;
+}
+
+// A hang-up that poll() or a read of 0 bytes reported; there is no errno for it.
+pemlar::PortFailure hangUp(pemlar::PortStep step) {
+    pemlar::PortFailure failure;
+    failure.step = step;
+    failure.name = "POLLHUP";
+    return failure;
+}
+
 class PosixSerialPort final : public SerialPort {
 public:
     ~PosixSerialPort() override { close(); }
 
+    // flock() alone keeps a second open out: the kernel drops the lock with the last
+    // descriptor, even when the program is killed. TIOCEXCL is not used: it belongs to
+    // the terminal, so a program killed before undoing it leaves the port closed to
+    // everyone but root for as long as anything else holds the terminal open (the far
+    // side of a pseudo-terminal, a getty, a modem manager).
     bool open(const std::string& device) override {
         close();
         UniqueFd fd(::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
         if (!fd) {
-            return false;
+            return refuse(pemlar::PortStep::Open, errno);
         }
         if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
-            return false;
-        }
-        // TIOCEXCL keeps out further opens (except root's); a device that is no
-        // terminal at all is left to the configuration steps to refuse.
-        const bool exclusive = ::ioctl(fd.get(), TIOCEXCL) == 0;
-        if (!exclusive && errno != ENOTTY) {
-            return false;
+            return refuse(pemlar::PortStep::Lock, errno);
         }
         fd_ = std::move(fd);
-        exclusive_ = exclusive;
         return true;
     }
 
@@ -214,24 +234,34 @@ public:
     // step checks that the device is a terminal at all.
     bool setTimeouts(const CommTimeouts&) override {
         termios current{};
-        return fd_ && ::tcgetattr(fd_.get(), &current) == 0;
+        if (!fd_ || ::tcgetattr(fd_.get(), &current) != 0) {
+            return refuse(pemlar::PortStep::Timeouts, fd_ ? errno : EBADF);
+        }
+        return true;
     }
 
     bool setState(const LineSettings& settings) override {
         termios current{};
         if (!fd_ || ::tcgetattr(fd_.get(), &current) != 0) {
-            return false;
+            return refuse(pemlar::PortStep::Configure, fd_ ? errno : EBADF);
         }
         const std::optional<termios> wanted = toTermios(settings, current);
-        if (!wanted || ::tcsetattr(fd_.get(), TCSANOW, &*wanted) != 0) {
-            return false;
+        if (!wanted) {
+            return refuse(pemlar::PortStep::Configure, 0);
+        }
+        if (::tcsetattr(fd_.get(), TCSANOW, &*wanted) != 0) {
+            return refuse(pemlar::PortStep::Configure, errno);
         }
         termios actual{};
-        return ::tcgetattr(fd_.get(), &actual) == 0 && sameLine(*wanted, actual);
+        if (::tcgetattr(fd_.get(), &actual) != 0) {
+            return refuse(pemlar::PortStep::Configure, errno);
+        }
+        return sameLine(*wanted, actual) || refuse(pemlar::PortStep::Configure, 0);
     }
 
     bool buildState(const std::string& definition, LineSettings& settings) override {
-        return fd_ && parseDefinition(definition, settings);
+        return (fd_ && parseDefinition(definition, settings)) ||
+               refuse(pemlar::PortStep::Configure, 0);
     }
 
     Transfer write(std::span<const std::uint8_t> bytes, std::chrono::milliseconds budget) override {
@@ -248,14 +278,9 @@ public:
                 continue;
             }
             if (written < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
-                transfer.callFailed = true;
-                return transfer;
+                return fail(transfer, systemFailure(pemlar::PortStep::Write, errno));
             }
-            const Wait wait = waitFor(fd_.get(), POLLOUT, deadline);
-            if (wait == Wait::Failed) {
-                transfer.callFailed = true;
-            }
-            if (wait != Wait::Ready) {
+            if (!await(POLLOUT, deadline, pemlar::PortStep::Write, transfer)) {
                 return transfer;
             }
         }
@@ -274,32 +299,26 @@ public:
                 continue;
             }
             if (got == 0) {
-                return transfer;  // hang-up: the rest will never come
+                // A terminal hung up (with VMIN 1 an empty line gives EAGAIN instead).
+                return fail(transfer, hangUp(pemlar::PortStep::Read));
             }
             if (errno == EINTR) {
                 continue;
             }
-            if (errno == EIO) {
-                return transfer;  // a terminal whose other end has gone
-            }
             if (errno != EAGAIN && errno != EWOULDBLOCK) {
-                transfer.callFailed = true;
-                return transfer;
+                // EIO: a terminal whose other end has gone.
+                return fail(transfer, systemFailure(pemlar::PortStep::Read, errno));
             }
-            const Wait wait = waitFor(fd_.get(), POLLIN, deadline);
-            if (wait == Wait::Failed) {
-                transfer.callFailed = true;
-            }
-            if (wait != Wait::Ready) {
+            if (!await(POLLIN, deadline, pemlar::PortStep::Read, transfer)) {
                 return transfer;
             }
         }
         return transfer;
     }
 
-    void purge() override {
+    void purge(Buffers which) override {
         if (fd_) {
-            ::tcflush(fd_.get(), TCIOFLUSH);
+            ::tcflush(fd_.get(), which == Buffers::Input ? TCIFLUSH : TCIOFLUSH);
         }
     }
 
@@ -307,18 +326,49 @@ public:
         if (!fd_) {
             return true;
         }
-        // Exclusive mode belongs to the terminal, not to this descriptor: left set, it
-        // would keep the device locked for as long as anyone else holds it open.
-        if (std::exchange(exclusive_, false)) {
-            ::ioctl(fd_.get(), TIOCNXCL);
-        }
         // Linux releases the descriptor even when close() is interrupted.
-        return ::close(fd_.release()) == 0 || errno == EINTR;
+        if (::close(fd_.release()) == 0 || errno == EINTR) {
+            return true;
+        }
+        return refuse(pemlar::PortStep::Close, errno);
     }
 
     PortHandle handle() const override { return fd_ ? fd_.get() : kInvalidPortHandle; }
 
+    const pemlar::PortFailure& failure() const override { return failure_; }
+
 private:
+    // Records why `step` was refused (errno, or 0 when the system had no complaint).
+    bool refuse(pemlar::PortStep step, int error) {
+        failure_ = error != 0 ? systemFailure(step, error) : pemlar::PortFailure{.step = step};
+        return false;
+    }
+
+    Transfer& fail(Transfer& transfer, pemlar::PortFailure why) {
+        failure_ = std::move(why);
+        transfer.callFailed = true;
+        return transfer;
+    }
+
+    // Waits until the line is ready for `events`; false when the deadline passed or
+    // the call failed (then `transfer` says so).
+    bool await(short events, Clock::time_point deadline, pemlar::PortStep step,
+               Transfer& transfer) {
+        switch (waitFor(fd_.get(), events, deadline)) {
+            case Wait::Ready:
+                return true;
+            case Wait::TimedOut:
+                return false;
+            case Wait::HungUp:
+                fail(transfer, hangUp(step));
+                return false;
+            case Wait::Failed:
+                fail(transfer, systemFailure(step, errno));
+                return false;
+        }
+        return false;
+    }
+
     // Returns once the bytes have left (a pseudo-terminal reports none waiting), so
     // the pauses that follow a frame count from its last byte as on the line.
     void drain(Clock::time_point deadline) const {
@@ -337,7 +387,7 @@ private:
     }
 
     UniqueFd fd_;
-    bool exclusive_ = false;
+    pemlar::PortFailure failure_;
 };
 
 }  // namespace

@@ -1,4 +1,7 @@
 #include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "link/serial_port.h"
@@ -67,6 +70,61 @@ LineSettings fromDcb(const DCB& dcb) {
     return s;
 }
 
+struct ErrorName {
+    DWORD code;
+    std::string_view name;
+};
+
+// The codes a serial port gives in practice; others are shown by number.
+constexpr std::array<ErrorName, 17> kErrorNames{{
+    {ERROR_FILE_NOT_FOUND, "ERROR_FILE_NOT_FOUND"},
+    {ERROR_PATH_NOT_FOUND, "ERROR_PATH_NOT_FOUND"},
+    {ERROR_ACCESS_DENIED, "ERROR_ACCESS_DENIED"},
+    {ERROR_INVALID_HANDLE, "ERROR_INVALID_HANDLE"},
+    {ERROR_BAD_UNIT, "ERROR_BAD_UNIT"},
+    {ERROR_NOT_READY, "ERROR_NOT_READY"},
+    {ERROR_BAD_COMMAND, "ERROR_BAD_COMMAND"},
+    {ERROR_GEN_FAILURE, "ERROR_GEN_FAILURE"},
+    {ERROR_SHARING_VIOLATION, "ERROR_SHARING_VIOLATION"},
+    {ERROR_NOT_SUPPORTED, "ERROR_NOT_SUPPORTED"},
+    {ERROR_INVALID_PARAMETER, "ERROR_INVALID_PARAMETER"},
+    {ERROR_SEM_TIMEOUT, "ERROR_SEM_TIMEOUT"},
+    {ERROR_INVALID_NAME, "ERROR_INVALID_NAME"},
+    {ERROR_OPERATION_ABORTED, "ERROR_OPERATION_ABORTED"},
+    {ERROR_IO_DEVICE, "ERROR_IO_DEVICE"},
+    {ERROR_COUNTER_TIMEOUT, "ERROR_COUNTER_TIMEOUT"},
+    {ERROR_DEVICE_NOT_CONNECTED, "ERROR_DEVICE_NOT_CONNECTED"},
+}};
+
+// The system's message for `code`, in the user's language, without the line break.
+std::string systemText(DWORD code) {
+    std::array<char, 512> buffer{};
+    const DWORD length =
+        FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+                       buffer.data(), static_cast<DWORD>(buffer.size()), nullptr);
+    std::string text(buffer.data(), std::min<std::size_t>(length, buffer.size()));
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) {
+        text.pop_back();
+    }
+    return text;
+}
+
+// Taken right after the refused call, before anything else can change the last error.
+pemlar::PortFailure lastError(pemlar::PortStep step) {
+    const DWORD code = GetLastError();
+    pemlar::PortFailure failure;
+    failure.step = step;
+    failure.code = code;
+    failure.name = "Fehler " + std::to_string(code);
+    for (const ErrorName& known : kErrorNames) {
+        if (known.code == code) {
+            failure.name = known.name;
+        }
+    }
+    failure.text = systemText(code);
+    return failure;
+}
+
 class Win32SerialPort final : public SerialPort {
 public:
     explicit Win32SerialPort(Win32CommApi api) : api_(std::move(api)) {}
@@ -78,7 +136,7 @@ public:
             api_.createFileA(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE) {
-            return false;
+            return refuse(pemlar::PortStep::Open);
         }
         handle_ = handle;
         return true;
@@ -88,18 +146,20 @@ public:
         COMMTIMEOUTS timeouts{t.readIntervalTimeout, t.readTotalTimeoutMultiplier,
                               t.readTotalTimeoutConstant, t.writeTotalTimeoutMultiplier,
                               t.writeTotalTimeoutConstant};
-        return isOpen() && api_.setCommTimeouts(handle_, &timeouts) != 0;
+        return (isOpen() && api_.setCommTimeouts(handle_, &timeouts) != 0) ||
+               refuse(pemlar::PortStep::Timeouts);
     }
 
     bool setState(const LineSettings& settings) override {
         DCB dcb = toDcb(settings);
-        return isOpen() && api_.setCommState(handle_, &dcb) != 0;
+        return (isOpen() && api_.setCommState(handle_, &dcb) != 0) ||
+               refuse(pemlar::PortStep::Configure);
     }
 
     bool buildState(const std::string& definition, LineSettings& settings) override {
         DCB dcb = toDcb(settings);
         if (!isOpen() || api_.buildCommDCBA(definition.c_str(), &dcb) == 0) {
-            return false;
+            return refuse(pemlar::PortStep::Configure);
         }
         settings = fromDcb(dcb);
         return true;
@@ -111,6 +171,9 @@ public:
         const BOOL ok =
             isOpen() && api_.writeFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()),
                                        &written, nullptr);
+        if (ok == 0) {
+            refuse(pemlar::PortStep::Write);
+        }
         return {ok == 0, std::min<std::size_t>(written, bytes.size())};
     }
 
@@ -124,6 +187,8 @@ public:
     Transfer read(std::span<std::uint8_t> bytes, std::chrono::milliseconds budget) override {
         Transfer transfer;
         if (!isOpen()) {
+            SetLastError(ERROR_INVALID_HANDLE);
+            refuse(pemlar::PortStep::Read);
             transfer.callFailed = true;
             return transfer;
         }
@@ -140,6 +205,7 @@ public:
             DWORD errors = 0;
             COMSTAT status{};
             if (api_.clearCommError(handle_, &errors, &status) == 0) {
+                refuse(pemlar::PortStep::Read);
                 transfer.callFailed = true;
                 break;
             }
@@ -154,9 +220,10 @@ public:
         return transfer;
     }
 
-    void purge() override {
+    void purge(Buffers which) override {
         if (isOpen()) {
-            api_.purgeComm(handle_, PURGE_TXCLEAR | PURGE_RXCLEAR);
+            api_.purgeComm(handle_,
+                           which == Buffers::Input ? PURGE_RXCLEAR : PURGE_TXCLEAR | PURGE_RXCLEAR);
         }
     }
 
@@ -165,19 +232,28 @@ public:
             return true;
         }
         const HANDLE handle = std::exchange(handle_, INVALID_HANDLE_VALUE);
-        return api_.closeHandle(handle) != 0;
+        return api_.closeHandle(handle) != 0 || refuse(pemlar::PortStep::Close);
     }
 
     PortHandle handle() const override { return reinterpret_cast<PortHandle>(handle_); }
 
+    const pemlar::PortFailure& failure() const override { return failure_; }
+
 private:
     bool isOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+    // Records the last error as the reason `step` was refused; always false.
+    bool refuse(pemlar::PortStep step) {
+        failure_ = lastError(step);
+        return false;
+    }
 
     // Reads up to `most` of the bytes still missing; false when the call failed.
     bool readSome(std::span<std::uint8_t> bytes, std::size_t most, Transfer& transfer) {
         const auto wanted = static_cast<DWORD>(std::min(most, bytes.size() - transfer.count));
         DWORD got = 0;
         if (api_.readFile(handle_, bytes.data() + transfer.count, wanted, &got, nullptr) == 0) {
+            refuse(pemlar::PortStep::Read);
             transfer.callFailed = true;
             return false;
         }
@@ -187,6 +263,7 @@ private:
 
     Win32CommApi api_;
     HANDLE handle_ = INVALID_HANDLE_VALUE;
+    pemlar::PortFailure failure_;
 };
 
 }  // namespace

@@ -122,7 +122,7 @@ SimServer::~SimServer() {
 
 std::vector<std::uint8_t> SimServer::received() const {
     const std::lock_guard lock(mutex_);
-    return received_;
+    return {received_.begin(), received_.end()};
 }
 
 void SimServer::clearReceived() {
@@ -211,6 +211,10 @@ void SimServer::handleInput() {
     {
         const std::lock_guard lock(mutex_);
         received_.insert(received_.end(), buffer.begin(), buffer.begin() + got);
+        if (received_.size() > kSimReceivedKept) {
+            received_.erase(received_.begin(),
+                            received_.end() - static_cast<std::ptrdiff_t>(kSimReceivedKept));
+        }
         reply = instrument_.receive(std::span(buffer.data(), static_cast<std::size_t>(got)));
         if (instrument_.takeImageChanged()) {
             changed = instrument_.image();

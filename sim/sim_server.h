@@ -3,7 +3,9 @@
 // what the program opens) or a given device, served on a background thread.
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -14,6 +16,10 @@
 #include "data/eeprom_image.h"
 #include "sim/instrument.h"
 #include "sim/unique_fd.h"
+
+// How many of the latest bytes off the line the server keeps for received(): far more
+// than any exchange, and bounded however long it serves.
+inline constexpr std::size_t kSimReceivedKept = 64 * 1024;
 
 struct SimOptions {
     bool fast = false;  // reply at once instead of at 9600 baud
@@ -38,7 +44,8 @@ public:
     // The path the program opens: the terminal side of the pty, or the given device.
     const std::string& devicePath() const { return devicePath_; }
 
-    // Every byte the instrument has received so far, in order.
+    // The bytes the instrument has received, in order: all of them, or the latest
+    // kSimReceivedKept.
     std::vector<std::uint8_t> received() const;
     void clearReceived();
     // The instrument's EEPROM, device order.
@@ -66,7 +73,7 @@ private:
     UniqueFd wakeWrite_;
     mutable std::mutex mutex_;
     SimulatedInstrument instrument_;
-    std::vector<std::uint8_t> received_;
+    std::deque<std::uint8_t> received_;
     std::atomic<bool> holding_{false};
     std::atomic<bool> stopping_{false};
     std::thread thread_;

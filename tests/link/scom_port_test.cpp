@@ -27,11 +27,11 @@ protected:
     scom com{7, fakeDevices(), instantClock(), ScriptedPorts::factory(lines)};
 };
 
-TEST_F(ScomPort, OpenRunsTheFourStepsInOrder) {
+TEST_F(ScomPort, OpenRunsTheFourStepsInOrderThenDropsStaleInput) {
     ASSERT_EQ(com.open(), ScomResult::Ok);
     EXPECT_EQ(lines->record.calls,
               (std::vector<std::string>{"open /dev/fake7", "setTimeouts", "setState",
-                                        "buildState COM7:9600,n,8,1", "setState"}));
+                                        "buildState COM7:9600,n,8,1", "setState", "purge input"}));
     EXPECT_EQ(lines->record.timeouts.at(0), (CommTimeouts{0xFFFFFFFF, 10, 1000, 10, 1000}));
     ASSERT_EQ(lines->record.states.size(), 2u);
     EXPECT_TRUE(lines->record.states[0].outxCtsFlow);

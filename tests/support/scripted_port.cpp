@@ -65,7 +65,9 @@ public:
         std::copy_n(reply.begin(), count, bytes.begin());
         return {false, count};
     }
-    void purge() override { lines_->record.calls.push_back("purge"); }
+    void purge(Buffers which) override {
+        lines_->record.calls.push_back(which == Buffers::Input ? "purge input" : "purge");
+    }
     bool close() override {
         lines_->record.calls.push_back("close");
         if (open_) {
@@ -75,11 +77,13 @@ public:
         return !lines_->script.closeFails;
     }
     PortHandle handle() const override { return open_ ? 42 : kInvalidPortHandle; }
+    const pemlar::PortFailure& failure() const override { return failure_; }
 
 private:
     std::shared_ptr<ScriptedPorts> lines_;
     bool open_ = false;
     int states_ = 0;
+    pemlar::PortFailure failure_;  // no system to give a reason
 };
 
 }  // namespace

@@ -27,7 +27,7 @@ struct PortScript {
 
 struct PortRecord {
     // "open <device>", "setTimeouts", "setState", "buildState <definition>",
-    // "write <n>", "read <n>", "purge", "close".
+    // "purge input", "write <n>", "read <n>", "purge", "close".
     std::vector<std::string> calls;
     std::vector<std::vector<std::uint8_t>> written;  // the bytes each write moved
     std::vector<CommTimeouts> timeouts;

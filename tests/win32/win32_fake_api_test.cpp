@@ -100,7 +100,7 @@ TEST_F(Win32FakeApi, WindowsAcceptsBothDeviceControlBlocksInThisOrder) {
 
     const FakeRecord& record = fake.record();
     EXPECT_THAT(record.calls, ElementsAre("CreateFileA", "SetCommTimeouts", "SetCommState",
-                                          "BuildCommDCBA", "SetCommState"));
+                                          "BuildCommDCBA", "SetCommState", "PurgeComm"));
     ASSERT_EQ(record.timeouts.size(), 1u);
     const COMMTIMEOUTS& t = record.timeouts[0];
     EXPECT_EQ(t.ReadIntervalTimeout, MAXDWORD);
@@ -143,6 +143,8 @@ TEST_P(Win32FakeApiRefusedStep, InitFailsAndClosesThePortAgain) {
     EXPECT_EQ(com->getHandle(), kInvalidPortHandle);
     EXPECT_EQ(fake.openHandles(), 0);
     EXPECT_EQ(fake.record().calls.back(), "CloseHandle");
+    EXPECT_EQ(com->lastFailure().name, "ERROR_INVALID_PARAMETER");
+    EXPECT_FALSE(com->lastFailure().text.empty()) << "the system's own text";
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, Win32FakeApiRefusedStep,
@@ -159,9 +161,11 @@ class Win32FakeApiOpenError : public Win32FakeApi, public testing::WithParamInte
 TEST_P(Win32FakeApiOpenError, OpenFailsWithNothingOpen) {
     fake.line().failures = {{"CreateFileA", GetParam(), 1}};
     const auto com = comOn(kCom);
-    EXPECT_FALSE(com->probe(kCom));
+    EXPECT_EQ(com->probeFailure(kCom).value().code, GetParam());
     fake.line().failures = {{"CreateFileA", GetParam(), 2}};
     EXPECT_EQ(com->open(), ScomResult::OpenFailed);
+    EXPECT_EQ(com->lastFailure().code, GetParam());
+    EXPECT_THAT(com->lastFailure().name, testing::StartsWith("ERROR_"));
     EXPECT_EQ(fake.openHandles(), 0);
     EXPECT_THAT(fake.record().calls, Each(std::string("CreateFileA")));
 }
@@ -196,6 +200,9 @@ TEST_P(Win32FakeApiTransfer, StatusQueryEndsWithItsResultAndCloseReleasesThePort
     std::uint8_t status = 0xEE;
     EXPECT_EQ(com->queryStatus(status), GetParam().expected);
     EXPECT_EQ(status, GetParam().expected == ScomResult::Ok ? 0 : 0xEE);
+    if (!GetParam().failure.call.empty()) {
+        EXPECT_EQ(com->lastFailure().code, GetParam().failure.error);
+    }
     EXPECT_EQ(com->close(), ScomResult::Ok);
     EXPECT_EQ(fake.openHandles(), 0);
 }
@@ -226,7 +233,8 @@ TEST_F(Win32FakeApi, CloseDiscardsBothBuffersFirstAndReportsAFailedCloseHandle) 
     ASSERT_EQ(com->open(), ScomResult::Ok);
     EXPECT_EQ(com->close(), ScomResult::CloseFailed);
     EXPECT_FALSE(com->isOpen());
-    EXPECT_THAT(fake.record().purges, ElementsAre(DWORD{PURGE_TXCLEAR | PURGE_RXCLEAR}));
+    EXPECT_THAT(fake.record().purges,
+                ElementsAre(DWORD{PURGE_RXCLEAR}, DWORD{PURGE_TXCLEAR | PURGE_RXCLEAR}));
     const std::vector<std::string>& calls = fake.record().calls;
     EXPECT_THAT(std::vector<std::string>(calls.end() - 2, calls.end()),
                 ElementsAre("PurgeComm", "CloseHandle"));

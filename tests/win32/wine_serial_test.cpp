@@ -239,6 +239,8 @@ TEST(WineSerial, UnmappedComNumberDoesNotOpen) {
     EXPECT_EQ(com.open(), ScomResult::OpenFailed);
     EXPECT_FALSE(com.isOpen());
     EXPECT_EQ(com.getHandle(), kInvalidPortHandle);
+    EXPECT_EQ(com.lastFailure().name, "ERROR_FILE_NOT_FOUND");
+    EXPECT_FALSE(com.lastFailure().text.empty()) << "FormatMessage's text";
 }
 
 TEST(WineSerial, MappedComNumbersOfTwoAndThreeDigitsProbeTrue) {
