@@ -37,8 +37,8 @@ std::string jsonString(std::string_view text) {
 }
 
 // Not listed: numbers without a device, and devices that don't exist (the fixed table
-// names far more than a machine has), unless the user mapped them.
-bool worthListing(const PortFailure& failure, std::int32_t n) {
+// names far more than a machine has), unless the user mapped them (a symbolic link).
+bool worthListing(const PortFailure& failure, const std::string& device) {
     if (failure.step == PortStep::Resolve) {
         return false;
     }
@@ -49,11 +49,11 @@ bool worthListing(const PortFailure& failure, std::int32_t n) {
         return true;
     }
     std::error_code error;
-    return std::filesystem::is_symlink(portMappingFolder() / ("COM" + std::to_string(n)), error);
+    return std::filesystem::is_symlink(device, error);
 }
 
 ExitStatus listPorts(CliEnvironment& env) {
-    scom com(kFallbackPort, env.resolver);
+    scom com(kFallbackPort, env.resolver, env.clock);
     int listed = 0;
     for (std::int32_t n = 1; n <= 254; ++n) {
         const std::optional<std::string> device = env.resolver(n);
@@ -61,7 +61,7 @@ ExitStatus listPorts(CliEnvironment& env) {
             continue;
         }
         const std::optional<PortFailure> failure = com.probeFailure(n);
-        if (failure && !worthListing(*failure, n)) {
+        if (failure && !worthListing(*failure, *device)) {
             continue;
         }
         ++listed;
@@ -102,7 +102,7 @@ ExitStatus finish(const TransferOutcome& transfer, CliEnvironment& env) {
 
 ExitStatus readCommand(const CliArgs& args, CliEnvironment& env) {
     const PortChoice port = choosePort(args, env);
-    scom com(port.number, port.resolver);
+    scom com(port.number, port.resolver, env.clock);
     std::optional<BackupStore> store;
     const ReadOutcome read = readAddressPage(com, storeOrNote(store, env));
     if (!read.transfer.transferred()) {
@@ -170,9 +170,10 @@ ExitStatus verifyCommand(const CliArgs& args, CliEnvironment& env) {
     const AddressBuffer stored = afterDeviceCharset(*lines);
     std::copy(stored.begin(), stored.end(), addressBlock(expected).begin());
     const PortChoice port = choosePort(args, env);
-    scom com(port.number, port.resolver);
+    scom com(port.number, port.resolver, env.clock);
     std::optional<BackupStore> store;
-    const ExitStatus status = compareWithInstrument(com, expected, true, storeOrNote(store, env), env);
+    const ExitStatus status =
+        compareWithInstrument(com, expected, true, storeOrNote(store, env), env);
     if (status == ExitStatus::Ok) {
         env.out << "Das Messgerät enthält die Adresse.\n";
     }
@@ -187,7 +188,7 @@ ExitStatus writeCommand(const CliArgs& args, CliEnvironment& env) {
         return ExitStatus::File;
     }
     const PortChoice port = choosePort(args, env);
-    scom com(port.number, port.resolver);
+    scom com(port.number, port.resolver, env.clock);
     std::optional<BackupStore> store;
     const BackupStore* backups = storeOrNote(store, env);
     const ProgramOutcome programmed = programAddress(com, *lines, !args.noVerify, backups);
@@ -196,7 +197,7 @@ ExitStatus writeCommand(const CliArgs& args, CliEnvironment& env) {
 
 ExitStatus backupCommand(const CliArgs& args, CliEnvironment& env) {
     const PortChoice port = choosePort(args, env);
-    scom com(port.number, port.resolver);
+    scom com(port.number, port.resolver, env.clock);
     std::optional<BackupStore> store;
     const BackupStore* backups = storeOrNote(store, env);
     const ReadOutcome read = readAddressPage(com, backups);
@@ -232,7 +233,7 @@ ExitStatus restoreCommand(const CliArgs& args, CliEnvironment& env) {
     RawPage page{};
     std::copy(bytes->begin(), bytes->end(), page.begin());
     const PortChoice port = choosePort(args, env);
-    scom com(port.number, port.resolver);
+    scom com(port.number, port.resolver, env.clock);
     std::optional<BackupStore> store;
     const BackupStore* backups = storeOrNote(store, env);
     // What the instrument holds now is kept first, so a wrong restore can be undone.
@@ -265,7 +266,8 @@ ExitStatus restoreCommand(const CliArgs& args, CliEnvironment& env) {
 ExitStatus runCli(std::span<const std::string> words, CliEnvironment& env) {
     const ParsedArgs parsed = parseCliArgs(words);
     if (!parsed.args) {
-        env.err << "pemlar-cli: " << parsed.error << "\n\"pemlar-cli --help\" zeigt alle Befehle.\n";
+        env.err << "pemlar-cli: " << parsed.error
+                << "\n\"pemlar-cli --help\" zeigt alle Befehle.\n";
         return ExitStatus::Usage;
     }
     const CliArgs& args = *parsed.args;

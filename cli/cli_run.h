@@ -11,6 +11,7 @@
 #include "core/backups.h"
 #include "core/stored_port.h"
 #include "link/port_resolver.h"
+#include "link/scom_clock.h"
 
 namespace pemlar {
 
@@ -18,6 +19,7 @@ struct CliEnvironment {
     std::ostream& out;  // results, UTF-8
     std::ostream& err;  // notes, warnings and failures, UTF-8
     PortResolver resolver = systemPortResolver();
+    ScomClock clock = systemScomClock();  // the protocol's pauses
     std::function<StoredPort()> storedPort = pemlar::storedPort;
     std::function<BackupStore()> backupStore = userBackupStore;
     // program --each: asked between instruments; true ends the run (Ctrl+C).

@@ -218,9 +218,8 @@ void reportMismatch(const PageComparison& comparison, ConstAddressSlots expected
 }
 
 std::string lineText(ConstLineSlot slot) {
-    return utf8FromWindows1252(
-        std::string_view(reinterpret_cast<const char*>(slot.data()),
-                         static_cast<std::size_t>(lineLength(slot))));
+    return utf8FromWindows1252(std::string_view(reinterpret_cast<const char*>(slot.data()),
+                                                static_cast<std::size_t>(lineLength(slot))));
 }
 
 }  // namespace pemlar

@@ -172,7 +172,7 @@ ExitStatus runProduction(const CliArgs& args, CliEnvironment& env) {
         }
     }
     const PortChoice port = choosePort(args, env);
-    scom com(port.number, port.resolver);
+    scom com(port.number, port.resolver, env.clock);
     const BackupStore store = env.backupStore();
     const BackupStore* backups = store.folder.empty() ? nullptr : &store;
     env.err << "Serienbetrieb an COM" << port.number

@@ -106,9 +106,10 @@ std::optional<std::string> windows1252FromUtf8(std::string_view text, std::strin
         if (!byte) {
             char code[16];
             std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(*c));
-            error = "Das Zeichen \xE2\x80\x9E" + std::string(text.substr(start, at - start)) +
-                    "\xE2\x80\x9C (" + code +
-                    ") gibt es im Zeichensatz Windows-1252 nicht; es kann nicht gespeichert werden.";
+            error =
+                "Das Zeichen \xE2\x80\x9E" + std::string(text.substr(start, at - start)) +
+                "\xE2\x80\x9C (" + code +
+                ") gibt es im Zeichensatz Windows-1252 nicht; es kann nicht gespeichert werden.";
             return std::nullopt;
         }
         out += *byte;

@@ -1,8 +1,8 @@
 #pragma once
 // Loading and saving address files.
 
-#include <filesystem>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <span>
 

@@ -50,7 +50,8 @@ std::optional<std::int32_t> portFromSettingsText(std::string_view text, std::str
             value = value.substr(1, value.size() - 2);
         }
         long long number = 0;
-        const auto [rest, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+        const auto [rest, error] =
+            std::from_chars(value.data(), value.data() + value.size(), number);
         if (error != std::errc{} || rest != value.data() + value.size()) {
             why = "gespeicherter Wert \"Selcted_Com\" ist keine Zahl";
             return std::nullopt;

@@ -23,7 +23,8 @@ StoredPort storedPort() {
         return {kFallbackPort, "gespeicherter Wert \"Selcted_Com\" ist kein REG_DWORD"};
     }
     std::string why;
-    if (const auto port = usablePort(static_cast<long long>(static_cast<std::int32_t>(value)), why)) {
+    if (const auto port =
+            usablePort(static_cast<long long>(static_cast<std::int32_t>(value)), why)) {
         return {*port, {}};
     }
     return {kFallbackPort, why};

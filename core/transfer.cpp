@@ -109,7 +109,8 @@ WriteOutcome writeAddressPage(scom& com, EepromImage& image, const WriteRequest&
             keepInstrumentPage(image, read.image, request.keepInstrumentId);
         }
         const ScomResult result = com.writeEeprom(image);
-        return result == ScomResult::Ok ? TransferOutcome{} : failedAt(com, TransferStep::Write, result);
+        return result == ScomResult::Ok ? TransferOutcome{}
+                                        : failedAt(com, TransferStep::Write, result);
     });
     return write;
 }
@@ -169,7 +170,8 @@ TransferOutcome restoreAddressPage(scom& com, const RawPage& raw) {
         if (result == ScomResult::Ok && status != 0) {
             result = ScomResult::InstrumentError;
         }
-        return result == ScomResult::Ok ? TransferOutcome{} : failedAt(com, TransferStep::Write, result);
+        return result == ScomResult::Ok ? TransferOutcome{}
+                                        : failedAt(com, TransferStep::Write, result);
     });
 }
 
