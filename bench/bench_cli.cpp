@@ -4,10 +4,10 @@
 // the time from the process start to its first byte on the line, and its peak resident
 // memory. Prints figures; judges nothing.
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -80,11 +80,11 @@ Run runCli(const std::vector<std::string>& args, SimServer& sim) {
 }
 
 void print(const char* what, const Run& run, double floor, double pauses) {
-    std::printf("%-31s %6.3f s  floor %5.3f s (%+4.0f ms), pauses %5.3f s (%+4.0f ms)  "
-                "first byte %4.1f ms  RSS %4.1f MB  status %d\n",
-                what, run.wall, floor, (run.wall - floor) * 1000, pauses,
-                (run.wall - pauses) * 1000, run.firstByte * 1000,
-                static_cast<double>(run.maxRssKb) / 1024, run.status);
+    std::printf(
+        "%-31s %6.3f s  floor %5.3f s (%+4.0f ms), pauses %5.3f s (%+4.0f ms)  "
+        "first byte %4.1f ms  RSS %4.1f MB  status %d\n",
+        what, run.wall, floor, (run.wall - floor) * 1000, pauses, (run.wall - pauses) * 1000,
+        run.firstByte * 1000, static_cast<double>(run.maxRssKb) / 1024, run.status);
 }
 
 }  // namespace

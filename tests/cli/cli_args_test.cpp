@@ -47,9 +47,9 @@ TEST(CliArgs, RefusesWhatItCannotRun) {
 TEST(CliArgs, HelpAndVersion) {
     const CliRun help = offline()({"--help"});
     EXPECT_EQ(help.status, ExitStatus::Ok);
-    for (const char* word : {"ports", "read", "write", "verify", "backup", "restore", "program",
-                             "--each", "--log", "--json", "--no-verify", "--id-from-instrument",
-                             "--device", "Rückgabewerte", "  8  "}) {
+    for (const char* word :
+         {"ports", "read", "write", "verify", "backup", "restore", "program", "--each", "--log",
+          "--json", "--no-verify", "--id-from-instrument", "--device", "Rückgabewerte", "  8  "}) {
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
     }
     EXPECT_EQ(offline()({"write", "--help"}).out, help.out);
@@ -100,7 +100,9 @@ TEST(Windows1252, BetweenTheTerminalAndTheLines) {
         std::string utf8;
     };
     const Case cases[] = {
-        {"Stra\xDF" "e", "Straße"},
+        {"Stra\xDF"
+         "e",
+         "Straße"},
         {"\x80 \x8A \x9F", "€ Š Ÿ"},
         {"\xA0\xFF", "\xC2\xA0ÿ"},
         {"\x81\x9D", "\xC2\x81\xC2\x9D"},  // undefined in 1252: kept as the control of that number

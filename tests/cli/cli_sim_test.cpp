@@ -47,7 +47,8 @@ class CliSimTest : public ::testing::Test {
 protected:
     CliRun run(const std::vector<std::string>& words) {
         // The protocol's pauses are skipped: the simulator answers at once anyway.
-        return CliCapture{sim_.resolver(), backups(), {sim_.comNumber(), {}}, instantClock()}(words);
+        return CliCapture{
+            sim_.resolver(), backups(), {sim_.comNumber(), {}}, instantClock()}(words);
     }
     fs::path backups() const { return folder_.path() / "backups"; }
     fs::path file(const char* name) const { return folder_.path() / name; }
@@ -72,8 +73,8 @@ TEST_F(CliSimTest, ReadShowsTheAddressKeepsABackupAndSavesTheFile) {
     EXPECT_NE(json.out.find("\"id\": \"PM-0815-42 KAL 0324\", \"backup\": \""), std::string::npos);
 
     // The file just saved matches; --device reaches the same instrument by its path.
-    const CliRun verify = run({"verify", file("a.PML").string(), "--device",
-                               sim_.sim().devicePath()});
+    const CliRun verify =
+        run({"verify", file("a.PML").string(), "--device", sim_.sim().devicePath()});
     EXPECT_EQ(verify.status, ExitStatus::Ok) << verify.err;
 }
 
@@ -82,7 +83,10 @@ TEST_F(CliSimTest, WriteKeepsTheIdAndVerifiesLoudly) {
     ASSERT_EQ(write.status, ExitStatus::Ok) << write.err;
     EXPECT_NE(write.out.find("erfolgreich beendet! Geprüft."), std::string::npos);
     const EepromImage stored = sim_.sim().image();
-    EXPECT_EQ(firstLineOf(stored), "Gr\x81\xE1" "e") << "code page 437 in the instrument";
+    EXPECT_EQ(firstLineOf(stored),
+              "Gr\x81\xE1"
+              "e")
+        << "code page 437 in the instrument";
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&stored[kPageSize + 125]), 20),
               "  PM-0815-42KAL 0324");
     EXPECT_EQ(run({"verify", "--text", "Grüße\n\nZeile 3"}).status, ExitStatus::Ok);
@@ -159,8 +163,8 @@ TEST_F(CliSimTest, ProgramEachWritesOneInstrumentAfterTheOther) {
     env.backupStore = [this] { return pemlar::BackupStore{backups(), {}, 1000}; };
     env.stopRequested = [&stop] { return stop.load(); };
     env.pollMilliseconds = 20;
-    const std::vector<std::string> words = {"program", "--text", "Serie", "--each", "--log",
-                                            file("log.csv").string()};
+    const std::vector<std::string> words = {"program", "--text", "Serie",
+                                            "--each",  "--log",  file("log.csv").string()};
     ExitStatus status = ExitStatus::Usage;
     std::thread worker([&] { status = pemlar::runCli(words, env); });
 
@@ -171,13 +175,14 @@ TEST_F(CliSimTest, ProgramEachWritesOneInstrumentAfterTheOther) {
     });
     sim_.sim().clearReceived();
     sim_.sim().setFault(SimFault::Silent);
-    const bool askedInVain =
-        firstDone && within(std::chrono::seconds(20), [&] { return !sim_.sim().received().empty(); });
+    const bool askedInVain = firstDone && within(std::chrono::seconds(20),
+                                                 [&] { return !sim_.sim().received().empty(); });
     fs::remove(sim_.mappingFolder() / "COM7");
     sim_.link(7, second.sim().devicePath());
-    const bool secondDone = askedInVain && within(std::chrono::seconds(20), [&] {
-        return firstLineOf(second.sim().image()) == "Serie" && filesIn(backups()) >= 4;
-    });
+    const bool secondDone =
+        askedInVain && within(std::chrono::seconds(20), [&] {
+            return firstLineOf(second.sim().image()) == "Serie" && filesIn(backups()) >= 4;
+        });
     stop = true;
     worker.join();
     ASSERT_TRUE(firstDone && askedInVain && secondDone) << err.str();

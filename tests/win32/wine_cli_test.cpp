@@ -25,11 +25,9 @@ TEST(WineCli, ReadWriteAndVerifyOnACom) {
     EXPECT_EQ(write.status, ExitStatus::Ok) << write.err;
     EXPECT_EQ(cli({"verify", "-p", com, "--text", "Unter Wine\nGrüße"}).status, ExitStatus::Ok);
 
-    const CliRun missing =
-        cli({"read", "-p", "COM" + std::to_string(PEMLAR_WINE_COM_UNMAPPED)});
+    const CliRun missing = cli({"read", "-p", "COM" + std::to_string(PEMLAR_WINE_COM_UNMAPPED)});
     EXPECT_EQ(missing.status, ExitStatus::Port);
-    EXPECT_NE(missing.err.find("COM" + std::to_string(PEMLAR_WINE_COM_UNMAPPED)),
-              std::string::npos)
+    EXPECT_NE(missing.err.find("COM" + std::to_string(PEMLAR_WINE_COM_UNMAPPED)), std::string::npos)
         << missing.err;
 }
 
