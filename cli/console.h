@@ -7,8 +7,10 @@
 
 namespace pemlar::console {
 
-// UTF-8 output, and Ctrl+C (and, on POSIX, SIGTERM) only sets stopRequested().
-void prepare();
+// UTF-8 output; with catchStop, Ctrl+C (and, on POSIX, SIGTERM) only sets
+// stopRequested() instead of ending the process (series production ends between two
+// instruments, never in the middle of a write).
+void prepare(bool catchStop);
 bool stopRequested();
 // The arguments after the program name, as UTF-8.
 std::vector<std::string> arguments(int argc, char** argv);

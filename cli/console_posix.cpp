@@ -14,7 +14,10 @@ extern "C" void onStopSignal(int) {
 
 }  // namespace
 
-void prepare() {
+void prepare(bool catchStop) {
+    if (!catchStop) {
+        return;
+    }
     struct sigaction action {};
     action.sa_handler = onStopSignal;
     sigemptyset(&action.sa_mask);

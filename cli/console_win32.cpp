@@ -38,9 +38,11 @@ struct LocalFreer {
 
 }  // namespace
 
-void prepare() {
+void prepare(bool catchStop) {
     SetConsoleOutputCP(CP_UTF8);
-    SetConsoleCtrlHandler(onConsoleEvent, TRUE);
+    if (catchStop) {
+        SetConsoleCtrlHandler(onConsoleEvent, TRUE);
+    }
 }
 
 bool stopRequested() {

@@ -6,8 +6,8 @@
 #include "cli/console.h"
 
 int main(int argc, char** argv) {
-    pemlar::console::prepare();
     const std::vector<std::string> words = pemlar::console::arguments(argc, argv);
+    pemlar::console::prepare(!words.empty() && words[0] == "program");
     pemlar::CliEnvironment env{std::cout, std::cerr};
     env.stopRequested = pemlar::console::stopRequested;
     const pemlar::ExitStatus status = pemlar::runCli(words, env);
