@@ -46,6 +46,10 @@ std::filesystem::path temporaryFileFor(const std::filesystem::path& target) {
 }
 
 FileOutcome saveAddressFile(const std::filesystem::path& path, const AddressFileBytes& bytes) {
+    return saveFileWhole(path, bytes);
+}
+
+FileOutcome saveFileWhole(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
     std::error_code error;
     const std::filesystem::path target = followLinks(path, error);
     if (error) {

@@ -1,8 +1,10 @@
 #pragma once
 // Loading and saving address files.
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 
 #include "core/address_file.h"
 #include "core/file_outcome.h"
@@ -22,6 +24,9 @@ std::optional<AddressFileBytes> loadAddressFile(const std::filesystem::path& pat
 // alone; an existing file keeps its permissions. On any failure a file already there
 // is left exactly as it was.
 FileOutcome saveAddressFile(const std::filesystem::path& path, const AddressFileBytes& bytes);
+
+// The same for any bytes (a page backup saved where the user asked).
+FileOutcome saveFileWhole(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
 // Where saveAddressFile writes before the rename, for `target` with links resolved.
 std::filesystem::path temporaryFileFor(const std::filesystem::path& target);

@@ -19,8 +19,10 @@ constexpr std::int32_t kReadReplyPause = 600;
 constexpr std::int32_t kAfterWriteRequestPause = 300;
 constexpr std::int32_t kAfterDataFramePause = 1200;
 
-TransferOutcome failedAt(TransferStep step, ScomResult result) {
-    return {step, result, {}};
+// The failed step with the port's own account of it, phrased for the user.
+TransferOutcome failedAt(const scom& com, TransferStep step, ScomResult result) {
+    const pemlar::PortFailure& why = com.lastFailure();
+    return {step, result, why.result == result ? describePortFailure(why) : std::string{}};
 }
 
 // Opens the port, runs `body` and closes the port again. After a failed transaction
@@ -28,7 +30,7 @@ TransferOutcome failedAt(TransferStep step, ScomResult result) {
 template <class Body>
 TransferOutcome onOpenPort(scom& com, Body body) {
     if (const ScomResult opened = com.open(); opened != ScomResult::Ok) {
-        return failedAt(TransferStep::Open, opened);
+        return failedAt(com, TransferStep::Open, opened);
     }
     TransferOutcome outcome = body();
     if (!outcome.transferred()) {
@@ -36,7 +38,7 @@ TransferOutcome onOpenPort(scom& com, Body body) {
         return outcome;
     }
     if (com.close() != ScomResult::Ok) {
-        return failedAt(TransferStep::Close, ScomResult::CloseFailed);
+        return failedAt(com, TransferStep::Close, ScomResult::CloseFailed);
     }
     return outcome;
 }
@@ -63,7 +65,7 @@ ScomResult receiveAddressPage(scom& com, EepromImage& image, RawPage& received) 
 TransferOutcome readOnOpenPort(scom& com, ReadOutcome& read, const BackupStore* backups) {
     const ScomResult result = receiveAddressPage(com, read.image, read.received);
     if (result != ScomResult::Ok) {
-        return failedAt(TransferStep::Read, result);
+        return failedAt(com, TransferStep::Read, result);
     }
     if (backups != nullptr) {
         read.backup = keepBackup(*backups, read.received);
@@ -107,7 +109,8 @@ WriteOutcome writeAddressPage(scom& com, EepromImage& image, const WriteRequest&
             keepInstrumentPage(image, read.image, request.keepInstrumentId);
         }
         const ScomResult result = com.writeEeprom(image);
-        return result == ScomResult::Ok ? TransferOutcome{} : failedAt(TransferStep::Write, result);
+        return result == ScomResult::Ok ? TransferOutcome{}
+                                        : failedAt(com, TransferStep::Write, result);
     });
     return write;
 }
@@ -167,7 +170,8 @@ TransferOutcome restoreAddressPage(scom& com, const RawPage& raw) {
         if (result == ScomResult::Ok && status != 0) {
             result = ScomResult::InstrumentError;
         }
-        return result == ScomResult::Ok ? TransferOutcome{} : failedAt(TransferStep::Write, result);
+        return result == ScomResult::Ok ? TransferOutcome{}
+                                        : failedAt(com, TransferStep::Write, result);
     });
 }
 

@@ -15,7 +15,7 @@ struct FaultName {
     SimFault fault;
     std::string_view name;
 };
-constexpr std::array<FaultName, 7> kFaultNames{{
+constexpr std::array<FaultName, 8> kFaultNames{{
     {SimFault::None, "none"},
     {SimFault::Silent, "silent"},
     {SimFault::BadStart, "bad-start"},
@@ -23,6 +23,7 @@ constexpr std::array<FaultName, 7> kFaultNames{{
     {SimFault::Short, "short"},
     {SimFault::Status, "status"},
     {SimFault::Noise, "noise"},
+    {SimFault::Corrupt, "corrupt"},
 }};
 
 std::uint16_t sum16(std::span<const std::uint8_t> bytes) {
@@ -169,6 +170,9 @@ void SimulatedInstrument::storePage(std::span<const std::uint8_t> frame) {
         return;
     }
     std::copy(frame.begin() + 4, frame.end() - 2, page(image_, target).begin());
+    if (fault_ == SimFault::Corrupt) {
+        page(image_, target)[0] ^= 0x01;  // a worn cell: the write "succeeds"
+    }
     status_ = 0;
     changed_ = true;
 }

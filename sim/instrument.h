@@ -20,9 +20,10 @@ enum class SimFault {
     Short,     // replies lose their last byte
     Status,    // a write fails inside the instrument: status 1, page not stored
     Noise,     // three stray bytes precede every reply
+    Corrupt,   // a written page is stored with its first byte changed, status 0 all the same
 };
 
-// "silent", "bad-start", "bad-check", "short", "status", "noise"; "none" for None.
+// "silent", "bad-start", "bad-check", "short", "status", "noise", "corrupt"; "none" for None.
 std::optional<SimFault> parseSimFault(std::string_view name);
 std::string_view simFaultName(SimFault fault);
 

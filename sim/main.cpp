@@ -39,6 +39,7 @@ constexpr const char* kHelp =
     "                   short      Antwort ein Byte zu kurz\n"
     "                   status     meldet nach dem Schreiben einen Fehler\n"
     "                   noise      Stoerbytes vor jeder Antwort\n"
+    "                   corrupt    speichert ein Byte verfaelscht, meldet aber Erfolg\n"
     "  --help         diese Hilfe\n"
     "\n"
     "Die erste Zeile der Ausgabe ist der Pfad des bedienten Geraets.\n"

@@ -78,6 +78,10 @@ TEST_P(ReadSteps, NameTheStepThatFailedAndNeverLeaveThePortOpen) {
     const ReadOutcome read = readAddressPage(com(), &store);
     EXPECT_EQ(read.transfer.failedStep, GetParam().step);
     EXPECT_EQ(read.transfer.result, GetParam().result);
+    // Every failure names the port in the user's words.
+    EXPECT_EQ(read.transfer.reason.rfind("COM3 (scripted): ", 0) == 0,
+              GetParam().step != TransferStep::None)
+        << read.transfer.reason;
     EXPECT_EQ(record().openNow, 0);
     EXPECT_FALSE(read.backup.written());
     if (read.transfer.transferred()) {

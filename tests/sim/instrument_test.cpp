@@ -119,6 +119,7 @@ TEST(SimulatedInstrument, MisbehavesOnRequest) {
         {SimFault::Short, Bytes(good.begin(), good.end() - 1), 0, true},
         {SimFault::Noise, concat({Bytes{0x00, 0xFF, 0x13}, good}), 0, true},
         {SimFault::Status, good, kSimStatusWriteFailed, false},
+        {SimFault::Corrupt, good, 0, true},
     };
     for (const Case& c : cases) {
         const std::string name(simFaultName(c.fault));
@@ -126,6 +127,9 @@ TEST(SimulatedInstrument, MisbehavesOnRequest) {
         EXPECT_EQ(instrument.receive(request(1, 1)), c.readReply) << name;
         instrument.receive(concat({request(2, 1), dataFrame(Bytes(256, 0x42))}));
         EXPECT_EQ(instrument.image() != image, c.stores) << name;
+        if (c.stores) {
+            EXPECT_EQ(instrument.image()[256], c.fault == SimFault::Corrupt ? 0x43 : 0x42) << name;
+        }
         const Bytes status = instrument.receive(request(4, 0));
         if (c.fault == SimFault::Silent) {
             EXPECT_TRUE(status.empty());
@@ -139,7 +143,7 @@ TEST(SimulatedInstrument, MisbehavesOnRequest) {
 
 TEST(SimulatedInstrument, FaultNames) {
     for (const char* name :
-         {"none", "silent", "bad-start", "bad-check", "short", "status", "noise"}) {
+         {"none", "silent", "bad-start", "bad-check", "short", "status", "noise", "corrupt"}) {
         const std::optional<SimFault> fault = parseSimFault(name);
         ASSERT_TRUE(fault.has_value()) << name;
         EXPECT_EQ(simFaultName(*fault), name);

@@ -131,8 +131,9 @@ std::string firstLineOf(const EepromImage& image) {
 TEST(PemlarSim, HelpNamesEveryOption) {
     const Ending run = runToEnd({"--help"});
     EXPECT_EQ(run.exitCode, 0);
-    for (const char* word : {"--device", "--com", "--image", "--fast", "--fault", "--help",
-                             "silent", "bad-start", "bad-check", "short", "status", "noise"}) {
+    for (const char* word :
+         {"--device", "--com", "--image", "--fast", "--fault", "--help", "silent", "bad-start",
+          "bad-check", "short", "status", "noise", "corrupt"}) {
         EXPECT_NE(run.output.find(word), std::string::npos) << word;
     }
 }

@@ -1,0 +1,299 @@
+#include "cli/cli_run.h"
+
+#include <filesystem>
+#include <ostream>
+#include <system_error>
+
+#include "cli/cli_session.h"
+#include "cli/production.h"
+#include "core/address_file_io.h"
+#include "core/file_prefix.h"
+#include "data/address_text.h"
+
+#ifndef PEMLAR_VERSION
+#define PEMLAR_VERSION "?"
+#endif
+
+namespace pemlar {
+
+namespace {
+
+std::string jsonString(std::string_view text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            constexpr char kHex[] = "0123456789abcdef";
+            quoted += "\\u00";
+            quoted += kHex[(c >> 4) & 0xF];
+            quoted += kHex[c & 0xF];
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + '"';
+}
+
+// Not listed: numbers without a device, and devices that don't exist (the fixed table
+// names far more than a machine has), unless the user mapped them (a symbolic link).
+bool worthListing(const PortFailure& failure, const std::string& device) {
+    if (failure.step == PortStep::Resolve) {
+        return false;
+    }
+    const bool missing = failure.step == PortStep::Open &&
+                         (failure.name == "ENOENT" || failure.name == "ENXIO" ||
+                          failure.name == "ENODEV" || failure.name == "ERROR_FILE_NOT_FOUND");
+    if (!missing) {
+        return true;
+    }
+    std::error_code error;
+    return std::filesystem::is_symlink(device, error);
+}
+
+ExitStatus listPorts(CliEnvironment& env) {
+    scom com(kFallbackPort, env.resolver, env.clock);
+    int listed = 0;
+    for (std::int32_t n = 1; n <= 254; ++n) {
+        const std::optional<std::string> device = env.resolver(n);
+        if (!device) {
+            continue;
+        }
+        const std::optional<PortFailure> failure = com.probeFailure(n);
+        if (failure && !worthListing(*failure, *device)) {
+            continue;
+        }
+        ++listed;
+        env.out << "COM" << n << '\t' << *device << '\t';
+        if (!failure) {
+            env.out << "frei\n";
+        } else {
+            // describePortFailure begins with "COMn (device): ", already shown.
+            std::string why = describePortFailure(*failure);
+            if (const auto colon = why.find(": "); colon != std::string::npos) {
+                why.erase(0, colon + 2);
+            }
+            env.out << "nicht verfügbar: " << why << '\n';
+        }
+    }
+    if (listed == 0) {
+        env.err << "Keine Schnittstelle gefunden.\n";
+    }
+    return ExitStatus::Ok;
+}
+
+const BackupStore* storeOrNote(std::optional<BackupStore>& store, CliEnvironment& env) {
+    store = env.backupStore();
+    if (store->folder.empty()) {
+        env.err << "Warnung: kein Datenordner bekannt; gelesene Seiten werden nicht gesichert.\n";
+        return nullptr;
+    }
+    return &*store;
+}
+
+// A transfer's end: CloseFailed still counts as done, with a warning.
+ExitStatus finish(const TransferOutcome& transfer, CliEnvironment& env) {
+    if (transfer.failedStep == TransferStep::Close) {
+        return reportTransferFailure(transfer, env.err);
+    }
+    return ExitStatus::Ok;
+}
+
+ExitStatus readCommand(const CliArgs& args, CliEnvironment& env) {
+    const PortChoice port = choosePort(args, env);
+    scom com(port.number, port.resolver, env.clock);
+    std::optional<BackupStore> store;
+    const ReadOutcome read = readAddressPage(com, storeOrNote(store, env));
+    if (!read.transfer.transferred()) {
+        return reportTransferFailure(read.transfer, env.err);
+    }
+    if (store && !store->folder.empty()) {
+        reportBackup(read.backup, env.err);
+    }
+    const ConstAddressSlots lines = addressBlock(read.image);
+    if (args.json) {
+        env.out << "{\"port\": \"COM" << port.number << "\", \"lines\": [";
+        for (int line = 0; line < kLineCount; ++line) {
+            env.out << (line == 0 ? "" : ", ") << jsonString(lineText(lineSlot(lines, line)));
+        }
+        env.out << "], \"id\": " << jsonString(idText(idBlock(read.image)))
+                << ", \"backup\": " << jsonString(read.backup.file.string()) << "}\n";
+    } else {
+        for (int line = 0; line < kLineCount; ++line) {
+            env.out << lineText(lineSlot(lines, line)) << '\n';
+        }
+        env.out << "ID: " << idText(idBlock(read.image)) << '\n';
+    }
+    if (!args.output.empty()) {
+        AddressFileBytes bytes{};
+        std::copy(lines.begin(), lines.end(), bytes.begin());
+        const FileOutcome saved = saveAddressFile(args.output, addressSlotsFromFile(bytes));
+        if (!saved.ok()) {
+            env.err << "Fehler: Die Adressdatei \"" << args.output
+                    << "\" konnte nicht gespeichert werden"
+                    << (saved.reason.empty() ? "" : ": " + saved.reason) << ".\n";
+            return ExitStatus::File;
+        }
+    }
+    return finish(read.transfer, env);
+}
+
+// Compares the instrument's page with `expected` (lines only, or the whole page).
+ExitStatus compareWithInstrument(scom& com, const EepromImage& expected, bool linesOnly,
+                                 const BackupStore* backups, CliEnvironment& env) {
+    const VerifyOutcome verify = verifyAddressPage(com, expected, backups);
+    if (!verify.read.transfer.transferred()) {
+        return reportTransferFailure(verify.read.transfer, env.err);
+    }
+    PageComparison comparison = verify.comparison;
+    if (linesOnly) {
+        comparison.idDiffers = false;
+        comparison.restDiffers = false;
+    }
+    if (!comparison.matches()) {
+        reportMismatch(comparison, addressBlock(expected), addressBlock(verify.read.image),
+                       env.err);
+        return ExitStatus::Mismatch;
+    }
+    return finish(verify.read.transfer, env);
+}
+
+ExitStatus verifyCommand(const CliArgs& args, CliEnvironment& env) {
+    std::string error;
+    const std::optional<AddressBuffer> lines = addressToUse(args, error);
+    if (!lines) {
+        env.err << "Fehler: " << error << '\n';
+        return ExitStatus::File;
+    }
+    EepromImage expected{};
+    const AddressBuffer stored = afterDeviceCharset(*lines);
+    std::copy(stored.begin(), stored.end(), addressBlock(expected).begin());
+    const PortChoice port = choosePort(args, env);
+    scom com(port.number, port.resolver, env.clock);
+    std::optional<BackupStore> store;
+    const ExitStatus status =
+        compareWithInstrument(com, expected, true, storeOrNote(store, env), env);
+    if (status == ExitStatus::Ok) {
+        env.out << "Das Messgerät enthält die Adresse.\n";
+    }
+    return status;
+}
+
+ExitStatus writeCommand(const CliArgs& args, CliEnvironment& env) {
+    std::string error;
+    const std::optional<AddressBuffer> lines = addressToUse(args, error);
+    if (!lines) {
+        env.err << "Fehler: " << error << '\n';
+        return ExitStatus::File;
+    }
+    const PortChoice port = choosePort(args, env);
+    scom com(port.number, port.resolver, env.clock);
+    std::optional<BackupStore> store;
+    const BackupStore* backups = storeOrNote(store, env);
+    const ProgramOutcome programmed = programAddress(com, *lines, !args.noVerify, backups);
+    return reportProgrammed(programmed, *lines, env);
+}
+
+ExitStatus backupCommand(const CliArgs& args, CliEnvironment& env) {
+    const PortChoice port = choosePort(args, env);
+    scom com(port.number, port.resolver, env.clock);
+    std::optional<BackupStore> store;
+    const BackupStore* backups = storeOrNote(store, env);
+    const ReadOutcome read = readAddressPage(com, backups);
+    if (!read.transfer.transferred()) {
+        return reportTransferFailure(read.transfer, env.err);
+    }
+    if (read.backup.written()) {
+        env.out << "Sicherung: " << read.backup.file.string() << '\n';
+    }
+    if (!args.output.empty()) {
+        const FileOutcome saved = saveFileWhole(args.output, read.received);
+        if (!saved.ok()) {
+            env.err << "Fehler: Die Sicherung \"" << args.output
+                    << "\" konnte nicht gespeichert werden"
+                    << (saved.reason.empty() ? "" : ": " + saved.reason) << ".\n";
+            return ExitStatus::File;
+        }
+        env.out << "Sicherung: " << args.output << '\n';
+    } else if (!read.backup.written()) {
+        reportBackup(read.backup, env.err);
+        return ExitStatus::File;
+    }
+    return finish(read.transfer, env);
+}
+
+ExitStatus restoreCommand(const CliArgs& args, CliEnvironment& env) {
+    const std::optional<std::string> bytes = readFilePrefix(args.file, kPageSize + 1);
+    if (!bytes || bytes->size() != kPageSize) {
+        env.err << "Fehler: \"" << args.file << "\" ist keine Sicherung einer Adressseite ("
+                << (bytes ? "nicht genau 256 Bytes" : "nicht lesbar") << ").\n";
+        return ExitStatus::File;
+    }
+    RawPage page{};
+    std::copy(bytes->begin(), bytes->end(), page.begin());
+    const PortChoice port = choosePort(args, env);
+    scom com(port.number, port.resolver, env.clock);
+    std::optional<BackupStore> store;
+    const BackupStore* backups = storeOrNote(store, env);
+    // What the instrument holds now is kept first, so a wrong restore can be undone.
+    const ReadOutcome before = readAddressPage(com, backups);
+    if (!before.transfer.transferred()) {
+        return reportTransferFailure(before.transfer, env.err);
+    }
+    if (before.backup.written()) {
+        env.err << "Bisheriger Inhalt gesichert: " << before.backup.file.string() << '\n';
+    }
+    const TransferOutcome restored = restoreAddressPage(com, page);
+    if (!restored.transferred()) {
+        return reportTransferFailure(restored, env.err);
+    }
+    const ReadOutcome after = readAddressPage(com, backups);
+    if (!after.transfer.transferred()) {
+        return reportTransferFailure(after.transfer, env.err);
+    }
+    if (after.received != page) {
+        env.err << "Fehler: Der Inhalt des Messgeräts weicht von der Sicherung ab.\n";
+        return ExitStatus::Mismatch;
+    }
+    env.out << "Die Sicherung wurde zurückgeschrieben und geprüft.\n";
+    const ExitStatus closed = finish(restored, env);
+    return closed != ExitStatus::Ok ? closed : finish(after.transfer, env);
+}
+
+}  // namespace
+
+ExitStatus runCli(std::span<const std::string> words, CliEnvironment& env) {
+    const ParsedArgs parsed = parseCliArgs(words);
+    if (!parsed.args) {
+        env.err << "pemlar-cli: " << parsed.error
+                << "\n\"pemlar-cli --help\" zeigt alle Befehle.\n";
+        return ExitStatus::Usage;
+    }
+    const CliArgs& args = *parsed.args;
+    switch (args.command) {
+        case CliCommand::Help:
+            env.out << cliHelpText();
+            return ExitStatus::Ok;
+        case CliCommand::Version:
+            env.out << "pemlar-cli " << PEMLAR_VERSION << '\n';
+            return ExitStatus::Ok;
+        case CliCommand::Ports:
+            return listPorts(env);
+        case CliCommand::Read:
+            return readCommand(args, env);
+        case CliCommand::Write:
+            return writeCommand(args, env);
+        case CliCommand::Verify:
+            return verifyCommand(args, env);
+        case CliCommand::Backup:
+            return backupCommand(args, env);
+        case CliCommand::Restore:
+            return restoreCommand(args, env);
+        case CliCommand::Program:
+            return runProduction(args, env);
+    }
+    return ExitStatus::Usage;
+}
+
+}  // namespace pemlar

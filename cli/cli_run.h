@@ -1,0 +1,33 @@
+#pragma once
+// Runs one pemlar-cli command line against the environment it is given, so that tests
+// can hand it their own streams, port resolver, stored port and stop request.
+
+#include <functional>
+#include <iosfwd>
+#include <span>
+#include <string>
+
+#include "cli/exit_status.h"
+#include "core/backups.h"
+#include "core/stored_port.h"
+#include "link/port_resolver.h"
+#include "link/scom_clock.h"
+
+namespace pemlar {
+
+struct CliEnvironment {
+    std::ostream& out;  // results, UTF-8
+    std::ostream& err;  // notes, warnings and failures, UTF-8
+    PortResolver resolver = systemPortResolver();
+    ScomClock clock = systemScomClock();  // the protocol's pauses
+    std::function<StoredPort()> storedPort = pemlar::storedPort;
+    std::function<BackupStore()> backupStore = userBackupStore;
+    // program --each: asked between instruments; true ends the run (Ctrl+C).
+    std::function<bool()> stopRequested = [] { return false; };
+    // program --each: how long to wait between two looks at the line.
+    int pollMilliseconds = 500;
+};
+
+ExitStatus runCli(std::span<const std::string> words, CliEnvironment& env);
+
+}  // namespace pemlar

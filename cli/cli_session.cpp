@@ -1,0 +1,225 @@
+#include "cli/cli_session.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "cli/text_1252.h"
+#include "core/address_file_io.h"
+#include "data/address_text.h"
+#include "data/charset.h"
+#include "data/id_number.h"
+
+namespace pemlar {
+
+namespace {
+
+// The number a device path already has, so messages name the port as the window would.
+std::optional<std::int32_t> numberOf(const std::string& device, const PortResolver& resolver) {
+    for (std::int32_t n = 1; n <= 255; ++n) {
+        const std::optional<std::string> mapped = resolver(n);
+        if (!mapped) {
+            continue;
+        }
+        std::error_code error;
+        if (*mapped == device || std::filesystem::equivalent(*mapped, device, error)) {
+            return n;
+        }
+    }
+    return std::nullopt;
+}
+
+// "Zeile 1\nZeile 2" as the address edit's text: the two characters \n, or a real line
+// break, separate lines.
+std::string editTextFrom(std::string_view text) {
+    std::string edit;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'n') {
+            edit += "\r\n";
+            ++i;
+        } else if (text[i] == '\n') {
+            edit += "\r\n";
+        } else if (text[i] != '\r') {
+            edit += text[i];
+        }
+    }
+    return edit;
+}
+
+std::string_view stripped(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    return first == std::string_view::npos ? std::string_view{} : text.substr(first);
+}
+
+std::string_view portMessage(ScomResult result) {
+    switch (result) {
+        case ScomResult::OpenFailed:
+            return "Die serielle Schnittstelle konnte nicht geöffnet werden !";
+        case ScomResult::InitFailed:
+            return "Die serielle Schnittstelle konnte nicht initialisiert werden !";
+        case ScomResult::Timeout:
+            return "Es ist ein Timeout aufgetreten !";
+        case ScomResult::TransferError:
+            return "Es ist ein Fehler bei der Datenübertragung aufgetreten! Ist das Messgerät "
+                   "angeschlossen und im Programmiermodus?";
+        case ScomResult::ChecksumError:
+            return "Es ist ein Püfsummen-Fehler aufgetreten !";
+        case ScomResult::BadFrameStart:
+            return "Die Antwort des Messgeräts beginnt nicht mit AA 55.";
+        case ScomResult::InstrumentError:
+            return "Das Messgeraet hat einen Fehler gemeldet !";
+        case ScomResult::CloseFailed:
+            return "Die serielle Schnittstelle konnte nicht geschlossen werden !";
+        case ScomResult::Ok:
+            break;
+    }
+    return "Unbekannter Fehler.";
+}
+
+}  // namespace
+
+PortChoice choosePort(const CliArgs& args, CliEnvironment& env) {
+    if (args.port) {
+        return {*args.port, env.resolver};
+    }
+    if (!args.device.empty()) {
+        // A path without a number of its own gets 255, which the window never lists.
+        const std::int32_t number = numberOf(args.device, env.resolver).value_or(255);
+        return {number, [base = env.resolver, number, device = args.device](std::int32_t n) {
+                    return n == number ? std::optional<std::string>(device) : base(n);
+                }};
+    }
+    const StoredPort stored = env.storedPort();
+    if (!stored.note.empty()) {
+        env.err << "Hinweis: " << stored.note << "; es wird COM" << stored.port
+                << " verwendet (-p wählt eine andere).\n";
+    }
+    return {stored.port, env.resolver};
+}
+
+std::optional<AddressBuffer> addressToUse(const CliArgs& args, std::string& error) {
+    if (!args.text) {
+        const std::filesystem::path path(args.file);
+        std::error_code code;
+        if (!std::filesystem::exists(path, code)) {
+            error = "Die Adressdatei \"" + args.file + "\" gibt es nicht.";
+            return std::nullopt;
+        }
+        const std::optional<AddressFileBytes> slots = loadAddressFile(path);
+        if (!slots) {
+            error = "Die Adressdatei \"" + args.file +
+                    "\" konnte nicht gelesen werden (keine normale Datei oder kein Zugriff).";
+            return std::nullopt;
+        }
+        return *slots;
+    }
+    const std::optional<std::string> bytes = windows1252FromUtf8(*args.text, error);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    const std::string edit = editTextFrom(*bytes);
+    if (edit.find('\0') != std::string::npos || !fitsAddressBlock(edit)) {
+        error = "Der Text passt nicht in fünf Zeilen zu höchstens 24 Zeichen.";
+        return std::nullopt;
+    }
+    AddressBuffer slots{};
+    takeAddress(edit, AddressSlots(slots));
+    // Nothing after a line's end: what is stored never depends on leftovers.
+    for (int line = 0; line < kLineCount; ++line) {
+        const LineSlot slot = lineSlot(slots, line);
+        std::fill(slot.begin() + lineLength(slot), slot.end(), std::uint8_t{0});
+    }
+    return slots;
+}
+
+ExitStatus reportTransferFailure(const TransferOutcome& transfer, std::ostream& err) {
+    err << "Fehler: " << portMessage(transfer.result) << '\n';
+    if (!transfer.reason.empty()) {
+        err << "  " << transfer.reason << '\n';
+    }
+    switch (transfer.result) {
+        case ScomResult::OpenFailed:
+        case ScomResult::InitFailed:
+            return ExitStatus::Port;
+        case ScomResult::InstrumentError:
+            return ExitStatus::InstrumentError;
+        case ScomResult::CloseFailed:
+            return ExitStatus::CloseFailed;
+        default:
+            return ExitStatus::Transfer;
+    }
+}
+
+std::string transferFailureLine(const TransferOutcome& transfer) {
+    std::string line(portMessage(transfer.result));
+    if (!transfer.reason.empty()) {
+        line += " (" + transfer.reason + ")";
+    }
+    return line;
+}
+
+void reportBackup(const BackupOutcome& backup, std::ostream& err) {
+    if (!backup.written()) {
+        err << "Warnung: die gelesene Seite konnte nicht gesichert werden";
+        if (!backup.error.empty()) {
+            err << ": " << backup.error;
+        }
+        err << '\n';
+    }
+}
+
+std::string idText(ConstIdBlock id) {
+    const IdNumberTexts texts = showIdNumber(id);
+    std::string line;
+    for (const std::string* field : {&texts.number, &texts.code, &texts.date}) {
+        const std::string_view part = stripped(*field);
+        if (!part.empty()) {
+            line += (line.empty() ? "" : " ") + utf8FromWindows1252(part);
+        }
+    }
+    return line;
+}
+
+AddressBuffer afterDeviceCharset(AddressBuffer lines) {
+    for (int line = 0; line < kLineCount; ++line) {
+        toDeviceCharset(lineSlot(lines, line));
+        toHostCharset(lineSlot(lines, line));
+    }
+    return lines;
+}
+
+std::array<bool, kLineCount> differingLines(const AddressBuffer& expected,
+                                            ConstAddressSlots actual) {
+    std::array<bool, kLineCount> differs{};
+    for (int line = 0; line < kLineCount; ++line) {
+        const ConstLineSlot want = lineSlot(expected, line);
+        const ConstLineSlot got = lineSlot(actual, line);
+        differs[static_cast<std::size_t>(line)] =
+            !std::equal(want.begin(), want.begin() + lineLength(want), got.begin(),
+                        got.begin() + lineLength(got));
+    }
+    return differs;
+}
+
+void reportMismatch(const PageComparison& comparison, ConstAddressSlots expected,
+                    ConstAddressSlots actual, std::ostream& err) {
+    err << "Fehler: Der Inhalt des Messgeräts weicht ab:\n";
+    for (int line = 0; line < kLineCount; ++line) {
+        if (comparison.lineDiffers[static_cast<std::size_t>(line)]) {
+            err << "  Zeile " << line + 1 << ": soll \"" << lineText(lineSlot(expected, line))
+                << "\", ist \"" << lineText(lineSlot(actual, line)) << "\"\n";
+        }
+    }
+    if (comparison.idDiffers) {
+        err << "  die ID-Nummer\n";
+    }
+    if (comparison.restDiffers) {
+        err << "  der Rest der Adressseite (Bytes 146-255)\n";
+    }
+}
+
+std::string lineText(ConstLineSlot slot) {
+    return utf8FromWindows1252(std::string_view(reinterpret_cast<const char*>(slot.data()),
+                                                static_cast<std::size_t>(lineLength(slot))));
+}
+
+}  // namespace pemlar

@@ -1,0 +1,18 @@
+#pragma once
+// The terminal around pemlar-cli, one file per platform: UTF-8 in and out, and Ctrl+C
+// as a request to stop instead of the end of the process.
+
+#include <string>
+#include <vector>
+
+namespace pemlar::console {
+
+// UTF-8 output; with catchStop, Ctrl+C (and, on POSIX, SIGTERM) only sets
+// stopRequested() instead of ending the process (series production ends between two
+// instruments, never in the middle of a write).
+void prepare(bool catchStop);
+bool stopRequested();
+// The arguments after the program name, as UTF-8.
+std::vector<std::string> arguments(int argc, char** argv);
+
+}  // namespace pemlar::console

@@ -1,0 +1,36 @@
+#include <csignal>
+
+#include "cli/console.h"
+
+namespace pemlar::console {
+
+namespace {
+
+volatile std::sig_atomic_t stopFlag = 0;
+
+extern "C" void onStopSignal(int) {
+    stopFlag = 1;
+}
+
+}  // namespace
+
+void prepare(bool catchStop) {
+    if (!catchStop) {
+        return;
+    }
+    struct sigaction action {};
+    action.sa_handler = onStopSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+bool stopRequested() {
+    return stopFlag != 0;
+}
+
+std::vector<std::string> arguments(int argc, char** argv) {
+    return {argv + (argc > 0 ? 1 : 0), argv + argc};
+}
+
+}  // namespace pemlar::console

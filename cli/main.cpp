@@ -1,0 +1,16 @@
+// pemlar-cli: the instrument's address block from the command line.
+
+#include <iostream>
+
+#include "cli/cli_run.h"
+#include "cli/console.h"
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> words = pemlar::console::arguments(argc, argv);
+    pemlar::console::prepare(!words.empty() && words[0] == "program");
+    pemlar::CliEnvironment env{std::cout, std::cerr};
+    env.stopRequested = pemlar::console::stopRequested;
+    const pemlar::ExitStatus status = pemlar::runCli(words, env);
+    std::cout.flush();
+    return static_cast<int>(status);
+}

@@ -1,0 +1,201 @@
+// pemlar-cli in-process against the simulated instrument on a pseudo-terminal.
+
+#include <atomic>
+#include <chrono>
+#include <fstream>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "core/address_file_io.h"
+#include "tests/support/cli_capture.h"
+#include "tests/support/fake_clock.h"
+#include "tests/support/simulated_com_port.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+using pemlar::ExitStatus;
+namespace fs = std::filesystem;
+
+std::string firstLineOf(const EepromImage& deviceImage) {
+    return std::string(reinterpret_cast<const char*>(&deviceImage[kPageSize]));
+}
+
+std::size_t filesIn(const fs::path& folder) {
+    std::error_code error;
+    std::size_t count = 0;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        ++count;
+    }
+    return count;
+}
+
+template <class Condition>
+bool within(std::chrono::seconds limit, Condition condition) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+class CliSimTest : public ::testing::Test {
+protected:
+    CliRun run(const std::vector<std::string>& words) {
+        // The protocol's pauses are skipped: the simulator answers at once anyway.
+        return CliCapture{
+            sim_.resolver(), backups(), {sim_.comNumber(), {}}, instantClock()}(words);
+    }
+    fs::path backups() const { return folder_.path() / "backups"; }
+    fs::path file(const char* name) const { return folder_.path() / name; }
+
+    SimulatedComPort sim_;
+    TempFolder folder_;
+};
+
+TEST_F(CliSimTest, ReadShowsTheAddressKeepsABackupAndSavesTheFile) {
+    const CliRun read = run({"read", "-o", file("a.PML").string()});
+    ASSERT_EQ(read.status, ExitStatus::Ok) << read.err;
+    EXPECT_EQ(read.out,
+              "Stadtwerke Münster\nAbt. Messtechnik\nHafenstraße 12\n48153 Münster\n"
+              "Tel. 0251 / 4 71 12\nID: PM-0815-42 KAL 0324\n");
+    EXPECT_EQ(fs::file_size(file("a.PML")), 125u);
+    EXPECT_EQ(filesIn(backups()), 1u);
+
+    const CliRun json = run({"read", "--json"});
+    EXPECT_NE(json.out.find("\"lines\": [\"Stadtwerke Münster\", \"Abt. Messtechnik\""),
+              std::string::npos)
+        << json.out;
+    EXPECT_NE(json.out.find("\"id\": \"PM-0815-42 KAL 0324\", \"backup\": \""), std::string::npos);
+
+    // The file just saved matches; --device reaches the same instrument by its path.
+    const CliRun verify =
+        run({"verify", file("a.PML").string(), "--device", sim_.sim().devicePath()});
+    EXPECT_EQ(verify.status, ExitStatus::Ok) << verify.err;
+}
+
+TEST_F(CliSimTest, WriteKeepsTheIdAndVerifiesLoudly) {
+    const CliRun write = run({"write", "--text", "Grüße\\n\\nZeile 3", "--id-from-instrument"});
+    ASSERT_EQ(write.status, ExitStatus::Ok) << write.err;
+    EXPECT_NE(write.out.find("erfolgreich beendet! Geprüft."), std::string::npos);
+    const EepromImage stored = sim_.sim().image();
+    EXPECT_EQ(firstLineOf(stored),
+              "Gr\x81\xE1"
+              "e")
+        << "code page 437 in the instrument";
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&stored[kPageSize + 125]), 20),
+              "  PM-0815-42KAL 0324");
+    EXPECT_EQ(run({"verify", "--text", "Grüße\n\nZeile 3"}).status, ExitStatus::Ok);
+
+    const CliRun differs = run({"verify", "--text", "Gruesse"});
+    EXPECT_EQ(differs.status, ExitStatus::Mismatch);
+    EXPECT_NE(differs.err.find("Zeile 1: soll \"Gruesse\", ist \"Grüße\""), std::string::npos)
+        << differs.err;
+
+    sim_.sim().setFault(SimFault::Corrupt);
+    const CliRun corrupt = run({"write", "--text", "Neu"});
+    EXPECT_EQ(corrupt.status, ExitStatus::Mismatch);
+    EXPECT_NE(corrupt.err.find("Zeile 1: soll \"Neu\", ist \"Oeu\""), std::string::npos)
+        << corrupt.err;
+    EXPECT_EQ(run({"write", "--text", "Neu", "--no-verify"}).status, ExitStatus::Ok);
+}
+
+TEST_F(CliSimTest, FailuresHaveTheirOwnStatus) {
+    struct Case {
+        SimFault fault;
+        ExitStatus status;
+        const char* says;
+    };
+    const Case cases[] = {
+        {SimFault::Status, ExitStatus::InstrumentError, "Das Messgeraet hat einen Fehler gemeldet"},
+        {SimFault::BadCheck, ExitStatus::Transfer, "Püfsummen-Fehler"},
+        {SimFault::BadStart, ExitStatus::Transfer, "beginnt nicht mit AA 55"},
+    };
+    for (const Case& c : cases) {
+        sim_.sim().setFault(c.fault);
+        const CliRun write = run({"write", "--text", "x"});
+        EXPECT_EQ(write.status, c.status) << simFaultName(c.fault);
+        EXPECT_NE(write.err.find(c.says), std::string::npos) << write.err;
+    }
+}
+
+TEST_F(CliSimTest, BackupAndRestoreGiveBackThePageByteForByte) {
+    const EepromImage original = sim_.sim().image();
+    ASSERT_EQ(run({"backup", "-o", file("page.bak").string()}).status, ExitStatus::Ok);
+    ASSERT_EQ(run({"write", "--text", "Anders"}).status, ExitStatus::Ok);
+    ASSERT_NE(sim_.sim().image(), original);
+
+    const CliRun restore = run({"restore", file("page.bak").string()});
+    EXPECT_EQ(restore.status, ExitStatus::Ok) << restore.err;
+    EXPECT_EQ(sim_.sim().image(), original);
+    EXPECT_NE(restore.err.find("Bisheriger Inhalt gesichert"), std::string::npos);
+
+    std::ofstream(file("short.bak"), std::ios::binary) << std::string(255, 'x');
+    EXPECT_EQ(run({"restore", file("short.bak").string()}).status, ExitStatus::File);
+}
+
+TEST_F(CliSimTest, PortsTellWhichCanBeOpened) {
+    sim_.link(9, folder_.path() / "gone");
+    const CliRun ports = run({"ports"});
+    EXPECT_EQ(ports.status, ExitStatus::Ok);
+    EXPECT_NE(ports.out.find("COM7\t" + (sim_.mappingFolder() / "COM7").string() + "\tfrei\n"),
+              std::string::npos)
+        << ports.out;
+    EXPECT_NE(ports.out.find("COM9\t"), std::string::npos) << "a dangling mapping is shown";
+    EXPECT_NE(ports.out.find("nicht verfügbar: "), std::string::npos);
+}
+
+TEST_F(CliSimTest, ProgramEachWritesOneInstrumentAfterTheOther) {
+    EepromImage secondImage = SimulatedComPort::demoDeviceImage();
+    const std::string id = "     PM-4711KAL 0324";
+    std::copy(id.begin(), id.end(), secondImage.begin() + kPageSize + 125);
+    SimulatedComPort second(fastSimOptions(), secondImage, 8);
+
+    std::atomic<bool> stop{false};
+    std::ostringstream out;
+    std::ostringstream err;
+    pemlar::CliEnvironment env{out, err, sim_.resolver(), instantClock()};
+    env.storedPort = [] { return pemlar::StoredPort{7, {}}; };
+    env.backupStore = [this] { return pemlar::BackupStore{backups(), {}, 1000}; };
+    env.stopRequested = [&stop] { return stop.load(); };
+    env.pollMilliseconds = 20;
+    const std::vector<std::string> words = {"program", "--text", "Serie",
+                                            "--each",  "--log",  file("log.csv").string()};
+    ExitStatus status = ExitStatus::Usage;
+    std::thread worker([&] { status = pemlar::runCli(words, env); });
+
+    // First instrument: written, then read back (two backups); then it falls silent,
+    // and once it has been asked in vain the second one takes its place on COM7.
+    const bool firstDone = within(std::chrono::seconds(20), [&] {
+        return firstLineOf(sim_.sim().image()) == "Serie" && filesIn(backups()) >= 2;
+    });
+    sim_.sim().clearReceived();
+    sim_.sim().setFault(SimFault::Silent);
+    const bool askedInVain = firstDone && within(std::chrono::seconds(20),
+                                                 [&] { return !sim_.sim().received().empty(); });
+    fs::remove(sim_.mappingFolder() / "COM7");
+    sim_.link(7, second.sim().devicePath());
+    const bool secondDone =
+        askedInVain && within(std::chrono::seconds(20), [&] {
+            return firstLineOf(second.sim().image()) == "Serie" && filesIn(backups()) >= 4;
+        });
+    stop = true;
+    worker.join();
+    ASSERT_TRUE(firstDone && askedInVain && secondDone) << err.str();
+
+    EXPECT_EQ(status, ExitStatus::Ok) << err.str();
+    const std::string lines = out.str();
+    EXPECT_NE(lines.find("  PM-0815-42 KAL 0324  OK\n"), std::string::npos) << lines;
+    EXPECT_NE(lines.find("  PM-4711 KAL 0324  OK\n"), std::string::npos) << lines;
+    std::ifstream log(file("log.csv"), std::ios::binary);
+    const std::string csv((std::istreambuf_iterator<char>(log)), {});
+    EXPECT_EQ(csv.rfind("Zeit;ID;Ergebnis\r\n", 0), 0u) << csv;
+    EXPECT_NE(csv.find(";PM-4711 KAL 0324;OK\r\n"), std::string::npos) << csv;
+    EXPECT_NE(err.str().find("\a"), std::string::npos);
+}
+
+}  // namespace

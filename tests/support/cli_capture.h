@@ -1,0 +1,33 @@
+#pragma once
+// Runs one pemlar-cli command line in-process with captured output, a port resolver
+// of the test's own, a fixed stored port and a temporary backup folder.
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_run.h"
+
+struct CliRun {
+    pemlar::ExitStatus status;
+    std::string out;
+    std::string err;
+};
+
+struct CliCapture {
+    PortResolver resolver;
+    std::filesystem::path backups;
+    pemlar::StoredPort stored{7, {}};
+    ScomClock clock = systemScomClock();
+
+    CliRun operator()(const std::vector<std::string>& words) const {
+        std::ostringstream out;
+        std::ostringstream err;
+        pemlar::CliEnvironment env{out, err, resolver, clock};
+        env.storedPort = [stored = stored] { return stored; };
+        env.backupStore = [folder = backups] { return pemlar::BackupStore{folder, {}, 1000}; };
+        const pemlar::ExitStatus status = pemlar::runCli(words, env);
+        return {status, out.str(), err.str()};
+    }
+};
