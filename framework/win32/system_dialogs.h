@@ -2,8 +2,9 @@
 // The message box and the common file dialogs of the Win32 back end. The three calls
 // go through a table, so tests can answer them without a window system.
 
-#include <commdlg.h>
 #include <windows.h>
+// commdlg.h needs windows.h first
+#include <commdlg.h>
 
 #include <functional>
 #include <optional>

@@ -1,5 +1,4 @@
-// The settings store in the registry of Wine's throw-away prefix, under a key of the
-// test's own; the program's key is never touched.
+// The settings store in Wine's throw-away registry, under a key of the test's own.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -18,82 +17,65 @@ using pemlar::fw::win32::RegistrySettings;
 class RegistrySettingsTest : public testing::Test {
 protected:
     const std::wstring path_ =
-        L"Software\\Nirvel\\PemlarTest-" + std::to_wstring(GetCurrentProcessId());
+        L"Software\\Nirvel\\PemlarTest" + std::to_wstring(GetCurrentProcessId());
     RegistrySettings store_{HKEY_CURRENT_USER, path_};
+    std::array<SettingsValue, 2> values_ = {{{"Selcted_Com", 7}, {"Selcted_Lab", 9}}};
 
     ~RegistrySettingsTest() override { RegDeleteTreeW(HKEY_CURRENT_USER, path_.c_str()); }
 
-    void setRaw(const wchar_t* name, DWORD type, const void* data, DWORD size) {
-        HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, 0, KEY_SET_VALUE,
-                                  nullptr, &key, nullptr),
-                  ERROR_SUCCESS);
-        EXPECT_EQ(RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), size),
-                  ERROR_SUCCESS);
-        RegCloseKey(key);
+    void setRaw(DWORD type, const void* data, DWORD size) {
+        RegSetKeyValueW(HKEY_CURRENT_USER, path_.c_str(), L"Selcted_Com", type, data, size);
     }
-    DWORD rawType(const wchar_t* name, DWORD* value) {
-        DWORD type = 0;
-        DWORD size = sizeof *value;
-        RegGetValueW(HKEY_CURRENT_USER, path_.c_str(), name, RRF_RT_ANY, &type, value, &size);
-        return type;
+    DWORD rawCom(DWORD& type) {
+        DWORD value = 1;
+        DWORD size = sizeof value;
+        RegGetValueW(HKEY_CURRENT_USER, path_.c_str(), L"Selcted_Com", RRF_RT_ANY, &type, &value,
+                     &size);
+        return value;
     }
 };
 
-TEST_F(RegistrySettingsTest, FirstLoadCreatesZerosThenSavedValuesComeBack) {
-    std::array<SettingsValue, 2> values = {{{"Selcted_Com", 7}, {"Selcted_Lab", 9}}};
-    EXPECT_EQ(store_.loadOrCreate(values), SettingsProblem::None);
-    EXPECT_EQ(values[0].value, 0);
-    EXPECT_EQ(values[1].value, 0);
-
+TEST_F(RegistrySettingsTest, MissingValuesBecomeZeroThenSavedValuesComeBack) {
+    EXPECT_EQ(store_.loadOrCreate(values_), SettingsProblem::None);
+    EXPECT_EQ(values_[0].value, 0);
+    EXPECT_EQ(values_[1].value, 0);
     EXPECT_EQ(store_.save("Selcted_Com", 123), SettingsProblem::None);
     EXPECT_EQ(store_.save("Selcted_Lab", -1), SettingsProblem::None);
-    EXPECT_EQ(store_.loadOrCreate(values), SettingsProblem::None);
-    EXPECT_EQ(values[0].value, 123);
-    EXPECT_EQ(values[1].value, -1);
-    DWORD raw = 0;
-    EXPECT_EQ(rawType(L"Selcted_Com", &raw), static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(raw, 123u);
+    EXPECT_EQ(store_.loadOrCreate(values_), SettingsProblem::None);
+    EXPECT_EQ(values_[0].value, 123);
+    EXPECT_EQ(values_[1].value, -1);
+    DWORD type = 0;
+    EXPECT_EQ(rawCom(type), 123u);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
 }
 
-TEST_F(RegistrySettingsTest, WrongTypedValuesCountAsMissingAndAreRewritten) {
+TEST_F(RegistrySettingsTest, WrongTypedValueCountsAsMissingAndIsRewritten) {
     const wchar_t text[] = L"5";
     const ULONGLONG wide = 5;
-    const WORD shortNumber = 5;
-    struct Row {
-        DWORD type;
-        const void* data;
-        DWORD size;
-    };
-    const std::array<Row, 3> rows = {{
-        {REG_SZ, text, sizeof text},
-        {REG_QWORD, &wide, sizeof wide},
-        {REG_BINARY, &shortNumber, sizeof shortNumber},
-    }};
-    for (const Row& row : rows) {
-        setRaw(L"Selcted_Com", row.type, row.data, row.size);
-        std::array<SettingsValue, 1> values = {{{"Selcted_Com", 5}}};
-        EXPECT_EQ(store_.loadOrCreate(values), SettingsProblem::None);
-        EXPECT_EQ(values[0].value, 0) << row.type;
-        DWORD raw = 1;
-        EXPECT_EQ(rawType(L"Selcted_Com", &raw), static_cast<DWORD>(REG_DWORD)) << row.type;
-        EXPECT_EQ(raw, 0u);
+    const WORD narrow = 5;
+    const std::array<std::tuple<DWORD, const void*, DWORD>, 3> rows = {
+        {{REG_SZ, text, sizeof text}, {REG_QWORD, &wide, 8}, {REG_BINARY, &narrow, 2}}};
+    for (const auto& [type, data, size] : rows) {
+        setRaw(type, data, size);
+        EXPECT_EQ(store_.loadOrCreate(values_), SettingsProblem::None);
+        EXPECT_EQ(values_[0].value, 0) << type;
+        DWORD rewritten = 0;
+        EXPECT_EQ(rawCom(rewritten), 0u);
+        EXPECT_EQ(rewritten, static_cast<DWORD>(REG_DWORD));
     }
 }
 
-// The store's key is persistent; the registry refuses one below a volatile key
-// (ERROR_CHILD_MUST_BE_VOLATILE), which Wine and Windows alike enforce.
+// The registry refuses a persistent key below a volatile one, Wine as Windows.
 TEST_F(RegistrySettingsTest, KeyThatCannotBeCreatedIsNoAccessAndKeepsTheValues) {
-    HKEY volatileKey = nullptr;
+    HKEY parent = nullptr;
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
-                              KEY_ALL_ACCESS, nullptr, &volatileKey, nullptr),
+                              KEY_ALL_ACCESS, nullptr, &parent, nullptr),
               ERROR_SUCCESS);
-    RegistrySettings refused(volatileKey, L"Pemlar");
-    std::array<SettingsValue, 1> values = {{{"Selcted_Com", 4}}};
-    EXPECT_EQ(refused.loadOrCreate(values), SettingsProblem::NoAccess);
-    EXPECT_EQ(values[0].value, 4);
+    RegistrySettings refused(parent, L"Pemlar");
+    EXPECT_EQ(refused.loadOrCreate(values_), SettingsProblem::NoAccess);
+    EXPECT_EQ(values_[0].value, 7);
     EXPECT_EQ(refused.save("Selcted_Com", 3), SettingsProblem::NoAccess);
-    RegCloseKey(volatileKey);
+    RegCloseKey(parent);
 }
 
 }  // namespace
