@@ -18,17 +18,20 @@ char32_t decodeOne(std::string_view s, std::size_t& at) {
     if (lead < 0x80) {
         return lead;
     }
-    int extra = 0;
-    char32_t cp = 0;
-    char32_t minimum = 0;
+    // Continuation bytes, bits of the lead byte, and the smallest value of that length.
+    int extra = 3;
+    char32_t cp = lead & 0x07u;
+    char32_t minimum = 0x10000;
     if ((lead & 0xE0) == 0xC0) {
-        extra = 1, cp = lead & 0x1F, minimum = 0x80;
+        extra = 1;
+        cp = lead & 0x1Fu;
+        minimum = 0x80;
     } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2, cp = lead & 0x0F, minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3, cp = lead & 0x07, minimum = 0x10000;
-    } else {
-        return kReplacement;
+        extra = 2;
+        cp = lead & 0x0Fu;
+        minimum = 0x800;
+    } else if ((lead & 0xF8) != 0xF0) {
+        return kReplacement;  // a continuation byte or 0xF8-0xFF where a lead belongs
     }
     if (s.size() - at < static_cast<std::size_t>(extra)) {
         return kReplacement;
