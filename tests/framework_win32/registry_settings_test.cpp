@@ -65,11 +65,15 @@ TEST_F(RegistrySettingsTest, WrongTypedValueCountsAsMissingAndIsRewritten) {
     }
 }
 
-// The registry refuses a persistent key below a volatile one, Wine as Windows.
+// The registry refuses a persistent key below a volatile one, Wine as Windows. The
+// volatile key goes below the test's persistent one: RegCreateKeyExW would make every
+// missing key on its path volatile, Software\Nirvel too, and refuse the other tests.
 TEST_F(RegistrySettingsTest, KeyThatCannotBeCreatedIsNoAccessAndKeepsTheValues) {
+    std::array<SettingsValue, 0> none;
+    ASSERT_EQ(store_.loadOrCreate(none), SettingsProblem::None);
     HKEY parent = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
-                              KEY_ALL_ACCESS, nullptr, &parent, nullptr),
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (path_ + L"\\Volatile").c_str(), 0, nullptr,
+                              REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &parent, nullptr),
               ERROR_SUCCESS);
     RegistrySettings refused(parent, L"Pemlar");
     EXPECT_EQ(refused.loadOrCreate(values_), SettingsProblem::NoAccess);
