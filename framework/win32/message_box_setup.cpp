@@ -1,0 +1,47 @@
+#include "framework/win32/message_box_setup.h"
+
+#include "framework/win32/utf16.h"
+#include "resources/string_table.h"
+
+namespace pemlar::fw::win32 {
+
+namespace {
+
+constexpr std::uint32_t MB_OK = 0x00;
+constexpr std::uint32_t MB_YESNOCANCEL = 0x03;
+constexpr std::uint32_t MB_ICONSTOP = 0x10;
+constexpr std::uint32_t MB_ICONQUESTION = 0x20;
+constexpr std::uint32_t MB_ICONEXCLAMATION = 0x30;
+constexpr std::uint32_t MB_ICONINFORMATION = 0x40;
+
+struct KindFacts {
+    int captionId;
+    std::uint32_t flags;
+};
+
+KindFacts factsOf(MessageKind kind) {
+    switch (kind) {
+        case MessageKind::Warning:
+            return {12100, MB_ICONEXCLAMATION | MB_OK};
+        case MessageKind::Error:
+            return {12101, MB_ICONSTOP | MB_OK};
+        case MessageKind::Info:
+            return {12102, MB_ICONINFORMATION | MB_OK};
+        case MessageKind::Question:
+            return {12103, MB_ICONQUESTION | MB_YESNOCANCEL};
+    }
+    return {12101, MB_ICONSTOP | MB_OK};
+}
+
+}  // namespace
+
+MessageBoxCall messageBoxCall(MessageKind kind, std::string_view textUtf8) {
+    const KindFacts facts = factsOf(kind);
+    return {toUtf16(textUtf8), toUtf16(stringResource(facts.captionId)), facts.flags};
+}
+
+MessageBoxCall settingsWarningCall(std::string_view textUtf8) {
+    return {toUtf16(textUtf8), u"Warning", MB_OK};
+}
+
+}  // namespace pemlar::fw::win32

@@ -1,0 +1,34 @@
+#pragma once
+// The settings store in the registry: REG_DWORD values under one key, opened (created
+// when missing) for each load or save and closed again at once.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "framework/settings_backend.h"
+
+namespace pemlar::fw::win32 {
+
+// The program's own key.
+inline constexpr wchar_t kSettingsKeyPath[] = L"Software\\Nirvel\\Pemlar";
+
+class RegistrySettings final : public SettingsBackend {
+public:
+    // Values under root\keyPath. `root` stays the caller's (a predefined key such as
+    // HKEY_CURRENT_USER, or a key the caller closes after this object is gone).
+    RegistrySettings(HKEY root, std::wstring keyPath);
+
+    SettingsProblem loadOrCreate(std::span<SettingsValue> values) override;
+    SettingsProblem save(std::string_view name, std::int32_t value) override;
+
+private:
+    HKEY root_;
+    std::wstring keyPath_;
+};
+
+// HKEY_CURRENT_USER\Software\Nirvel\Pemlar.
+std::unique_ptr<SettingsBackend> makeRegistrySettings();
+
+}  // namespace pemlar::fw::win32

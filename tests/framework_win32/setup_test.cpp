@@ -1,0 +1,59 @@
+// What the Win32 back end hands to MessageBoxW and the file dialogs.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "framework/settings_backend.h"
+#include "framework/win32/file_dialog_setup.h"
+#include "framework/win32/message_box_setup.h"
+#include "framework/win32/utf16.h"
+
+namespace {
+
+using namespace pemlar::fw::win32;
+using namespace std::string_literals;
+
+TEST(MessageBoxSetup, CaptionIconAndButtonsByKind) {
+    const std::array<std::tuple<MessageKind, std::u16string, std::uint32_t>, 4> rows = {{
+        {MessageKind::Warning, u"Warnung...", 48},
+        {MessageKind::Error, u"Fehler...", 16},
+        {MessageKind::Info, u"Information...", 64},
+        {MessageKind::Question, u"Frage...", 35},
+    }};
+    for (const auto& [kind, caption, flags] : rows) {
+        const MessageBoxCall call = messageBoxCall(kind, "geöffnet");
+        EXPECT_EQ(call.text, u"geöffnet");
+        EXPECT_EQ(call.caption, caption);
+        EXPECT_EQ(call.flags, flags) << flags;
+    }
+    const MessageBoxCall warning =
+        settingsWarningCall(settingsProblemText(pemlar::fw::SettingsProblem::NotWritten));
+    EXPECT_EQ(warning.text, u"  Could not create entries!");
+    EXPECT_EQ(warning.caption, u"Warning");
+    EXPECT_EQ(warning.flags, 0u);
+}
+
+TEST(FileDialogSetup, FilterTitleAndFlagsByMode) {
+    EXPECT_EQ(fileDialogFilter("A|*.a"), u"A\0*.a\0\0"s);  // the final bar may be missing
+    const FileDialogSetup open = fileDialogSetup(FileDialogMode::Open, 10301, 10300);
+    EXPECT_EQ(open.filter, u"Pemlar-Format *.PML\0*.PML\0Alle Dateien *.*\0*.*\0\0"s);
+    EXPECT_EQ(open.title, u"Pemlardatei laden ...");
+    EXPECT_EQ(open.filterIndex, 1u);
+    EXPECT_EQ(open.flags, 0x1804u);  // file and path must exist, no read-only box
+    const FileDialogSetup save = fileDialogSetup(FileDialogMode::Save, 10302, 0);
+    EXPECT_EQ(save.title, u"Pemlardatei speichern ...");
+    EXPECT_EQ(save.filter, u"");
+    EXPECT_EQ(save.flags, 0x0804u);  // path must exist; no overwrite prompt
+}
+
+TEST(Utf16, MalformedUtf8BecomesReplacementCharacters) {
+    EXPECT_EQ(toUtf16("a\xC3\xA4\xF0\x9F\x98\x80"), u"aä\U0001F600");
+    // cut sequence, overlong NUL, surrogate, truncated end: one U+FFFD per bad byte
+    EXPECT_EQ(toUtf16("\xC3(\xE0\x80\x80\xED\xA0\x80\xC3"),
+              std::u16string(u"\uFFFD(") + std::u16string(7, u'\uFFFD'));
+    EXPECT_EQ(toUtf8(u"aä\U0001F600"), "a\xC3\xA4\xF0\x9F\x98\x80");
+    EXPECT_EQ(toUtf8(std::u16string(1, char16_t{0xD800})), "\xEF\xBF\xBD");
+}
+
+}  // namespace
