@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace pemlar {
+
 namespace {
 
 int clampLine(int index) {
@@ -41,3 +43,5 @@ int lineLength(ConstLineSlot slot) {
     }
     return length;
 }
+
+}  // namespace pemlar

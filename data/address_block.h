@@ -12,6 +12,8 @@
 
 #include "data/eeprom_image.h"
 
+namespace pemlar {
+
 inline constexpr int kLineCount = 5;
 inline constexpr int kLineSlotSize = 25;
 inline constexpr int kLineMaxChars = 24;
@@ -44,3 +46,5 @@ inline ConstLineSlot lineSlot(const AddressBuffer& slots, int index) {
 }
 // Characters before the slot's zero byte, at most 24 (see above).
 int lineLength(ConstLineSlot slot);
+
+}  // namespace pemlar

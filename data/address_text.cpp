@@ -5,6 +5,8 @@
 
 #include "data/line_chars.h"
 
+namespace pemlar {
+
 namespace {
 
 // The edit accepts 129 characters; anything beyond this is never looked at.
@@ -187,3 +189,5 @@ std::u32string alignCentre(std::u32string_view editText) {
 std::string alignCentre(std::string_view editText) {
     return align(editText, centre);
 }
+
+}  // namespace pemlar

@@ -8,6 +8,8 @@
 
 #include "data/host_order.h"
 
+namespace pemlar {
+
 namespace {
 
 constexpr int kChecksumOffset = 0xFE;
@@ -67,3 +69,5 @@ ImageSources systemImageSources() {
         .fillerByte = [generator] { return static_cast<std::uint8_t>((*generator)() >> 8); },
     };
 }
+
+}  // namespace pemlar

@@ -8,6 +8,8 @@
 #include <functional>
 #include <span>
 
+namespace pemlar {
+
 inline constexpr int kPageSize = 256;
 inline constexpr int kPageCount = 8;
 inline constexpr int kImageSize = kPageSize * kPageCount;
@@ -45,3 +47,5 @@ void setDefaults(EepromImage& image, const ImageSources& sources = systemImageSo
 void updateChecksums(EepromImage& image);
 // Reverses every multi-byte field of every page; its own inverse.
 void swapByteOrder(EepromImage& image);
+
+}  // namespace pemlar

@@ -7,6 +7,8 @@
 #include "data/eeprom_image.h"
 #include "data/host_order.h"
 
+namespace pemlar {
+
 namespace {
 
 class PageWriter {
@@ -124,3 +126,5 @@ void setDefaults(EepromImage& image, const ImageSources& sources) {
     // written gives the same bytes as computing each right after its page.
     updateChecksums(image);
 }
+
+}  // namespace pemlar

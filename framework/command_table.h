@@ -12,6 +12,9 @@
 #include <span>
 
 class QObject;
+
+namespace pemlar {
+
 class TemplateDialog;
 
 enum class Notification {
@@ -43,3 +46,5 @@ bool connectCommands(Owner* dialog, std::span<const CommandEntry<Owner>> table) 
     }
     return all;
 }
+
+}  // namespace pemlar

@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QString>
 
+namespace pemlar {
+
 namespace {
 
 // As the platform's MulDiv: the product divided and rounded half away from zero.
@@ -39,3 +41,5 @@ QFont dialogFont(std::string_view face, int points) {
     }
     return font;
 }
+
+}  // namespace pemlar

@@ -13,6 +13,8 @@
 #include "framework/text_edit.h"
 #include "resources/dialog_templates.h"
 
+namespace pemlar {
+
 namespace {
 
 QString fromUtf8(std::string_view text) {
@@ -78,7 +80,7 @@ TemplateDialog::TemplateDialog(int templateId, QWidget* parent)
 TemplateDialog::~TemplateDialog() = default;
 
 QRect TemplateDialog::mapDialogRect(const QRect& units) const {
-    return ::mapDialogRect(units, base_);
+    return pemlar::mapDialogRect(units, base_);
 }
 
 QWidget* TemplateDialog::control(int id) const {
@@ -259,3 +261,5 @@ void TemplateDialog::accept() {
 void TemplateDialog::reject() {
     done(IdCancel);
 }
+
+}  // namespace pemlar

@@ -16,6 +16,8 @@
 #include "framework/dialog_units.h"
 #include "resources/dialog_template.h"
 
+namespace pemlar {
+
 class TemplateDialog : public QDialog {
     Q_OBJECT
 public:
@@ -78,3 +80,5 @@ private:
     std::vector<Entry> controls_;  // template order
     bool created_ = false;
 };
+
+}  // namespace pemlar

@@ -2,6 +2,8 @@
 
 #include <deque>
 
+namespace pemlar {
+
 namespace {
 
 struct Answer {
@@ -81,3 +83,5 @@ bool takeFileAnswer(const SeamCall& call, QString& path) {
 }
 
 }  // namespace test_seams
+
+}  // namespace pemlar

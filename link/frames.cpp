@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace pemlar {
+
 namespace {
 
 void putCheckValue(std::span<std::uint8_t> frame) {
@@ -49,3 +51,5 @@ ScomResult checkReplyFrame(std::span<const std::uint8_t> reply) {
     }
     return ScomResult::Ok;
 }
+
+}  // namespace pemlar

@@ -10,6 +10,8 @@
 #include "data/eeprom_image.h"
 #include "link/scom_result.h"
 
+namespace pemlar {
+
 inline constexpr std::uint8_t kFrameStart0 = 0xAA;
 inline constexpr std::uint8_t kFrameStart1 = 0x55;
 
@@ -43,3 +45,5 @@ DataFrame dataFrame(ConstPage page);
 // first), ChecksumError when its last two bytes are not the check value of the rest,
 // else Ok. Bytes 2 and 3 are never examined.
 ScomResult checkReplyFrame(std::span<const std::uint8_t> reply);
+
+}  // namespace pemlar

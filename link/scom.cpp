@@ -7,6 +7,8 @@
 #include "data/charset.h"
 #include "link/frames.h"
 
+namespace pemlar {
+
 namespace {
 
 constexpr std::int32_t kReadReplyPause = 600;
@@ -200,7 +202,7 @@ ScomResult scom::sendPage(int page, const EepromImage& image) {
     if (!validPage(page)) {
         return fail(ScomResult::TransferError, {.port = port_});
     }
-    return writeFrame(dataFrame(::page(image, page)));
+    return writeFrame(dataFrame(pemlar::page(image, page)));
 }
 
 ScomResult scom::receiveFrame(std::span<std::uint8_t> destination, int frameLength) {
@@ -224,7 +226,7 @@ ScomResult scom::receivePage(int page, EepromImage& image) {
     if (!validPage(page)) {
         return fail(ScomResult::TransferError, {.port = port_});
     }
-    return receiveFrame(::page(image, page), kPageReplySize);
+    return receiveFrame(pemlar::page(image, page), kPageReplySize);
 }
 
 ScomResult scom::queryStatus(std::uint8_t& status) {
@@ -289,3 +291,5 @@ ScomResult scom::sendImage(EepromImage& image) {
     return status == 0 ? ScomResult::Ok
                        : failOnLine(ScomResult::InstrumentError, pemlar::PortStep::Read);
 }
+
+}  // namespace pemlar

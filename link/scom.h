@@ -20,6 +20,8 @@
 #include "link/scom_result.h"
 #include "link/serial_port.h"
 
+namespace pemlar {
+
 class scom {
 public:
     explicit scom(std::int32_t port, PortResolver resolver = systemPortResolver(),
@@ -106,3 +108,5 @@ private:
     ScomClock clock_;
     SerialPortFactory ports_;
 };
+
+}  // namespace pemlar

@@ -2,6 +2,8 @@
 
 #include "resources/dialog_templates.h"
 
+namespace pemlar {
+
 namespace {
 
 using S = ControlStyle;
@@ -38,3 +40,5 @@ const DialogTemplate kDialog1000 = {
     1000,      DialogStyle::Child | DialogStyle::Visible, "", "Courier New", 10, 0, 0, 216, 131,
     kControls,
 };
+
+}  // namespace pemlar

@@ -2,6 +2,8 @@
 
 #include "resources/dialog_templates.h"
 
+namespace pemlar {
+
 // The prompts and progress notices of the read and write commands. Each is a popup of
 // its own with a title bar and a close box, a group frame without text around centred
 // texts.
@@ -57,3 +59,5 @@ const DialogTemplate kDialog2002 = {
 const DialogTemplate kDialog2003 = {
     2003, kNoticeStyle, "EEprom programmieren", kFont, 10, 72, 54, 184, 65, kWriteProgress,
 };
+
+}  // namespace pemlar

@@ -2,6 +2,8 @@
 
 #include "resources/dialog_templates.h"
 
+namespace pemlar {
+
 namespace {
 
 using S = ControlStyle;
@@ -34,3 +36,5 @@ const DialogTemplate kDialog2016 = {
     132,
     kControls,
 };
+
+}  // namespace pemlar

@@ -2,6 +2,8 @@
 
 #include "resources/dialog_templates.h"
 
+namespace pemlar {
+
 namespace {
 
 using S = ControlStyle;
@@ -26,3 +28,5 @@ const DialogTemplate kDialog2017 = {
     0,    197,
     106,  kControls,
 };
+
+}  // namespace pemlar

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace pemlar {
+
 namespace {
 
 struct StringEntry {
@@ -43,3 +45,5 @@ std::string_view stringResource(int id) {
     }
     return {};
 }
+
+}  // namespace pemlar

@@ -11,6 +11,8 @@
 #include "shell/tf_pemlare.h"
 #include "ui/td_pemlare.h"
 
+namespace pemlar {
+
 namespace {
 
 constexpr int kCaptionId = 10311;
@@ -79,3 +81,5 @@ void TA_Pemlare::RunAboutBox(QWidget* owner) {
     box->runModal();
     delete box.data();
 }
+
+}  // namespace pemlar

@@ -8,6 +8,8 @@
 #include "framework/strings.h"
 #include "shell/tst_bitmap.h"
 
+namespace pemlar {
+
 namespace {
 
 constexpr int kEmblemControl = 120;
@@ -57,3 +59,5 @@ void TD_InfoUeber::Setup() {
         VersionStatic->setText(loadString(VersionStringId));
     }
 }
+
+}  // namespace pemlar

@@ -7,6 +7,8 @@
 
 class QLabel;
 
+namespace pemlar {
+
 class TD_InfoUeber : public TemplateDialog {
     Q_OBJECT
 public:
@@ -30,3 +32,5 @@ private:
     int VersionStringId;
     bool centredWithFrame_ = false;
 };
+
+}  // namespace pemlar

@@ -2,6 +2,8 @@
 
 #include "shell/tw_splash.h"
 
+namespace pemlar {
+
 namespace {
 
 constexpr int kNameBitmap = 3301;
@@ -20,3 +22,5 @@ void TF_Pemlare::Setup() {
     auto* splash = new TW_Splash(this, kNameBitmap, kVersionString);
     splash->createWindow();
 }
+
+}  // namespace pemlar

@@ -6,6 +6,8 @@
 
 #include "shell/td_infoueber.h"
 
+namespace pemlar {
+
 namespace {
 
 constexpr int kContentTemplate = 2017;
@@ -129,3 +131,5 @@ bool TW_Splash::eventFilter(QObject* watched, QEvent* event) {
             return QFrame::eventFilter(watched, event);
     }
 }
+
+}  // namespace pemlar

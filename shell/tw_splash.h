@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <chrono>
 
+namespace pemlar {
+
 class TD_InfoUeber;
 
 class TW_Splash : public QFrame {
@@ -55,3 +57,5 @@ private:
     // Buttons pressed while the splash held the mouse; their releases are swallowed too.
     Qt::MouseButtons pressedWhileHeld_;
 };
+
+}  // namespace pemlar

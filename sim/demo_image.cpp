@@ -7,6 +7,8 @@
 #include "data/address_block.h"
 #include "data/charset.h"
 
+namespace pemlar {
+
 namespace {
 
 // Windows-1252: 0xFC is u umlaut, 0xDF sharp s.
@@ -44,3 +46,5 @@ EepromImage demoImage() {
     }
     return image;
 }
+
+}  // namespace pemlar

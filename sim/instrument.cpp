@@ -4,6 +4,8 @@
 #include <array>
 #include <utility>
 
+namespace pemlar {
+
 namespace {
 
 constexpr std::uint8_t kStart0 = 0xAA;
@@ -193,3 +195,5 @@ std::vector<std::uint8_t> SimulatedInstrument::misbehave(std::vector<std::uint8_
     }
     return reply;
 }
+
+}  // namespace pemlar

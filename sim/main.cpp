@@ -17,6 +17,8 @@
 #include "sim/mapping_link.h"
 #include "sim/sim_server.h"
 
+namespace pemlar {
+
 namespace {
 
 constexpr const char* kHelp =
@@ -131,6 +133,10 @@ std::optional<EepromImage> startingImage(const Arguments& args) {
 }
 
 }  // namespace
+
+}  // namespace pemlar
+
+using namespace pemlar;
 
 int main(int argc, char** argv) {
     Arguments args;

@@ -4,6 +4,8 @@
 #include "framework/dialog_results.h"
 #include "ui/msg_box.h"
 
+namespace pemlar {
+
 bool confirmInstrumentChars(QWidget* owner, ConstAddressSlots lines) {
     const std::string changed = bytesTheInstrumentChanges(lines);
     if (changed.empty()) {
@@ -16,3 +18,5 @@ bool confirmInstrumentChars(QWidget* owner, ConstAddressSlots lines) {
     }
     return MsgAsk(owner, 10315, names.c_str()) == IdYes;
 }
+
+}  // namespace pemlar

@@ -4,6 +4,8 @@
 #include "framework/strings.h"
 #include "framework/windows_text.h"
 
+namespace pemlar {
+
 namespace {
 
 constexpr std::size_t kMaxChars = 199;
@@ -46,3 +48,5 @@ int showMsgBox(QWidget* owner, MsgKind kind, const std::string& text) {
 int showYesNoBox(QWidget* owner, const std::string& text) {
     return show(owner, kKinds[MsgQuestion], MessageButtons::YesNo, text);
 }
+
+}  // namespace pemlar

@@ -2,6 +2,10 @@
 
 #include <QCoreApplication>
 
+namespace pemlar {
+
 PemlarHost* pemlarHost() {
     return dynamic_cast<PemlarHost*>(QCoreApplication::instance());
 }
+
+}  // namespace pemlar

@@ -8,6 +8,9 @@
 #include "link/port_resolver.h"
 
 class QComboBox;
+
+namespace pemlar {
+
 class scom;
 
 inline constexpr std::int32_t kFirstProbedPort = 1;
@@ -27,3 +30,5 @@ void showSelectedPortDevice(QComboBox& list);
 // The device a user knows: a mapping entry (a symbolic link) by its target, anything
 // else by its path.
 std::string portDeviceText(const std::filesystem::path& device);
+
+}  // namespace pemlar

@@ -6,6 +6,8 @@
 
 #include <QSettings>
 
+namespace pemlar {
+
 namespace {
 
 // Opening the key: the store has to be readable and writable, as the key was opened
@@ -105,3 +107,5 @@ SettingsWarning savePortSetting(std::int32_t port) {
 SettingsWarning saveLabelSetting(std::int32_t label) {
     return saveOne(kLabelSettingName, label);
 }
+
+}  // namespace pemlar

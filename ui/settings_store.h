@@ -8,6 +8,8 @@
 
 #include <QString>
 
+namespace pemlar {
+
 inline constexpr char kSettingsOrganisation[] = "Nirvel";
 inline constexpr char kSettingsApplication[] = "Pemlar";
 inline constexpr char kPortSettingName[] = "Selcted_Com";
@@ -36,3 +38,5 @@ SettingsWarning loadSettings(StoredChoices& choices);
 // Write one value at once.
 SettingsWarning savePortSetting(std::int32_t port);
 SettingsWarning saveLabelSetting(std::int32_t label);
+
+}  // namespace pemlar

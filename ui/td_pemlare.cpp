@@ -20,6 +20,8 @@
 #include "ui/pemlar_host.h"
 #include "ui/port_list.h"
 
+namespace pemlar {
+
 namespace {
 
 constexpr int kAddressLimit = 129;  // a line break counts two
@@ -139,11 +141,11 @@ void TD_Pemlare::FillLabelList(std::string_view text) {
 }
 
 void TD_Pemlare::alignCentre() {
-    setEditChars(AddressEdit, ::alignCentre(editChars(AddressEdit)));
+    setEditChars(AddressEdit, pemlar::alignCentre(editChars(AddressEdit)));
 }
 
 void TD_Pemlare::alignLeft() {
-    setEditChars(AddressEdit, ::alignLeft(editChars(AddressEdit)));
+    setEditChars(AddressEdit, pemlar::alignLeft(editChars(AddressEdit)));
 }
 
 void TD_Pemlare::CmInfo() {
@@ -182,9 +184,9 @@ void TD_Pemlare::CmSave() {
 void TD_Pemlare::stampIdNumber() {
     // Without a selected label the code is left as it stands.
     if (LabelList->currentIndex() >= 0) {
-        setWindowText(IdCodeEdit, ::labelCode(toWindowsText(LabelList->currentText())));
+        setWindowText(IdCodeEdit, pemlar::labelCode(toWindowsText(LabelList->currentText())));
     }
-    setWindowText(IdDateEdit, ::monthYearStamp(::localMonthYear()));
+    setWindowText(IdDateEdit, pemlar::monthYearStamp(pemlar::localMonthYear()));
 }
 
 void TD_Pemlare::EvPortChange() {
@@ -206,3 +208,5 @@ void TD_Pemlare::EvLabelChange() {
     SelectedLabel = label.toInt();
     SaveLabelSetting();
 }
+
+}  // namespace pemlar

@@ -13,6 +13,9 @@
 #include "ui/settings_store.h"
 
 class QComboBox;
+
+namespace pemlar {
+
 class PemlarHost;
 class TemplateTextEdit;
 class scom;
@@ -69,3 +72,5 @@ private:
     QComboBox* PortList;             // 113
     QComboBox* LabelList;            // 119
 };
+
+}  // namespace pemlar

@@ -17,6 +17,8 @@
 #include "ui/progress_notice.h"
 #include "ui/td_pemlare.h"
 
+namespace pemlar {
+
 namespace {
 
 constexpr int kReadPrompt = 2000;
@@ -109,8 +111,8 @@ void TD_Pemlare::CmRead() {
     AddressRead = true;
     const EepromImage& working = read.image;
     host.StoredImage() = working;
-    setEditChars(AddressEdit, ::showAddressChars(addressBlock(working)));
-    const IdNumberTexts id = ::showIdNumber(idBlock(working));
+    setEditChars(AddressEdit, pemlar::showAddressChars(addressBlock(working)));
+    const IdNumberTexts id = pemlar::showIdNumber(idBlock(working));
     setWindowText(IdNumberEdit, id.number);
     setWindowText(IdCodeEdit, id.code);
     setWindowText(IdDateEdit, id.date);
@@ -123,10 +125,10 @@ void TD_Pemlare::CmWrite() {
 
     // Taken before the prompt, so the stored image holds the dialog's text even when
     // the user goes no further.
-    ::takeAddress(editChars(AddressEdit), addressBlock(stored));
+    pemlar::takeAddress(editChars(AddressEdit), addressBlock(stored));
     const IdNumberTexts id{windowText(IdNumberEdit), windowText(IdCodeEdit),
                            windowText(IdDateEdit)};
-    ::takeIdNumber(id, idBlock(stored));
+    pemlar::takeIdNumber(id, idBlock(stored));
     if (!confirmInstrumentChars(this, addressBlock(stored))) {
         return;
     }
@@ -146,3 +148,5 @@ void TD_Pemlare::CmWrite() {
         MsgBox(this, MsgInfo, kMsgWriteDone);
     }
 }
+
+}  // namespace pemlar

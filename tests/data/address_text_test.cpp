@@ -7,6 +7,8 @@
 #include "data/address_text.h"
 #include "slot_text.h"
 
+using namespace pemlar;
+
 namespace {
 
 using namespace std::string_literals;

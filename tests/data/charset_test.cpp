@@ -5,6 +5,8 @@
 
 #include "data/charset.h"
 
+using namespace pemlar;
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;

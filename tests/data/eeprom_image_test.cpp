@@ -4,6 +4,8 @@
 
 #include "data/eeprom_image.h"
 
+using namespace pemlar;
+
 namespace {
 
 ImageSources fixedSources(std::uint8_t filler = 0x11) {

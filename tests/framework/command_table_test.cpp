@@ -9,6 +9,8 @@
 #include "framework/command_table.h"
 #include "framework/template_dialog.h"
 
+using namespace pemlar;
+
 namespace {
 
 class Recorder : public TemplateDialog {

@@ -11,6 +11,8 @@
 #include "framework/template_dialog.h"
 #include "framework/text_edit.h"
 
+using namespace pemlar;
+
 namespace {
 
 // Base units of a font as the test reads the definition: the average width of the 52

@@ -8,6 +8,8 @@
 #include "framework/frame_window.h"
 #include "framework/template_dialog.h"
 
+using namespace pemlar;
+
 namespace {
 
 TEST(FrameWindow, FitsItsClientAndCannotBeResizedOrMaximised) {

@@ -12,6 +12,8 @@
 #include "framework/template_dialog.h"
 #include "framework/test_seams.h"
 
+using namespace pemlar;
+
 namespace {
 
 class Seams : public ::testing::Test {

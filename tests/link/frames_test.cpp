@@ -4,6 +4,8 @@
 
 #include "tests/support/line_bytes.h"
 
+using namespace pemlar;
+
 namespace {
 
 TEST(Frames, TheFourRequestsAreExact) {

@@ -3,6 +3,8 @@
 #include "link/scom.h"
 #include "tests/support/fake_clock.h"
 
+using namespace pemlar;
+
 namespace {
 
 TEST(Pause, WaitsAtLeastTheTimeAskedOnAWrappingCounter) {

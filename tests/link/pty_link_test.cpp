@@ -18,6 +18,8 @@
 #include "tests/support/line_bytes.h"
 #include "tests/support/simulated_com_port.h"
 
+using namespace pemlar;
+
 namespace {
 
 const Bytes kReadRequest = {0xAA, 0x55, 0x01, 0x01, 0x01, 0x01};

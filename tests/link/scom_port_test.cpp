@@ -10,6 +10,8 @@
 #include "tests/support/line_bytes.h"
 #include "tests/support/scripted_port.h"
 
+using namespace pemlar;
+
 namespace {
 
 PortResolver fakeDevices() {

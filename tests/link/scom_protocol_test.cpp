@@ -13,6 +13,8 @@
 #include "tests/support/line_bytes.h"
 #include "tests/support/scripted_port.h"
 
+using namespace pemlar;
+
 namespace {
 
 // Windows-1252 lines; 0xFC u umlaut, 0xDF sharp s, 0xA7 section sign (no counterpart

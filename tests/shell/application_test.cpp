@@ -13,6 +13,8 @@
 #include "shell/ta_pemlare.h"
 #include "shell/tf_pemlare.h"
 
+using namespace pemlar;
+
 namespace {
 
 TA_Pemlare& app() {

@@ -9,6 +9,8 @@
 #include "shell/td_infoueber.h"
 #include "shell/tst_bitmap.h"
 
+using namespace pemlar;
+
 namespace {
 
 struct ArtCase {

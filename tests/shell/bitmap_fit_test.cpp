@@ -2,6 +2,8 @@
 
 #include "shell/bitmap_fit.h"
 
+using namespace pemlar;
+
 namespace {
 
 struct FitCase {

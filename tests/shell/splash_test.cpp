@@ -14,6 +14,8 @@
 #include "run_program.h"
 #include "shell/td_infoueber.h"
 
+using namespace pemlar;
+
 namespace {
 
 using namespace std::chrono_literals;

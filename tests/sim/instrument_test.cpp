@@ -11,6 +11,8 @@
 #include "tests/support/line_bytes.h"
 #include "tests/support/temp_folder.h"
 
+using namespace pemlar;
+
 namespace {
 
 Bytes request(std::uint8_t command, std::uint8_t selector) {

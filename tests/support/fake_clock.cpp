@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace pemlar {
+
 FakeTicks::FakeTicks(std::uint32_t start) : state_(std::make_shared<State>()) {
     state_->ticks = start;
 }
@@ -32,3 +34,5 @@ void FakeTicks::sleepShortBy(std::uint32_t divisor) {
 ScomClock instantClock() {
     return FakeTicks().clock();
 }
+
+}  // namespace pemlar

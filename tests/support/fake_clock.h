@@ -8,6 +8,8 @@
 
 #include "link/scom_clock.h"
 
+namespace pemlar {
+
 class FakeTicks {
 public:
     explicit FakeTicks(std::uint32_t start = 0);
@@ -30,3 +32,5 @@ private:
 
 // Pauses that take no time at all.
 ScomClock instantClock();
+
+}  // namespace pemlar

@@ -14,6 +14,8 @@
 #include "tests/support/private_mount.h"
 #include "ui/pemlar_host.h"
 
+using namespace pemlar;
+
 namespace {
 
 using namespace std::string_literals;

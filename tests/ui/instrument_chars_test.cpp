@@ -4,6 +4,8 @@
 #include "tests/support/scripted_port.h"
 #include "transfer_fixture.h"
 
+using namespace pemlar;
+
 namespace {
 
 const std::string kQuestion =

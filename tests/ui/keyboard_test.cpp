@@ -6,6 +6,8 @@
 #include "framework/dialog_results.h"
 #include "main_window_fixture.h"
 
+using namespace pemlar;
+
 namespace {
 
 class Keyboard : public MainWindowTest {

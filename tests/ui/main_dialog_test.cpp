@@ -10,6 +10,8 @@
 #include "framework/text_edit.h"
 #include "main_window_fixture.h"
 
+using namespace pemlar;
+
 namespace {
 
 using MainDialog = MainWindowTest;

@@ -12,6 +12,8 @@
 #include "framework/windows_text.h"
 #include "ui/td_pemlare.h"
 
+namespace pemlar {
+
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -39,3 +41,5 @@ protected:
     TD_Pemlare* dialog = nullptr;  // owned by the frame
     std::unique_ptr<FrameWindow> frame;
 };
+
+}  // namespace pemlar

@@ -10,6 +10,8 @@
 #include "framework/test_seams.h"
 #include "ui/msg_box.h"
 
+using namespace pemlar;
+
 namespace {
 
 class MsgBoxTest : public ::testing::Test {

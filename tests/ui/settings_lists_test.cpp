@@ -23,6 +23,8 @@
 #include "ui/pemlar_host.h"
 #include "ui/td_pemlare.h"
 
+using namespace pemlar;
+
 namespace {
 
 using namespace std::string_literals;

@@ -11,6 +11,8 @@
 #include "tests/support/private_mount.h"
 #include "tests/ui/test_application.h"
 
+using namespace pemlar;
+
 namespace {
 
 // Each test gets its own store in a temporary folder, never the user's real one.

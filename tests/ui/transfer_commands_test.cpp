@@ -16,6 +16,8 @@
 #include "tests/support/scripted_port.h"
 #include "transfer_fixture.h"
 
+using namespace pemlar;
+
 namespace {
 
 const Bytes kReadRequest = {0xAA, 0x55, 0x01, 0x01, 0x01, 0x01};

@@ -19,6 +19,8 @@
 #include "tests/ui/test_application.h"
 #include "ui/pemlar_host.h"
 
+namespace pemlar {
+
 inline constexpr int kReadButton = 101;
 inline constexpr int kWriteButton = 107;
 
@@ -113,3 +115,5 @@ inline const QString kDemoAddress = QStringLiteral(
     "Stadtwerke Münster\nAbt. Messtechnik\nHafenstraße 12\n48153 Münster\nTel. 0251 / 4 71 12");
 inline const QStringList kDemoId = {QStringLiteral("  PM-0815-42"), QStringLiteral("KAL"),
                                     QStringLiteral("0324")};
+
+}  // namespace pemlar

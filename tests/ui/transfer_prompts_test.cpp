@@ -8,6 +8,8 @@
 #include "framework/template_dialog.h"
 #include "transfer_fixture.h"
 
+using namespace pemlar;
+
 namespace {
 
 struct PromptLook {

@@ -19,6 +19,8 @@
 #include "link/scom.h"
 #include "tests/support/fake_clock.h"
 
+using namespace pemlar;
+
 namespace {
 
 HANDLE nativeHandle(const scom& com) {
