@@ -3,8 +3,8 @@
 // member handler.
 //
 //   const std::array<CommandEntry<MyDialog>, 2> MyDialog::Commands = {{
-//       {104, Notification::Clicked, &MyDialog::alignCentre},
-//       {113, Notification::SelectionChanged, &MyDialog::EvPortChange},
+//       {kCentreButton, Notification::Clicked, &MyDialog::alignCentre},
+//       {kPortList, Notification::SelectionChanged, &MyDialog::EvPortChange},
 //   }};
 //   connectCommands(this, Commands);   // in the constructor
 

@@ -5,19 +5,11 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include "framework/resource_ids.h"
 #include "framework/strings.h"
 #include "shell/tst_bitmap.h"
 
 namespace pemlar {
-
-namespace {
-
-constexpr int kEmblemControl = 120;
-constexpr int kNameControl = 121;
-constexpr int kVersionControl = 122;
-constexpr int kEmblemBitmap = 3300;
-
-}  // namespace
 
 TD_InfoUeber::TD_InfoUeber(QWidget* parent, int templateId, int bitmapId, int versionStringId,
                            bool centreOnScreen)
@@ -25,9 +17,9 @@ TD_InfoUeber::TD_InfoUeber(QWidget* parent, int templateId, int bitmapId, int ve
       VersionStatic(nullptr),
       CentreOnScreen(centreOnScreen),
       VersionStringId(versionStringId) {
-    new TST_Bitmap(this, kEmblemControl, kEmblemBitmap, true);
-    new TST_Bitmap(this, kNameControl, bitmapId, false);
-    VersionStatic = control<QLabel>(kVersionControl);
+    new TST_Bitmap(this, kEmblemPicture, kEmblemBitmap, true);
+    new TST_Bitmap(this, kNamePicture, bitmapId, false);
+    VersionStatic = control<QLabel>(kVersionText);
 }
 
 TD_InfoUeber::~TD_InfoUeber() = default;

@@ -1,15 +1,9 @@
 #include "shell/tf_pemlare.h"
 
+#include "framework/resource_ids.h"
 #include "shell/tw_splash.h"
 
 namespace pemlar {
-
-namespace {
-
-constexpr int kNameBitmap = 3301;
-constexpr int kVersionString = 10312;
-
-}  // namespace
 
 TF_Pemlare::TF_Pemlare(QWidget* parent, const QString& caption, TemplateDialog* client)
     : FrameWindow(parent, caption, client) {}

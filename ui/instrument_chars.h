@@ -9,7 +9,7 @@ class QWidget;
 
 namespace pemlar {
 
-// Asks question 10315 naming the characters of `lines` that the instrument would show
+// Asks question kMsgUnshownChars naming the characters of `lines` that the instrument would show
 // as something else; true when there are none or the user answers Ja.
 bool confirmInstrumentChars(QWidget* owner, ConstAddressSlots lines);
 

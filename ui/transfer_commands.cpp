@@ -8,6 +8,7 @@
 #include "data/address_text.h"
 #include "data/id_number.h"
 #include "framework/dialog_results.h"
+#include "framework/resource_ids.h"
 #include "framework/text_edit.h"
 #include "framework/windows_text.h"
 #include "link/scom.h"
@@ -20,20 +21,6 @@
 namespace pemlar {
 
 namespace {
-
-constexpr int kReadPrompt = 2000;
-constexpr int kReadProgress = 2001;
-constexpr int kWritePrompt = 2002;
-constexpr int kWriteProgress = 2003;
-
-constexpr int kMsgTimeout = 10303;
-constexpr int kMsgTransferError = 10304;
-constexpr int kMsgChecksumError = 10305;
-constexpr int kMsgCloseFailed = 10306;
-constexpr int kMsgOpenFailed = 10307;
-constexpr int kMsgInitFailed = 10308;
-constexpr int kMsgInstrumentError = 10309;
-constexpr int kMsgWriteDone = 10310;
 
 enum class Direction { Read, Write };
 
@@ -96,11 +83,11 @@ void TD_Pemlare::CmRead() {
     PemlarHost& host = app();
     scom& com = host.Com();
 
-    TemplateDialog prompt(kReadPrompt, this);
+    TemplateDialog prompt(kReadPromptDialog, this);
     if (prompt.runModal() != IdOk) {
         return;
     }
-    const ProgressNotice progress(kReadProgress, this);
+    const ProgressNotice progress(kReadProgressDialog, this);
     // Only the address page comes from the instrument; every other page of what the
     // read leaves behind holds the defaults.
     const pemlar::BackupStore backups = pemlar::userBackupStore();
@@ -133,11 +120,11 @@ void TD_Pemlare::CmWrite() {
         return;
     }
 
-    TemplateDialog prompt(kWritePrompt, this);
+    TemplateDialog prompt(kWritePromptDialog, this);
     if (prompt.runModal() != IdOk) {
         return;
     }
-    const ProgressNotice progress(kWriteProgress, this);
+    const ProgressNotice progress(kWriteProgressDialog, this);
     // Before any read the instrument's own ID and the rest of its page are fetched and
     // kept, rather than overwritten with blanks and defaults.
     const pemlar::WriteRequest request{

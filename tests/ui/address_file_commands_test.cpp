@@ -9,6 +9,7 @@
 
 #include "framework/dialog_results.h"
 #include "framework/file_picker.h"
+#include "framework/resource_ids.h"
 #include "framework/test_seams.h"
 #include "main_window_fixture.h"
 #include "tests/support/private_mount.h"
@@ -41,11 +42,11 @@ protected:
 
     void save(const QString& target) {
         test_seams::answerNextFilePicker(target);
-        control<QPushButton>(103)->click();
+        control<QPushButton>(kSaveButton)->click();
     }
     void load(const QString& source) {
         test_seams::answerNextFilePicker(source);
-        control<QPushButton>(102)->click();
+        control<QPushButton>(kLoadButton)->click();
     }
     // Texts of the message boxes shown so far.
     static std::vector<QString> messages() {
@@ -64,9 +65,9 @@ protected:
 TEST_F(AddressFileCommands, SaveThenLoadGivesTheLinesBackAndLeavesTheIdAlone) {
     const std::string lines = "Firma M\xFCller\r\n  Hauptstr. 1\r\n\r\n12345 Ort\r\nDE";
     setAddressText(lines);
-    setWindowText(control(121), "NK TQ1-12345");
-    setWindowText(control(122), "ABC");
-    setWindowText(control(123), "0726");
+    setWindowText(control(kIdNumberEdit), "NK TQ1-12345");
+    setWindowText(control(kIdCodeEdit), "ABC");
+    setWindowText(control(kIdDateEdit), "0726");
     const EepromImage stored = pemlarHost()->StoredImage();
 
     save(path("adresse.PML"));
@@ -75,9 +76,9 @@ TEST_F(AddressFileCommands, SaveThenLoadGivesTheLinesBackAndLeavesTheIdAlone) {
     load(path("adresse.PML"));
 
     EXPECT_EQ(addressText(), lines);
-    EXPECT_EQ(windowText(control(121)), "NK TQ1-12345");
-    EXPECT_EQ(windowText(control(122)), "ABC");
-    EXPECT_EQ(windowText(control(123)), "0726");
+    EXPECT_EQ(windowText(control(kIdNumberEdit)), "NK TQ1-12345");
+    EXPECT_EQ(windowText(control(kIdCodeEdit)), "ABC");
+    EXPECT_EQ(windowText(control(kIdDateEdit)), "0726");
     EXPECT_EQ(pemlarHost()->StoredImage(), stored);
     EXPECT_TRUE(messages().empty());
 }

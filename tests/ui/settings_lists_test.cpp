@@ -16,6 +16,7 @@
 #include "framework/dialog_results.h"
 #include "framework/frame_window.h"
 #include "framework/message_box.h"
+#include "framework/resource_ids.h"
 #include "framework/test_seams.h"
 #include "link/scom.h"
 #include "tests/support/temp_folder.h"
@@ -117,8 +118,8 @@ protected:
         frame_ = std::make_unique<FrameWindow>(nullptr, QStringLiteral("Pemlar-Programm"), dialog_);
         frame_->createWindow();
     }
-    QComboBox* ports() { return dialog_->control<QComboBox>(113); }
-    QComboBox* labels() { return dialog_->control<QComboBox>(119); }
+    QComboBox* ports() { return dialog_->control<QComboBox>(kPortList); }
+    QComboBox* labels() { return dialog_->control<QComboBox>(kLabelList); }
     static Entries entries(const QComboBox* list) {
         Entries result;
         for (int i = 0; i < list->count(); ++i) {

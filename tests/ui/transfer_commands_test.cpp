@@ -10,6 +10,7 @@
 
 #include "data/address_block.h"
 #include "framework/dialog_results.h"
+#include "framework/resource_ids.h"
 #include "framework/strings.h"
 #include "link/frames.h"
 #include "tests/support/line_bytes.h"
@@ -87,7 +88,7 @@ TEST_F(Transfers, ReadShowsTheInstrumentsAddressAndIdNumber) {
     answerPromptAndMessages(0);
     press(kReadButton);
 
-    EXPECT_EQ(prompts(), std::vector<int>{2000});
+    EXPECT_EQ(prompts(), std::vector<int>{kReadPromptDialog});
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(port.sim().received(), kReadRequest);
     // On the line the u umlaut was 0x81; in the edit it is a u umlaut again.
@@ -107,7 +108,7 @@ TEST_F(Transfers, WritePutsExactlyTheFramesOnTheLineAndReportsOnce) {
     answerPromptAndMessages(1);
     press(kWriteButton);
 
-    EXPECT_EQ(prompts(), std::vector<int>{2002});
+    EXPECT_EQ(prompts(), std::vector<int>{kWritePromptDialog});
     EXPECT_EQ(messages(), std::vector<std::string>{kWriteDone});
 
     // The page checksum covers the lines as the host holds them; it goes out high byte
@@ -272,26 +273,26 @@ const Failure kFailures[] = {
     {"write, silent instrument", kWriteButton, Setup::SimFault, SimFault::Silent, kTransferFailed},
     {"read, short reply", kReadButton, Setup::SimFault, SimFault::Short, kTransferFailed},
     {"read, wrong check value", kReadButton, Setup::SimFault, SimFault::BadCheck,
-     message("Fehler...", 10305)},
+     message("Fehler...", kMsgChecksumError)},
     {"write, wrong check value", kWriteButton, Setup::SimFault, SimFault::BadCheck,
-     message("Fehler...", 10305)},
+     message("Fehler...", kMsgChecksumError)},
     {"read, wrong start bytes", kReadButton, Setup::SimFault, SimFault::BadStart, kTransferFailed},
     {"write, wrong start bytes", kWriteButton, Setup::SimFault, SimFault::BadStart,
      kTransferFailed},
     {"read, noise before the reply", kReadButton, Setup::SimFault, SimFault::Noise,
      kTransferFailed},
     {"write, status not 0", kWriteButton, Setup::SimFault, SimFault::Status,
-     message("Fehler...", 10309)},
+     message("Fehler...", kMsgInstrumentError)},
     {"read, port held", kReadButton, Setup::HeldElsewhere, SimFault::None,
-     message("Fehler...", 10307)},
+     message("Fehler...", kMsgOpenFailed)},
     {"write, port held", kWriteButton, Setup::HeldElsewhere, SimFault::None,
-     message("Fehler...", 10307)},
+     message("Fehler...", kMsgOpenFailed)},
     {"read, no such port", kReadButton, Setup::Unmapped, SimFault::None,
-     message("Fehler...", 10307)},
+     message("Fehler...", kMsgOpenFailed)},
     {"read, refuses settings", kReadButton, Setup::NotATerminal, SimFault::None,
-     message("Fehler...", 10308)},
+     message("Fehler...", kMsgInitFailed)},
     {"write, refuses settings", kWriteButton, Setup::NotATerminal, SimFault::None,
-     message("Fehler...", 10308)},
+     message("Fehler...", kMsgInitFailed)},
 };
 
 TEST_F(Transfers, FailuresShowTheirOneMessageAndLeaveThePortFree) {
@@ -376,15 +377,25 @@ Bytes demoPageReply() {
 
 TEST_F(Transfers, PortTroubleIsReported) {
     const PortTrouble kTroubles[] = {
-        {"read, line stuck", kReadButton, true, false, {message("Fehler...", 10303)}, false},
-        {"write, line stuck", kWriteButton, true, false, {message("Fehler...", 10303)}, false},
+        {"read, line stuck", kReadButton, true, false, {message("Fehler...", kMsgTimeout)}, false},
+        {"write, line stuck",
+         kWriteButton,
+         true,
+         false,
+         {message("Fehler...", kMsgTimeout)},
+         false},
         // The transfer itself went through and counts.
-        {"read, close fails", kReadButton, false, true, {message("Fehler...", 10306)}, true},
+        {"read, close fails",
+         kReadButton,
+         false,
+         true,
+         {message("Fehler...", kMsgCloseFailed)},
+         true},
         {"write, close fails",
          kWriteButton,
          false,
          true,
-         {message("Fehler...", 10306), kWriteDone},
+         {message("Fehler...", kMsgCloseFailed), kWriteDone},
          false},
     };
     for (const PortTrouble& t : kTroubles) {

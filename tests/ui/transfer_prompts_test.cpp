@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "framework/dialog_results.h"
+#include "framework/resource_ids.h"
 #include "framework/template_dialog.h"
 #include "transfer_fixture.h"
 
@@ -21,8 +22,10 @@ struct PromptLook {
 };
 
 const PromptLook kPrompts[] = {
-    {kReadButton, 2000, QStringLiteral("EEprom auslesen"), QStringLiteral("Ok"), false},
-    {kWriteButton, 2002, QStringLiteral("EEprom programmieren"), QStringLiteral("OK"), true},
+    {kReadButton, kReadPromptDialog, QStringLiteral("EEprom auslesen"), QStringLiteral("Ok"),
+     false},
+    {kWriteButton, kWritePromptDialog, QStringLiteral("EEprom programmieren"), QStringLiteral("OK"),
+     true},
 };
 
 enum class Way { Abbruch, Escape, CloseBox };
@@ -134,9 +137,9 @@ struct NoticeCase {
 
 TEST_F(Prompts, ProgressNoticeIsPaintedBeforeTheTransferAndGoneAfterIt) {
     const NoticeCase kNotices[] = {
-        {kReadButton, 2001, QStringLiteral("EEprom auslesen"),
+        {kReadButton, kReadProgressDialog, QStringLiteral("EEprom auslesen"),
          QStringLiteral("Das EEprom wird jetzt ausgelesen !"), 0},
-        {kWriteButton, 2003, QStringLiteral("EEprom programmieren"),
+        {kWriteButton, kWriteProgressDialog, QStringLiteral("EEprom programmieren"),
          QStringLiteral("Das EEprom wird jetzt programmiert !"), 1},
     };
     for (const NoticeCase& n : kNotices) {
@@ -168,7 +171,7 @@ TEST_F(Prompts, OkInTheRealReadPromptReadsTheInstrument) {
     whenPromptIsUp(seen,
                    [](TemplateDialog* prompt) { prompt->control<QPushButton>(IdOk)->click(); });
     press(kReadButton);
-    EXPECT_EQ(seen.templateId, 2000);
+    EXPECT_EQ(seen.templateId, kReadPromptDialog);
     EXPECT_EQ(addressShown(), kDemoAddress);
     EXPECT_EQ(idShown(), kDemoId);
     EXPECT_TRUE(test_seams::answeredCalls().empty()) << "no message";
