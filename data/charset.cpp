@@ -57,7 +57,7 @@ void toHostCharset(LineSlot slot) {
 std::string bytesTheInstrumentChanges(ConstAddressSlots slots) {
     std::string changed;
     for (int line = 0; line < kLineCount; ++line) {
-        const ConstLineSlot slot = lineSlot(slots, line);
+        const ConstLineSlot slot = lineSlotOf(slots, line);
         for (int i = 0; i < lineLength(slot); ++i) {
             const std::uint8_t byte = slot[i];
             const auto c = static_cast<char>(byte);

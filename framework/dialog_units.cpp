@@ -17,7 +17,7 @@ int mulDivRounded(int value, int numerator, int denominator) {
 
 }  // namespace
 
-DialogBaseUnits dialogBaseUnits(const QFont& font) {
+DialogBaseUnits measureBaseUnits(const QFont& font) {
     QFontMetrics metrics(font);
     int width = metrics.horizontalAdvance(
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));

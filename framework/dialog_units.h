@@ -12,7 +12,7 @@ struct DialogBaseUnits {
     int y;  // character height
 };
 
-DialogBaseUnits dialogBaseUnits(const QFont& font);
+DialogBaseUnits measureBaseUnits(const QFont& font);
 
 // x and w scale by x/4, y and h by y/8, each rounded to the nearest pixel.
 QRect mapDialogRect(const QRect& units, DialogBaseUnits base);

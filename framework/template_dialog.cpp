@@ -60,7 +60,7 @@ TemplateDialog::TemplateDialog(int templateId, QWidget* parent)
     setWindowFlags(windowFlagsFor(t.style));
     setWindowTitle(fromUtf8(t.caption));
     setFont(dialogFont(t.fontFace, t.fontPoints));
-    base_ = dialogBaseUnits(font());
+    base_ = measureBaseUnits(font());
     setObjectName(QStringLiteral("dialog%1").arg(t.id));
 
     // Templates have no sizing border: the client area keeps the template's size.

@@ -26,7 +26,7 @@ public:
     ~TemplateDialog() override;
 
     int templateId() const { return template_->id; }
-    const DialogTemplate& dialogTemplate() const { return *template_; }
+    const DialogTemplate& templateData() const { return *template_; }
     DialogBaseUnits baseUnits() const { return base_; }
     // Template rectangle in dialog units -> pixels, with this dialog's font.
     QRect mapDialogRect(const QRect& units) const;

@@ -79,7 +79,7 @@ public:
 
     // The records the last open applied.
     const CommTimeouts& timeouts() const { return timeouts_; }
-    const LineSettings& lineSettings() const { return dcb_; }
+    const LineSettings& currentLineSettings() const { return dcb_; }
 
     // Why the latest operation that did not return Ok failed: its result, the step,
     // the system's code and text, the port and device. Operations that succeed leave

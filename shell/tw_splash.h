@@ -28,7 +28,7 @@ public:
     // mouse. Once.
     void createWindow();
 
-    TD_InfoUeber* content() const { return Content; }
+    TD_InfoUeber* contentDialog() const { return Content; }
     // Whether it still shows (until its timer or a click closes it).
     bool isShowing() const { return showing_; }
 

@@ -32,17 +32,17 @@ EepromImage demoImage() {
     setDefaults(image);
     const AddressSlots lines = addressBlock(image);
     for (int line = 0; line < kLineCount; ++line) {
-        const LineSlot slot = lineSlot(lines, line);
+        const LineSlot slot = lineSlotOf(lines, line);
         std::fill(slot.begin(), slot.end(), 0);
         std::copy(kDemoLines[line].begin(), kDemoLines[line].end(), slot.begin());
     }
-    const IdBlock id = idBlock(image);
+    const IdBlock id = idBlockOf(image);
     std::fill(id.begin(), id.end(), 0);
     std::copy(kDemoId.begin(), kDemoId.end(), id.begin());
     updateChecksums(image);
     swapByteOrder(image);
     for (int line = 0; line < kLineCount; ++line) {
-        toDeviceCharset(lineSlot(lines, line));
+        toDeviceCharset(lineSlotOf(lines, line));
     }
     return image;
 }

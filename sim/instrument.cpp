@@ -137,7 +137,7 @@ std::vector<std::uint8_t> SimulatedInstrument::answer(std::uint8_t command, std:
             if (selector >= kPageCount) {
                 return {};
             }
-            return misbehave(replyFrame(command, selector, page(image_, selector)));
+            return misbehave(replyFrame(command, selector, pageOf(image_, selector)));
         case 2:
             if (selector < kPageCount) {
                 awaitedPage_ = selector;
@@ -170,7 +170,7 @@ void SimulatedInstrument::storePage(std::span<const std::uint8_t> frame) {
     if (fault_ == SimFault::Status) {
         return;
     }
-    std::copy(frame.begin() + 4, frame.end() - 2, page(image_, target).begin());
+    std::copy(frame.begin() + 4, frame.end() - 2, pageOf(image_, target).begin());
     status_ = 0;
     changed_ = true;
 }

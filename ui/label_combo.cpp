@@ -7,7 +7,7 @@
 
 namespace pemlar {
 
-void fillLabelList(QComboBox& list, std::string_view text, std::int32_t selectedLabel) {
+void fillLabelCombo(QComboBox& list, std::string_view text, std::int32_t selectedLabel) {
     const pemlar::ParsedLabels parsed = pemlar::parseLabels(text);
     const QSignalBlocker quiet(list);
     list.clear();

@@ -11,6 +11,6 @@ namespace pemlar {
 // Refills list with the labels of text (see parseLabels; item data = index) and
 // selects the stored label when it names one (see labelSelection), else nothing.
 // Emits no selection change.
-void fillLabelList(QComboBox& list, std::string_view text, std::int32_t selectedLabel);
+void fillLabelCombo(QComboBox& list, std::string_view text, std::int32_t selectedLabel);
 
 }  // namespace pemlar

@@ -4,7 +4,7 @@
 
 namespace pemlar {
 
-PemlarHost* pemlarHost() {
+PemlarHost* currentHost() {
     return dynamic_cast<PemlarHost*>(QCoreApplication::instance());
 }
 

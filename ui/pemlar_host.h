@@ -27,6 +27,6 @@ protected:
 };
 
 // The running application as PemlarHost; null when it is none (never in the program).
-PemlarHost* pemlarHost();
+PemlarHost* currentHost();
 
 }  // namespace pemlar

@@ -20,8 +20,8 @@ std::string portDeviceText(const std::filesystem::path& device) {
     return (device.parent_path() / target).lexically_normal().string();
 }
 
-bool fillPortList(QComboBox& list, scom& com, std::int32_t selectedPort,
-                  const PortResolver& devices) {
+bool fillPortCombo(QComboBox& list, scom& com, std::int32_t selectedPort,
+                   const PortResolver& devices) {
     const QSignalBlocker quiet(list);
     list.clear();
     int selected = -1;

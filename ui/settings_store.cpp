@@ -74,7 +74,7 @@ QString settingsWarningCaption() {
     return QStringLiteral("Warning");
 }
 
-SettingsWarning loadSettings(StoredChoices& choices) {
+SettingsWarning readStoredSettings(StoredChoices& choices) {
     auto store = openStore();
     if (!store) {
         return SettingsWarning::NoAccess;
@@ -100,11 +100,11 @@ SettingsWarning loadSettings(StoredChoices& choices) {
     return SettingsWarning::None;
 }
 
-SettingsWarning savePortSetting(std::int32_t port) {
+SettingsWarning storePortSetting(std::int32_t port) {
     return saveOne(kPortSettingName, port);
 }
 
-SettingsWarning saveLabelSetting(std::int32_t label) {
+SettingsWarning storeLabelSetting(std::int32_t label) {
     return saveOne(kLabelSettingName, label);
 }
 

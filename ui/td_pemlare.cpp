@@ -84,7 +84,7 @@ TD_Pemlare::TD_Pemlare(QWidget* parent)
 TD_Pemlare::~TD_Pemlare() = default;
 
 PemlarHost& TD_Pemlare::app() {
-    PemlarHost* host = pemlarHost();
+    PemlarHost* host = currentHost();
     if (host == nullptr) {
         qFatal("the main dialog runs only inside the Pemlar application");
     }
@@ -99,23 +99,23 @@ void TD_Pemlare::Setup() {
     for (TemplateTextEdit* edit : {AddressEdit, IdNumberEdit, IdCodeEdit, IdDateEdit}) {
         edit->setPlainText(QString());
     }
-    FillLabelList(ReadLabelFile());
+    FillLabelList(labelFileText());
 }
 
 void TD_Pemlare::LoadSettings() {
     StoredChoices choices{SelectedPort, SelectedLabel};
-    const SettingsWarning warning = loadSettings(choices);
+    const SettingsWarning warning = readStoredSettings(choices);
     SelectedPort = choices.port;
     SelectedLabel = choices.label;
     ShowSettingsWarning(warning);
 }
 
 void TD_Pemlare::SavePortSetting() {
-    ShowSettingsWarning(savePortSetting(SelectedPort));
+    ShowSettingsWarning(storePortSetting(SelectedPort));
 }
 
 void TD_Pemlare::SaveLabelSetting() {
-    ShowSettingsWarning(saveLabelSetting(SelectedLabel));
+    ShowSettingsWarning(storeLabelSetting(SelectedLabel));
 }
 
 void TD_Pemlare::ShowSettingsWarning(SettingsWarning warning) {
@@ -128,17 +128,17 @@ void TD_Pemlare::ShowSettingsWarning(SettingsWarning warning) {
 // The restored port also becomes the port in use, so that the selected entry and the
 // port the next transfer opens never differ.
 void TD_Pemlare::FillPortList(scom& com) {
-    if (fillPortList(*PortList, com, SelectedPort, app().PortDevices())) {
+    if (fillPortCombo(*PortList, com, SelectedPort, app().PortDevices())) {
         com.setPort(SelectedPort);
     }
 }
 
-std::string TD_Pemlare::ReadLabelFile() {
+std::string TD_Pemlare::labelFileText() {
     return pemlar::readLabelFile();
 }
 
 void TD_Pemlare::FillLabelList(std::string_view text) {
-    fillLabelList(*LabelList, text, SelectedLabel);
+    fillLabelCombo(*LabelList, text, SelectedLabel);
 }
 
 void TD_Pemlare::alignCentre() {
@@ -150,7 +150,7 @@ void TD_Pemlare::alignLeft() {
 }
 
 void TD_Pemlare::CmInfo() {
-    if (PemlarHost* host = pemlarHost()) {
+    if (PemlarHost* host = currentHost()) {
         host->RunAboutBox(this);
     }
 }

@@ -42,7 +42,7 @@ private:
     void SaveLabelSetting();
     void ShowSettingsWarning(SettingsWarning warning);
     void FillPortList(scom& com);
-    std::string ReadLabelFile();
+    std::string labelFileText();
     void FillLabelList(std::string_view text);
 
     // Command handlers.

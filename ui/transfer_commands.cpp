@@ -99,7 +99,7 @@ void TD_Pemlare::CmRead() {
     const EepromImage& working = read.image;
     host.StoredImage() = working;
     setEditChars(AddressEdit, pemlar::showAddressChars(addressBlock(working)));
-    const IdNumberTexts id = pemlar::showIdNumber(idBlock(working));
+    const IdNumberTexts id = pemlar::showIdNumber(idBlockOf(working));
     setWindowText(IdNumberEdit, id.number);
     setWindowText(IdCodeEdit, id.code);
     setWindowText(IdDateEdit, id.date);
@@ -115,7 +115,7 @@ void TD_Pemlare::CmWrite() {
     pemlar::takeAddress(editChars(AddressEdit), addressBlock(stored));
     const IdNumberTexts id{windowText(IdNumberEdit), windowText(IdCodeEdit),
                            windowText(IdDateEdit)};
-    pemlar::takeIdNumber(id, idBlock(stored));
+    pemlar::takeIdNumber(id, idBlockOf(stored));
     if (!confirmInstrumentChars(this, addressBlock(stored))) {
         return;
     }

@@ -33,7 +33,7 @@ TEST(DialogUnits, BaseUnitsFollowTheFont) {
     for (auto [face, points] : {std::pair{"Courier New", 10}, std::pair{"MS Sans Serif", 8},
                                 std::pair{"MS Sans Serif", 10}}) {
         QFont font = dialogFont(face, points);
-        DialogBaseUnits base = dialogBaseUnits(font);
+        DialogBaseUnits base = measureBaseUnits(font);
         DialogBaseUnits expected = expectedUnits(font);
         EXPECT_EQ(base.x, expected.x) << face << points;
         EXPECT_EQ(base.y, expected.y) << face << points;

@@ -40,8 +40,8 @@ struct ControlCase {
     int templateId;
     int controlId;
     QRect units;
-    int bitmapId;
-    bool keepAspect;
+    int artId;
+    bool keepsAspect;
 };
 
 // Paints the dialog and looks at one picture control in it.
@@ -53,12 +53,12 @@ TEST_P(PictureControl, PaintsItsPictureScaledWithoutSmoothing) {
     auto* control = box.control<TST_Bitmap>(c.controlId);
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(control->geometry(), box.mapDialogRect(c.units));
-    EXPECT_EQ(control->keepsAspect(), c.keepAspect);
-    const QImage picture = loadBitmap(c.bitmapId);
+    EXPECT_EQ(control->keepsAspect(), c.keepsAspect);
+    const QImage picture = loadBitmap(c.artId);
     EXPECT_EQ(control->picture().size(), picture.size());
 
-    const QRect target = bitmapTarget(picture.size(), control->size(), c.keepAspect);
-    if (c.keepAspect) {
+    const QRect target = bitmapTarget(picture.size(), control->size(), c.keepsAspect);
+    if (c.keepsAspect) {
         // The square emblem stays square, as large as the control allows.
         EXPECT_EQ(target.width(), target.height());
         EXPECT_EQ(target.width(), qMin(control->width(), control->height()));

@@ -52,7 +52,7 @@ TEST_F(Splash, ShowsAtStartCentredAboveItsFrameWithTheVersionLine) {
         EXPECT_EQ(placed.x(), (screen.width() - placed.width()) / 2);
         EXPECT_EQ(placed.y(), (screen.height() - placed.height()) / 2);
 
-        TD_InfoUeber* content = splash->content();
+        TD_InfoUeber* content = splash->contentDialog();
         ASSERT_NE(content, nullptr);
         EXPECT_EQ(content->templateId(), kSplashDialog);
         EXPECT_EQ(placed.size(), content->mapDialogRect(QRect(0, 0, 197, 106)).size());
@@ -107,7 +107,7 @@ TEST_F(Splash, PressOnTheSplashItselfClosesIt) {
     const int status = runProgramAs(kStays, [](TF_Pemlare& frame) {
         TW_Splash* splash = splashOf(frame);
         ASSERT_NE(splash, nullptr);
-        QTest::mouseClick(splash->content()->control(kEmblemPicture), Qt::LeftButton);
+        QTest::mouseClick(splash->contentDialog()->control(kEmblemPicture), Qt::LeftButton);
         EXPECT_FALSE(splash->isShowing());
         frame.close();
     });

@@ -8,7 +8,7 @@ FakeTicks::FakeTicks(std::uint32_t start) : state_(std::make_shared<State>()) {
     state_->ticks = start;
 }
 
-ScomClock FakeTicks::clock() const {
+ScomClock FakeTicks::asClock() const {
     return {
         .tickCount = [state = state_] { return state->ticks; },
         .sleepFor =
@@ -32,7 +32,7 @@ void FakeTicks::sleepShortBy(std::uint32_t divisor) {
 }
 
 ScomClock instantClock() {
-    return FakeTicks().clock();
+    return FakeTicks().asClock();
 }
 
 }  // namespace pemlar

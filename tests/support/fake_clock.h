@@ -13,7 +13,7 @@ namespace pemlar {
 class FakeTicks {
 public:
     explicit FakeTicks(std::uint32_t start = 0);
-    ScomClock clock() const;
+    ScomClock asClock() const;
     std::uint32_t now() const;
     // Every sleep asked for, in milliseconds.
     std::vector<std::uint32_t> sleeps() const;

@@ -68,7 +68,7 @@ TEST_F(AddressFileCommands, SaveThenLoadGivesTheLinesBackAndLeavesTheIdAlone) {
     setWindowText(control(kIdNumberEdit), "NK TQ1-12345");
     setWindowText(control(kIdCodeEdit), "ABC");
     setWindowText(control(kIdDateEdit), "0726");
-    const EepromImage stored = pemlarHost()->StoredImage();
+    const EepromImage stored = currentHost()->StoredImage();
 
     save(path("adresse.PML"));
     EXPECT_EQ(readFile(path("adresse.PML")).size(), 125u);
@@ -79,7 +79,7 @@ TEST_F(AddressFileCommands, SaveThenLoadGivesTheLinesBackAndLeavesTheIdAlone) {
     EXPECT_EQ(windowText(control(kIdNumberEdit)), "NK TQ1-12345");
     EXPECT_EQ(windowText(control(kIdCodeEdit)), "ABC");
     EXPECT_EQ(windowText(control(kIdDateEdit)), "0726");
-    EXPECT_EQ(pemlarHost()->StoredImage(), stored);
+    EXPECT_EQ(currentHost()->StoredImage(), stored);
     EXPECT_TRUE(messages().empty());
 }
 

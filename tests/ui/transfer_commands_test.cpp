@@ -258,40 +258,43 @@ TEST_F(Transfers, CancelledPromptTouchesNoPort) {
 }
 
 // Failures. After each, the next read goes through at once.
-enum class Setup { SimFault, HeldElsewhere, NotATerminal, Unmapped };
+enum class PortSetup { SimFault, HeldElsewhere, NotATerminal, Unmapped };
 
-struct Failure {
+struct FailureCase {
     const char* name;
     int button;
-    Setup setup;
+    PortSetup portSetup;
     SimFault fault;
     std::string shown;  // the one message
 };
 
-const Failure kFailures[] = {
-    {"read, silent instrument", kReadButton, Setup::SimFault, SimFault::Silent, kTransferFailed},
-    {"write, silent instrument", kWriteButton, Setup::SimFault, SimFault::Silent, kTransferFailed},
-    {"read, short reply", kReadButton, Setup::SimFault, SimFault::Short, kTransferFailed},
-    {"read, wrong check value", kReadButton, Setup::SimFault, SimFault::BadCheck,
-     message("Fehler...", kMsgChecksumError)},
-    {"write, wrong check value", kWriteButton, Setup::SimFault, SimFault::BadCheck,
-     message("Fehler...", kMsgChecksumError)},
-    {"read, wrong start bytes", kReadButton, Setup::SimFault, SimFault::BadStart, kTransferFailed},
-    {"write, wrong start bytes", kWriteButton, Setup::SimFault, SimFault::BadStart,
+const FailureCase kFailures[] = {
+    {"read, silent instrument", kReadButton, PortSetup::SimFault, SimFault::Silent,
      kTransferFailed},
-    {"read, noise before the reply", kReadButton, Setup::SimFault, SimFault::Noise,
+    {"write, silent instrument", kWriteButton, PortSetup::SimFault, SimFault::Silent,
      kTransferFailed},
-    {"write, status not 0", kWriteButton, Setup::SimFault, SimFault::Status,
+    {"read, short reply", kReadButton, PortSetup::SimFault, SimFault::Short, kTransferFailed},
+    {"read, wrong check value", kReadButton, PortSetup::SimFault, SimFault::BadCheck,
+     message("Fehler...", kMsgChecksumError)},
+    {"write, wrong check value", kWriteButton, PortSetup::SimFault, SimFault::BadCheck,
+     message("Fehler...", kMsgChecksumError)},
+    {"read, wrong start bytes", kReadButton, PortSetup::SimFault, SimFault::BadStart,
+     kTransferFailed},
+    {"write, wrong start bytes", kWriteButton, PortSetup::SimFault, SimFault::BadStart,
+     kTransferFailed},
+    {"read, noise before the reply", kReadButton, PortSetup::SimFault, SimFault::Noise,
+     kTransferFailed},
+    {"write, status not 0", kWriteButton, PortSetup::SimFault, SimFault::Status,
      message("Fehler...", kMsgInstrumentError)},
-    {"read, port held", kReadButton, Setup::HeldElsewhere, SimFault::None,
+    {"read, port held", kReadButton, PortSetup::HeldElsewhere, SimFault::None,
      message("Fehler...", kMsgOpenFailed)},
-    {"write, port held", kWriteButton, Setup::HeldElsewhere, SimFault::None,
+    {"write, port held", kWriteButton, PortSetup::HeldElsewhere, SimFault::None,
      message("Fehler...", kMsgOpenFailed)},
-    {"read, no such port", kReadButton, Setup::Unmapped, SimFault::None,
+    {"read, no such port", kReadButton, PortSetup::Unmapped, SimFault::None,
      message("Fehler...", kMsgOpenFailed)},
-    {"read, refuses settings", kReadButton, Setup::NotATerminal, SimFault::None,
+    {"read, refuses settings", kReadButton, PortSetup::NotATerminal, SimFault::None,
      message("Fehler...", kMsgInitFailed)},
-    {"write, refuses settings", kWriteButton, Setup::NotATerminal, SimFault::None,
+    {"write, refuses settings", kWriteButton, PortSetup::NotATerminal, SimFault::None,
      message("Fehler...", kMsgInitFailed)},
 };
 
@@ -300,7 +303,7 @@ TEST_F(Transfers, FailuresShowTheirOneMessageAndLeaveThePortFree) {
     std::ofstream(plainFile) << "no serial port";
     port.link(9, plainFile);
 
-    for (const Failure& f : kFailures) {
+    for (const FailureCase& f : kFailures) {
         SCOPED_TRACE(f.name);
         test_seams::reset();
         stored() = startImage();
@@ -308,19 +311,19 @@ TEST_F(Transfers, FailuresShowTheirOneMessageAndLeaveThePortFree) {
         typeAddress(earlier);
         setId({}, {}, {});
         std::unique_ptr<scom> holder;
-        switch (f.setup) {
-            case Setup::SimFault:
+        switch (f.portSetup) {
+            case PortSetup::SimFault:
                 port.sim().setFault(f.fault);
                 break;
-            case Setup::HeldElsewhere:
+            case PortSetup::HeldElsewhere:
                 holder = std::make_unique<scom>(port.comNumber(), port.resolver(), instantClock());
                 ASSERT_EQ(holder->open(), ScomResult::Ok);
                 break;
-            case Setup::NotATerminal:
-                com().setPort(9);
+            case PortSetup::NotATerminal:
+                comLink().setPort(9);
                 break;
-            case Setup::Unmapped:
-                com().setPort(3);
+            case PortSetup::Unmapped:
+                comLink().setPort(3);
                 break;
         }
         const EepromImage before = stored();
@@ -328,7 +331,7 @@ TEST_F(Transfers, FailuresShowTheirOneMessageAndLeaveThePortFree) {
         answerPromptAndMessages(1);
         press(f.button);
         EXPECT_EQ(messages(), std::vector<std::string>{f.shown});
-        EXPECT_FALSE(com().isOpen());
+        EXPECT_FALSE(comLink().isOpen());
         if (f.button == kReadButton) {
             EXPECT_EQ(stored(), before);
             EXPECT_EQ(addressShown(), earlier);
@@ -336,7 +339,7 @@ TEST_F(Transfers, FailuresShowTheirOneMessageAndLeaveThePortFree) {
             // Back in host order and host characters, with the text taken.
             Bytes page = pageBytes(stored(), kAddressPage);
             EXPECT_EQ(std::string(reinterpret_cast<const char*>(page.data())), "Vorher");
-            if (f.setup == Setup::SimFault) {
+            if (f.portSetup == PortSetup::SimFault) {
                 const std::uint16_t sum = checkValue(std::span(page.data(), 254));
                 EXPECT_EQ(page[254] | page[255] << 8, sum);
             }
@@ -345,7 +348,7 @@ TEST_F(Transfers, FailuresShowTheirOneMessageAndLeaveThePortFree) {
         // The port is free again at once.
         holder.reset();
         port.sim().setFault(SimFault::None);
-        com().setPort(port.comNumber());
+        comLink().setPort(port.comNumber());
         test_seams::reset();
         answerPromptAndMessages(0);
         port.sim().clearReceived();

@@ -43,8 +43,8 @@ protected:
         MainWindowTest::TearDown();
     }
 
-    scom& com() { return pemlarHost()->Com(); }
-    EepromImage& stored() { return pemlarHost()->StoredImage(); }
+    scom& comLink() { return currentHost()->Com(); }
+    EepromImage& stored() { return currentHost()->StoredImage(); }
     void useLink(std::int32_t comNumber, PortResolver resolver,
                  SerialPortFactory ports = systemSerialPortFactory()) {
         useTestLink(std::make_unique<scom>(comNumber, std::move(resolver), instantClock(),

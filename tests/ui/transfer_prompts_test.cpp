@@ -53,7 +53,7 @@ void whenPromptIsUp(SeenPrompt& seen, std::function<void(TemplateDialog*)> act) 
             seen.buttons << button->text();
         }
         // A focused button shows itself as the default one, so ask the template.
-        for (const ControlTemplate& control : prompt->dialogTemplate().controls) {
+        for (const ControlTemplate& control : prompt->templateData().controls) {
             if (control.kind == ControlKind::PushButton) {
                 seen.defaults << ((control.style & ControlStyle::DefaultButton) != 0);
             }
@@ -62,9 +62,9 @@ void whenPromptIsUp(SeenPrompt& seen, std::function<void(TemplateDialog*)> act) 
     });
 }
 
-using Prompts = TransferTest;
+using TransferPrompts = TransferTest;
 
-TEST_F(Prompts, LookAsTheirTemplatesAndCancelEveryWayWithoutPortActivity) {
+TEST_F(TransferPrompts, LookAsTheirTemplatesAndCancelEveryWayWithoutPortActivity) {
     for (const PromptLook& p : kPrompts) {
         for (Way way : kWays) {
             SCOPED_TRACE(testing::Message() << p.templateId << ", way " << static_cast<int>(way));
@@ -135,7 +135,7 @@ struct NoticeCase {
     int messages;
 };
 
-TEST_F(Prompts, ProgressNoticeIsPaintedBeforeTheTransferAndGoneAfterIt) {
+TEST_F(TransferPrompts, ProgressNoticeIsPaintedBeforeTheTransferAndGoneAfterIt) {
     const NoticeCase kNotices[] = {
         {kReadButton, kReadProgressDialog, QStringLiteral("EEprom auslesen"),
          QStringLiteral("Das EEprom wird jetzt ausgelesen !"), 0},
@@ -166,7 +166,7 @@ TEST_F(Prompts, ProgressNoticeIsPaintedBeforeTheTransferAndGoneAfterIt) {
     }
 }
 
-TEST_F(Prompts, OkInTheRealReadPromptReadsTheInstrument) {
+TEST_F(TransferPrompts, OkInTheRealReadPromptReadsTheInstrument) {
     SeenPrompt seen;
     whenPromptIsUp(seen,
                    [](TemplateDialog* prompt) { prompt->control<QPushButton>(IdOk)->click(); });
