@@ -21,6 +21,8 @@
 #include "sim/demo_image.h"
 #include "sim/sim_server.h"
 
+using namespace pemlar;
+
 extern char** environ;
 
 namespace {

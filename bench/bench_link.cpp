@@ -16,6 +16,8 @@
 #include "sim/demo_image.h"
 #include "sim/sim_server.h"
 
+namespace pemlar {
+
 namespace {
 
 using Seconds = std::chrono::duration<double>;
@@ -86,6 +88,10 @@ void report(const char* name, std::vector<Sample> samples, double floor, double 
 }
 
 }  // namespace
+
+}  // namespace pemlar
+
+using namespace pemlar;
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;

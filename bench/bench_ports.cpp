@@ -19,6 +19,8 @@
 #include "link/scom.h"
 #include "ui/port_list.h"
 
+namespace pemlar {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -41,6 +43,10 @@ constexpr int kPresentPorts = 32;
 constexpr int kRounds = 25;
 
 }  // namespace
+
+}  // namespace pemlar
+
+using namespace pemlar;
 
 int main() {
     const fs::path home = fs::temp_directory_path() / ("bench_ports_" + std::to_string(getpid()));

@@ -115,15 +115,15 @@ ExitStatus readCommand(const CliArgs& args, CliEnvironment& env) {
     if (args.json) {
         env.out << "{\"port\": \"COM" << port.number << "\", \"lines\": [";
         for (int line = 0; line < kLineCount; ++line) {
-            env.out << (line == 0 ? "" : ", ") << jsonString(lineText(lineSlot(lines, line)));
+            env.out << (line == 0 ? "" : ", ") << jsonString(lineText(lineSlotOf(lines, line)));
         }
-        env.out << "], \"id\": " << jsonString(idText(idBlock(read.image)))
+        env.out << "], \"id\": " << jsonString(idText(idBlockOf(read.image)))
                 << ", \"backup\": " << jsonString(read.backup.file.string()) << "}\n";
     } else {
         for (int line = 0; line < kLineCount; ++line) {
-            env.out << lineText(lineSlot(lines, line)) << '\n';
+            env.out << lineText(lineSlotOf(lines, line)) << '\n';
         }
-        env.out << "ID: " << idText(idBlock(read.image)) << '\n';
+        env.out << "ID: " << idText(idBlockOf(read.image)) << '\n';
     }
     if (!args.output.empty()) {
         AddressFileBytes bytes{};

@@ -125,7 +125,7 @@ std::optional<AddressBuffer> addressToUse(const CliArgs& args, std::string& erro
     takeAddress(edit, AddressSlots(slots));
     // Nothing after a line's end: what is stored never depends on leftovers.
     for (int line = 0; line < kLineCount; ++line) {
-        const LineSlot slot = lineSlot(slots, line);
+        const LineSlot slot = lineSlotOf(slots, line);
         std::fill(slot.begin() + lineLength(slot), slot.end(), std::uint8_t{0});
     }
     return slots;
@@ -181,8 +181,8 @@ std::string idText(ConstIdBlock id) {
 
 AddressBuffer afterDeviceCharset(AddressBuffer lines) {
     for (int line = 0; line < kLineCount; ++line) {
-        toDeviceCharset(lineSlot(lines, line));
-        toHostCharset(lineSlot(lines, line));
+        toDeviceCharset(lineSlotOf(lines, line));
+        toHostCharset(lineSlotOf(lines, line));
     }
     return lines;
 }
@@ -191,8 +191,8 @@ std::array<bool, kLineCount> differingLines(const AddressBuffer& expected,
                                             ConstAddressSlots actual) {
     std::array<bool, kLineCount> differs{};
     for (int line = 0; line < kLineCount; ++line) {
-        const ConstLineSlot want = lineSlot(expected, line);
-        const ConstLineSlot got = lineSlot(actual, line);
+        const ConstLineSlot want = lineSlotOf(expected, line);
+        const ConstLineSlot got = lineSlotOf(actual, line);
         differs[static_cast<std::size_t>(line)] =
             !std::equal(want.begin(), want.begin() + lineLength(want), got.begin(),
                         got.begin() + lineLength(got));
@@ -205,8 +205,8 @@ void reportMismatch(const PageComparison& comparison, ConstAddressSlots expected
     err << "Fehler: Der Inhalt des Messgeräts weicht ab:\n";
     for (int line = 0; line < kLineCount; ++line) {
         if (comparison.lineDiffers[static_cast<std::size_t>(line)]) {
-            err << "  Zeile " << line + 1 << ": soll \"" << lineText(lineSlot(expected, line))
-                << "\", ist \"" << lineText(lineSlot(actual, line)) << "\"\n";
+            err << "  Zeile " << line + 1 << ": soll \"" << lineText(lineSlotOf(expected, line))
+                << "\", ist \"" << lineText(lineSlotOf(actual, line)) << "\"\n";
         }
     }
     if (comparison.idDiffers) {

@@ -102,7 +102,7 @@ ProgramOutcome programAddress(scom& com, const AddressBuffer& lines, bool verify
         outcome.failure = read.transfer;
         return outcome;
     }
-    outcome.id = idText(idBlock(read.image));
+    outcome.id = idText(idBlockOf(read.image));
     outcome.written = read.image;
     std::copy(lines.begin(), lines.end(), addressBlock(outcome.written).begin());
     const WriteOutcome write = writeAddressPage(com, outcome.written, {}, backups);
@@ -133,7 +133,7 @@ ExitStatus reportProgrammed(const ProgramOutcome& outcome, const AddressBuffer& 
             if (changed[static_cast<std::size_t>(line)]) {
                 env.err << "Warnung: Zeile " << line + 1
                         << " enthält Zeichen, die das Messgerät nicht kennt; geschrieben wird \""
-                        << lineText(lineSlot(addressBlock(outcome.written), line)) << "\".\n";
+                        << lineText(lineSlotOf(addressBlock(outcome.written), line)) << "\".\n";
             }
         }
     }

@@ -53,10 +53,10 @@ ScomResult receiveAddressPage(scom& com, EepromImage& image, RawPage& received) 
     if (const ScomResult got = com.receivePage(kAddressPage, image); got != ScomResult::Ok) {
         return got;
     }
-    const ConstPage raw = page(std::as_const(image), kAddressPage);
+    const ConstPage raw = pageOf(std::as_const(image), kAddressPage);
     std::copy(raw.begin(), raw.end(), received.begin());
     for (int line = 0; line < kLineCount; ++line) {
-        toHostCharset(lineSlot(addressBlock(image), line));
+        toHostCharset(lineSlotOf(addressBlock(image), line));
     }
     return ScomResult::Ok;
 }
@@ -88,8 +88,8 @@ ReadOutcome readAddressPage(scom& com, const BackupStore* backups, const ImageSo
 }
 
 void keepInstrumentPage(EepromImage& image, const EepromImage& instrument, bool keepId) {
-    const ConstPage from = page(instrument, kAddressPage);
-    const Page to = page(image, kAddressPage);
+    const ConstPage from = pageOf(instrument, kAddressPage);
+    const Page to = pageOf(image, kAddressPage);
     const int first = keepId ? kIdBlockOffset : kPageRestOffset;
     std::copy(from.begin() + first, from.begin() + kPageChecksumOffset, to.begin() + first);
 }
@@ -123,16 +123,16 @@ bool PageComparison::matches() const {
 PageComparison compareAddressPages(const EepromImage& expected, const EepromImage& actual) {
     PageComparison comparison;
     for (int line = 0; line < kLineCount; ++line) {
-        const ConstLineSlot want = lineSlot(addressBlock(expected), line);
-        const ConstLineSlot got = lineSlot(addressBlock(actual), line);
+        const ConstLineSlot want = lineSlotOf(addressBlock(expected), line);
+        const ConstLineSlot got = lineSlotOf(addressBlock(actual), line);
         comparison.lineDiffers[static_cast<std::size_t>(line)] =
             !std::equal(want.begin(), want.begin() + lineLength(want), got.begin(),
                         got.begin() + lineLength(got));
     }
-    const ConstIdBlock wantId = idBlock(expected);
-    comparison.idDiffers = !std::equal(wantId.begin(), wantId.end(), idBlock(actual).begin());
-    const ConstPage want = page(expected, kAddressPage);
-    const ConstPage got = page(actual, kAddressPage);
+    const ConstIdBlock wantId = idBlockOf(expected);
+    comparison.idDiffers = !std::equal(wantId.begin(), wantId.end(), idBlockOf(actual).begin());
+    const ConstPage want = pageOf(expected, kAddressPage);
+    const ConstPage got = pageOf(actual, kAddressPage);
     // The checksum is little-endian in `expected`, as it came (big-endian) in `actual`.
     comparison.restDiffers =
         !std::equal(want.begin() + kPageRestOffset, want.begin() + kPageChecksumOffset,
@@ -154,7 +154,7 @@ VerifyOutcome verifyAddressPage(scom& com, const EepromImage& expected,
 
 TransferOutcome restoreAddressPage(scom& com, const RawPage& raw) {
     EepromImage image{};
-    const Page target = page(image, kAddressPage);
+    const Page target = pageOf(image, kAddressPage);
     std::copy(raw.begin(), raw.end(), target.begin());
     return onOpenPort(com, [&]() -> TransferOutcome {
         ScomResult result = com.sendRequest(kCommandWritePage, kAddressPage);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace pemlar {
+
 namespace {
 
 int clampLine(int index) {
@@ -11,26 +13,26 @@ int clampLine(int index) {
 }  // namespace
 
 AddressSlots addressBlock(EepromImage& image) {
-    return AddressSlots(page(image, kAddressPage).data(), kAddressBlockSize);
+    return AddressSlots(pageOf(image, kAddressPage).data(), kAddressBlockSize);
 }
 
 ConstAddressSlots addressBlock(const EepromImage& image) {
-    return ConstAddressSlots(page(image, kAddressPage).data(), kAddressBlockSize);
+    return ConstAddressSlots(pageOf(image, kAddressPage).data(), kAddressBlockSize);
 }
 
-IdBlock idBlock(EepromImage& image) {
-    return IdBlock(page(image, kAddressPage).data() + kIdBlockOffset, kIdBlockSize);
+IdBlock idBlockOf(EepromImage& image) {
+    return IdBlock(pageOf(image, kAddressPage).data() + kIdBlockOffset, kIdBlockSize);
 }
 
-ConstIdBlock idBlock(const EepromImage& image) {
-    return ConstIdBlock(page(image, kAddressPage).data() + kIdBlockOffset, kIdBlockSize);
+ConstIdBlock idBlockOf(const EepromImage& image) {
+    return ConstIdBlock(pageOf(image, kAddressPage).data() + kIdBlockOffset, kIdBlockSize);
 }
 
-LineSlot lineSlot(AddressSlots slots, int index) {
+LineSlot lineSlotOf(AddressSlots slots, int index) {
     return slots.subspan(kLineSlotSize * clampLine(index)).first<kLineSlotSize>();
 }
 
-ConstLineSlot lineSlot(ConstAddressSlots slots, int index) {
+ConstLineSlot lineSlotOf(ConstAddressSlots slots, int index) {
     return slots.subspan(kLineSlotSize * clampLine(index)).first<kLineSlotSize>();
 }
 
@@ -41,3 +43,5 @@ int lineLength(ConstLineSlot slot) {
     }
     return length;
 }
+
+}  // namespace pemlar

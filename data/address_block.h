@@ -12,6 +12,8 @@
 
 #include "data/eeprom_image.h"
 
+namespace pemlar {
+
 inline constexpr int kLineCount = 5;
 inline constexpr int kLineSlotSize = 25;
 inline constexpr int kLineMaxChars = 24;
@@ -29,18 +31,20 @@ using ConstIdBlock = std::span<const std::uint8_t, kIdBlockSize>;
 // The address block and the ID block inside the image's address page.
 AddressSlots addressBlock(EepromImage& image);
 ConstAddressSlots addressBlock(const EepromImage& image);
-IdBlock idBlock(EepromImage& image);
-ConstIdBlock idBlock(const EepromImage& image);
+IdBlock idBlockOf(EepromImage& image);
+ConstIdBlock idBlockOf(const EepromImage& image);
 // Slot `index` (0..4; other values are clamped to that range) of a 125-byte block.
-LineSlot lineSlot(AddressSlots slots, int index);
-ConstLineSlot lineSlot(ConstAddressSlots slots, int index);
+LineSlot lineSlotOf(AddressSlots slots, int index);
+ConstLineSlot lineSlotOf(ConstAddressSlots slots, int index);
 // A plain 125-byte buffer, e.g. the content of an address file.
 using AddressBuffer = std::array<std::uint8_t, kAddressBlockSize>;
-inline LineSlot lineSlot(AddressBuffer& slots, int index) {
-    return lineSlot(AddressSlots(slots), index);
+inline LineSlot lineSlotOf(AddressBuffer& slots, int index) {
+    return lineSlotOf(AddressSlots(slots), index);
 }
-inline ConstLineSlot lineSlot(const AddressBuffer& slots, int index) {
-    return lineSlot(ConstAddressSlots(slots), index);
+inline ConstLineSlot lineSlotOf(const AddressBuffer& slots, int index) {
+    return lineSlotOf(ConstAddressSlots(slots), index);
 }
 // Characters before the slot's zero byte, at most 24 (see above).
 int lineLength(ConstLineSlot slot);
+
+}  // namespace pemlar

@@ -5,6 +5,8 @@
 
 #include "data/line_chars.h"
 
+namespace pemlar {
+
 namespace {
 
 // The edit accepts 129 characters; anything beyond this is never looked at.
@@ -65,11 +67,11 @@ void centre(LineSlot slot) {
 template <class Char>
 std::size_t fillSlots(std::basic_string_view<Char> text, AddressSlots slots) {
     for (int line = 0; line < kLineCount; ++line) {
-        lineSlot(slots, line)[0] = 0;
+        lineSlotOf(slots, line)[0] = 0;
     }
     std::size_t pos = 0;
     for (int line = 0; line < kLineCount && pos < text.size(); ++line) {
-        LineSlot slot = lineSlot(slots, line);
+        LineSlot slot = lineSlotOf(slots, line);
         int length = 0;
         while (pos < text.size()) {
             const Char c = text[pos];
@@ -115,7 +117,7 @@ std::basic_string<Char> joinLines(ConstAddressSlots slots, Show show) {
             text += Char(kCr);
             text += Char('\n');
         }
-        const ConstLineSlot slot = lineSlot(slots, line);
+        const ConstLineSlot slot = lineSlotOf(slots, line);
         for (int i = 0; i < lineLength(slot); ++i) {
             text += show(slot[i]);
         }
@@ -141,7 +143,7 @@ std::basic_string<Char> align(std::basic_string_view<Char> text, void (*rework)(
     AddressBuffer work{};
     fillSlots(text.substr(0, kMaxTextRead), work);
     for (int line = 0; line < kLineCount; ++line) {
-        rework(lineSlot(work, line));
+        rework(lineSlotOf(work, line));
     }
     return show<Char>(work);
 }
@@ -187,3 +189,5 @@ std::u32string alignCentre(std::u32string_view editText) {
 std::string alignCentre(std::string_view editText) {
     return align(editText, centre);
 }
+
+}  // namespace pemlar

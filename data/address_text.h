@@ -9,6 +9,8 @@
 
 #include "data/address_block.h"
 
+namespace pemlar {
+
 // Edit text -> five line slots. Only the first 199 characters are read; a longer line
 // continues in the next slot after every 24th character, and a CR LF directly after a
 // full slot ends that slot's line. A CR ends a line together with the one character
@@ -43,3 +45,5 @@ std::string alignLeft(std::string_view editText);
 // stays exactly as it was.
 std::u32string alignCentre(std::u32string_view editText);
 std::string alignCentre(std::string_view editText);
+
+}  // namespace pemlar

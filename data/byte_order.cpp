@@ -7,6 +7,8 @@
 
 #include "data/eeprom_image.h"
 
+namespace pemlar {
+
 namespace {
 
 struct Field {
@@ -63,3 +65,5 @@ void swapByteOrder(EepromImage& image) {
         std::reverse(first, first + field.width);
     }
 }
+
+}  // namespace pemlar

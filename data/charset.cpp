@@ -1,5 +1,7 @@
 #include "data/charset.h"
 
+namespace pemlar {
+
 // clang-format off
 const std::array<std::uint8_t, 128> hostToDeviceChars = {
     // _0    _1    _2    _3    _4    _5    _6    _7    _8    _9    _A    _B    _C    _D    _E    _F
@@ -55,7 +57,7 @@ void toHostCharset(LineSlot slot) {
 std::string bytesTheInstrumentChanges(ConstAddressSlots slots) {
     std::string changed;
     for (int line = 0; line < kLineCount; ++line) {
-        const ConstLineSlot slot = lineSlot(slots, line);
+        const ConstLineSlot slot = lineSlotOf(slots, line);
         for (int i = 0; i < lineLength(slot); ++i) {
             const std::uint8_t byte = slot[i];
             const auto c = static_cast<char>(byte);
@@ -67,3 +69,5 @@ std::string bytesTheInstrumentChanges(ConstAddressSlots slots) {
     }
     return changed;
 }
+
+}  // namespace pemlar

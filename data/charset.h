@@ -9,6 +9,8 @@
 
 #include "data/address_block.h"
 
+namespace pemlar {
+
 // Indexed by byte - 0x80; bytes below 0x80 pass unchanged. The tables are not inverses:
 // a character without a counterpart becomes a space or a look-alike.
 extern const std::array<std::uint8_t, 128> hostToDeviceChars;
@@ -21,3 +23,5 @@ void toHostCharset(LineSlot slot);
 // (the euro sign becomes a space, a section sign a degree sign), each once, in the order
 // of first appearance. Empty when the lines survive a write unchanged.
 std::string bytesTheInstrumentChanges(ConstAddressSlots slots);
+
+}  // namespace pemlar

@@ -8,6 +8,8 @@
 
 #include "data/host_order.h"
 
+namespace pemlar {
+
 namespace {
 
 constexpr int kChecksumOffset = 0xFE;
@@ -20,12 +22,12 @@ void storeByteSum(Page p) {
 
 }  // namespace
 
-Page page(EepromImage& image, int number) {
+Page pageOf(EepromImage& image, int number) {
     number = std::clamp(number, 0, kPageCount - 1);
     return Page(image.data() + kPageSize * number, kPageSize);
 }
 
-ConstPage page(const EepromImage& image, int number) {
+ConstPage pageOf(const EepromImage& image, int number) {
     number = std::clamp(number, 0, kPageCount - 1);
     return ConstPage(image.data() + kPageSize * number, kPageSize);
 }
@@ -47,11 +49,11 @@ std::uint32_t maskedByteSum(const std::uint8_t* bytes, std::int32_t count) {
 }
 
 void updateChecksums(EepromImage& image) {
-    storeByteSum(page(image, 0));
-    storeByteSum(page(image, 1));
-    storeByteSum(page(image, 2));
+    storeByteSum(pageOf(image, 0));
+    storeByteSum(pageOf(image, 1));
+    storeByteSum(pageOf(image, 2));
     // Checksum B covers checksum A, so A must be current first.
-    Page p7 = page(image, 7);
+    Page p7 = pageOf(image, 7);
     storeHost16(p7, kPage7ChecksumAOffset,
                 static_cast<std::uint16_t>(maskedByteSum(p7.data(), kPage7ChecksumAOffset)));
     storeHost16(p7, kChecksumOffset,
@@ -67,3 +69,5 @@ ImageSources systemImageSources() {
         .fillerByte = [generator] { return static_cast<std::uint8_t>((*generator)() >> 8); },
     };
 }
+
+}  // namespace pemlar

@@ -8,6 +8,8 @@
 #include <functional>
 #include <span>
 
+namespace pemlar {
+
 inline constexpr int kPageSize = 256;
 inline constexpr int kPageCount = 8;
 inline constexpr int kImageSize = kPageSize * kPageCount;
@@ -18,8 +20,8 @@ using Page = std::span<std::uint8_t, kPageSize>;
 using ConstPage = std::span<const std::uint8_t, kPageSize>;
 
 // Page `number` (0..7; other values are clamped to that range).
-Page page(EepromImage& image, int number);
-ConstPage page(const EepromImage& image, int number);
+Page pageOf(EepromImage& image, int number);
+ConstPage pageOf(const EepromImage& image, int number);
 
 // Where setDefaults takes the page-7 time stamp and the filler bytes from. Tests
 // inject fixed sources; the program uses systemImageSources() (calendar time and a
@@ -45,3 +47,5 @@ void setDefaults(EepromImage& image, const ImageSources& sources = systemImageSo
 void updateChecksums(EepromImage& image);
 // Reverses every multi-byte field of every page; its own inverse.
 void swapByteOrder(EepromImage& image);
+
+}  // namespace pemlar

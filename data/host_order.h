@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <span>
 
+namespace pemlar {
+
 inline void storeHost16(std::span<std::uint8_t> bytes, int offset, std::uint16_t value) {
     bytes[offset] = static_cast<std::uint8_t>(value);
     bytes[offset + 1] = static_cast<std::uint8_t>(value >> 8);
@@ -15,3 +17,5 @@ inline void storeHost32(std::span<std::uint8_t> bytes, int offset, std::uint32_t
         bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
     }
 }
+
+}  // namespace pemlar

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <ctime>
 
+namespace pemlar {
+
 namespace {
 
 constexpr int kNumberOffset = 0;
@@ -88,3 +90,5 @@ std::string monthYearStamp(MonthYear date) {
     appendTwoDigits(stamp, date.year % 100);
     return stamp;
 }
+
+}  // namespace pemlar

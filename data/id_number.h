@@ -7,6 +7,8 @@
 
 #include "data/address_block.h"
 
+namespace pemlar {
+
 // Texts of the three ID edits (controls 121, 122, 123), Windows-1252.
 struct IdNumberTexts {
     std::string number;
@@ -33,3 +35,5 @@ MonthYear localMonthYear();
 // than three characters gives all it has.
 std::string labelCode(std::string_view label);
 std::string monthYearStamp(MonthYear date);
+
+}  // namespace pemlar

@@ -2,6 +2,8 @@
 
 #include "data/windows1252.h"
 
+namespace pemlar {
+
 namespace {
 
 constexpr char32_t kPictures = 0x2400;       // U+2400 + n shows control byte n
@@ -29,3 +31,5 @@ std::optional<std::uint8_t> lineByte(char32_t c) {
     }
     return toWindows1252(c);
 }
+
+}  // namespace pemlar

@@ -10,8 +10,12 @@
 #include <cstdint>
 #include <optional>
 
+namespace pemlar {
+
 char32_t lineChar(std::uint8_t byte);
 // The reverse of lineChar; a plain Windows-1252 character, control characters included,
 // is its own byte. Empty for what no line byte stands for (the zero byte ends a line and
 // is never a character of it).
 std::optional<std::uint8_t> lineByte(char32_t c);
+
+}  // namespace pemlar

@@ -7,13 +7,15 @@
 #include "data/eeprom_image.h"
 #include "data/host_order.h"
 
+namespace pemlar {
+
 namespace {
 
 class PageWriter {
 public:
     PageWriter(Page page, const ImageSources& sources) : page_(page), sources_(sources) {}
 
-    void bytes(int offset, std::initializer_list<std::uint8_t> values) {
+    void putBytes(int offset, std::initializer_list<std::uint8_t> values) {
         for (std::uint8_t v : values) {
             page_[offset++] = v;
         }
@@ -47,35 +49,35 @@ void page0Defaults(PageWriter w) {
     w.word32(0x04, 720000);
     w.word32(0x08, 0);
     w.word32(0x0C, 0);
-    w.bytes(0x10, {0});
+    w.putBytes(0x10, {0});
     w.words(0x11, {1200, 600, 300});
-    w.bytes(0x17, {0});
+    w.putBytes(0x17, {0});
     w.words(0x18, {1000});
-    w.bytes(0x1A, {1, 210, 1, 127});
+    w.putBytes(0x1A, {1, 210, 1, 127});
     w.repeat(0x1E, 6, '?');
-    w.bytes(0x26, {1});
+    w.putBytes(0x26, {1});
     w.repeat(0x27, 20, 0);
     w.repeat(0x3B, 20, 30);
-    w.bytes(0x4F, {0});  // three empty 16-byte texts
-    w.bytes(0x5F, {0});
-    w.bytes(0x6F, {0});
+    w.putBytes(0x4F, {0});  // three empty 16-byte texts
+    w.putBytes(0x5F, {0});
+    w.putBytes(0x6F, {0});
     w.repeat(0x7F, 3, 0);
     w.repeat(0x82, 3, 0);
     w.repeat(0x85, 3, 0);
     w.words(0x88, {0, 0, 0});
     w.words(0x8E, {0, 0, 0});
-    w.bytes(0x94, {0});
+    w.putBytes(0x94, {0});
     w.repeat(0x95, 4, 0);
     w.words(0x9D, {0, 0, 0, 0});
-    w.bytes(0xAD, {0, 1, 2, 8});
-    w.bytes(0xB1, {'g', 'm', 'd', 'e'});
-    w.bytes(0xB5, {0, 0, 1});
+    w.putBytes(0xAD, {0, 1, 2, 8});
+    w.putBytes(0xB1, {'g', 'm', 'd', 'e'});
+    w.putBytes(0xB5, {0, 0, 1});
     w.filler(0xB8, 0xFD);
 }
 
 void page1Defaults(PageWriter w) {
     for (int line = 0; line < kLineCount; ++line) {
-        w.bytes(line * kLineSlotSize, {0});
+        w.putBytes(line * kLineSlotSize, {0});
     }
     // The ID slot (125-149) keeps whatever it held.
     w.filler(150, 253);
@@ -83,7 +85,7 @@ void page1Defaults(PageWriter w) {
 
 void page2Defaults(PageWriter w) {
     w.words(0x00, {20400, 1000, 1000});
-    w.bytes(0x06, {236, 236});
+    w.putBytes(0x06, {236, 236});
     // Of each eight-word row below, the last two words are never written.
     w.words(0x08, {1050, 0, 340, 300, 300, 300});
     w.words(0x18, {0, 0, 0, 0, 0, 0});
@@ -99,14 +101,14 @@ void page2Defaults(PageWriter w) {
 }
 
 void page3Defaults(PageWriter w) {
-    w.bytes(0x00, {0xFF});
+    w.putBytes(0x00, {0xFF});
 }
 
 void page7Defaults(PageWriter w, const ImageSources& sources) {
-    w.bytes(0x00, {'T', 'Q', '1', '-', '0', '0', '0', '1', 0});
+    w.putBytes(0x00, {'T', 'Q', '1', '-', '0', '0', '0', '1', 0});
     w.word32(0x09, sources.secondsSinceEpoch());
     w.words(0x0D, {49});
-    w.bytes(0x11, {0, 0, 0, 1, 2, 0, 0, 0});
+    w.putBytes(0x11, {0, 0, 0, 1, 2, 0, 0, 0});
     w.words(0x1C, {40, 20, 0, 0, 0});  // the last three of eight words not written
     w.filler(0x2C, 0x49);
     w.filler(0x4C, 0xFD);
@@ -115,12 +117,14 @@ void page7Defaults(PageWriter w, const ImageSources& sources) {
 }  // namespace
 
 void setDefaults(EepromImage& image, const ImageSources& sources) {
-    page0Defaults(PageWriter(page(image, 0), sources));
-    page1Defaults(PageWriter(page(image, 1), sources));
-    page2Defaults(PageWriter(page(image, 2), sources));
-    page3Defaults(PageWriter(page(image, 3), sources));
-    page7Defaults(PageWriter(page(image, 7), sources), sources);
+    page0Defaults(PageWriter(pageOf(image, 0), sources));
+    page1Defaults(PageWriter(pageOf(image, 1), sources));
+    page2Defaults(PageWriter(pageOf(image, 2), sources));
+    page3Defaults(PageWriter(pageOf(image, 3), sources));
+    page7Defaults(PageWriter(pageOf(image, 7), sources), sources);
     // Each checksum covers only its own page, so computing them after all pages are
     // written gives the same bytes as computing each right after its page.
     updateChecksums(image);
 }
+
+}  // namespace pemlar

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace pemlar {
+
 namespace {
 
 // 0x80-0x9F; 0 marks the five undefined bytes, which stand for U+0080 + n.
@@ -33,3 +35,5 @@ std::optional<std::uint8_t> toWindows1252(char32_t c) {
     }
     return std::nullopt;
 }
+
+}  // namespace pemlar

@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <optional>
 
+namespace pemlar {
+
 char32_t fromWindows1252(std::uint8_t byte);
 // Empty for a character the code page cannot hold.
 std::optional<std::uint8_t> toWindows1252(char32_t c);
+
+}  // namespace pemlar

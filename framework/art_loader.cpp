@@ -7,6 +7,8 @@
 
 #include "resources/art.h"
 
+namespace pemlar {
+
 namespace {
 
 QByteArray bytesOf(const ArtEntry& entry) {
@@ -44,3 +46,5 @@ QIcon loadIcon(int id) {
     }
     return icon;
 }
+
+}  // namespace pemlar

@@ -4,7 +4,11 @@
 #include <QIcon>
 #include <QImage>
 
+namespace pemlar {
+
 // Null image when there is no such bitmap or it cannot be decoded.
 QImage loadBitmap(int id);
 // Every picture of icon group `id`; a null icon when there is none.
 QIcon loadIcon(int id);
+
+}  // namespace pemlar

@@ -5,6 +5,8 @@
 
 #include "framework/template_dialog.h"
 
+namespace pemlar {
+
 bool connectCommand(TemplateDialog* dialog, int id, Notification notification,
                     std::function<void()> handler) {
     QWidget* control = dialog->control(id);
@@ -26,3 +28,5 @@ bool connectCommand(TemplateDialog* dialog, int id, Notification notification,
     }
     return false;
 }
+
+}  // namespace pemlar

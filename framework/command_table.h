@@ -3,8 +3,8 @@
 // member handler.
 //
 //   const std::array<CommandEntry<MyDialog>, 2> MyDialog::Commands = {{
-//       {104, Notification::Clicked, &MyDialog::alignCentre},
-//       {113, Notification::SelectionChanged, &MyDialog::EvPortChange},
+//       {kCentreButton, Notification::Clicked, &MyDialog::alignCentre},
+//       {kPortList, Notification::SelectionChanged, &MyDialog::EvPortChange},
 //   }};
 //   connectCommands(this, Commands);   // in the constructor
 
@@ -12,6 +12,9 @@
 #include <span>
 
 class QObject;
+
+namespace pemlar {
+
 class TemplateDialog;
 
 enum class Notification {
@@ -43,3 +46,5 @@ bool connectCommands(Owner* dialog, std::span<const CommandEntry<Owner>> table) 
     }
     return all;
 }
+
+}  // namespace pemlar

@@ -1,4 +1,7 @@
 #pragma once
+
+namespace pemlar {
+
 // Results of modal dialogs and message boxes: the id of the button that ended them.
 
 enum DialogResult : int {
@@ -7,3 +10,5 @@ enum DialogResult : int {
     IdYes = 6,
     IdNo = 7,
 };
+
+}  // namespace pemlar

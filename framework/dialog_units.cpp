@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QString>
 
+namespace pemlar {
+
 namespace {
 
 // As the platform's MulDiv: the product divided and rounded half away from zero.
@@ -15,7 +17,7 @@ int mulDivRounded(int value, int numerator, int denominator) {
 
 }  // namespace
 
-DialogBaseUnits dialogBaseUnits(const QFont& font) {
+DialogBaseUnits measureBaseUnits(const QFont& font) {
     QFontMetrics metrics(font);
     int width = metrics.horizontalAdvance(
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
@@ -39,3 +41,5 @@ QFont dialogFont(std::string_view face, int points) {
     }
     return font;
 }
+
+}  // namespace pemlar

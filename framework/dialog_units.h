@@ -5,12 +5,14 @@
 #include <QRect>
 #include <string_view>
 
+namespace pemlar {
+
 struct DialogBaseUnits {
     int x;  // average character width: advance of "A".."Z" "a".."z" / 52, rounded
     int y;  // character height
 };
 
-DialogBaseUnits dialogBaseUnits(const QFont& font);
+DialogBaseUnits measureBaseUnits(const QFont& font);
 
 // x and w scale by x/4, y and h by y/8, each rounded to the nearest pixel.
 QRect mapDialogRect(const QRect& units, DialogBaseUnits base);
@@ -19,3 +21,5 @@ QRect mapDialogRect(const QRect& units, DialogBaseUnits base);
 // font matcher: Courier New to a metric-compatible monospace font (Liberation Mono),
 // MS Sans Serif to a sans-serif font.
 QFont dialogFont(std::string_view face, int points);
+
+}  // namespace pemlar

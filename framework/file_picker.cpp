@@ -5,6 +5,8 @@
 
 #include "framework/test_seams.h"
 
+namespace pemlar {
+
 QString qtFileFilter(const QString& barSeparatedFilter) {
     QStringList parts = barSeparatedFilter.split(QLatin1Char('|'));
     QStringList filters;
@@ -49,3 +51,5 @@ QString pickFile(QWidget* owner, FilePickerMode mode, const QString& title,
     }
     return dialog.selectedFiles().constFirst();
 }
+
+}  // namespace pemlar

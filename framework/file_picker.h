@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace pemlar {
+
 enum class FilePickerMode { Open, Save };
 
 // Turns a filter of the form "Name|pattern|Name|pattern|" into Qt's
@@ -18,3 +20,5 @@ QString qtFileFilter(const QString& barSeparatedFilter);
 // or an empty string when the user cancelled.
 QString pickFile(QWidget* owner, FilePickerMode mode, const QString& title,
                  const QString& barSeparatedFilter, const QString& directory = {});
+
+}  // namespace pemlar

@@ -5,6 +5,8 @@
 
 #include "framework/template_dialog.h"
 
+namespace pemlar {
+
 FrameWindow::FrameWindow(QWidget* parent, const QString& caption, TemplateDialog* client)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -46,3 +48,5 @@ void FrameWindow::changeEvent(QEvent* event) {
         });
     }
 }
+
+}  // namespace pemlar

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+namespace pemlar {
+
 class TemplateDialog;
 
 class FrameWindow : public QWidget {
@@ -35,3 +37,5 @@ private:
     TemplateDialog* client_;
     bool created_ = false;
 };
+
+}  // namespace pemlar

@@ -6,6 +6,8 @@
 #include "framework/dialog_results.h"
 #include "framework/test_seams.h"
 
+namespace pemlar {
+
 namespace {
 
 QMessageBox::Icon qtIcon(MessageIcon icon) {
@@ -64,3 +66,5 @@ int showMessageBox(QWidget* owner, const QString& text, const QString& caption, 
     }
     return IdCancel;
 }
+
+}  // namespace pemlar

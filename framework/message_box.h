@@ -5,6 +5,8 @@
 
 class QWidget;
 
+namespace pemlar {
+
 enum class MessageIcon { None, Warning, Error, Information, Question };
 enum class MessageButtons { Ok, YesNoCancel, YesNo };
 
@@ -13,3 +15,5 @@ enum class MessageButtons { Ok, YesNoCancel, YesNo };
 // IdCancel with Yes/No/Cancel and IdNo with Yes/No.
 int showMessageBox(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon,
                    MessageButtons buttons);
+
+}  // namespace pemlar

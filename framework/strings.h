@@ -3,5 +3,9 @@
 
 #include <QString>
 
+namespace pemlar {
+
 // Empty when the table has no such id.
 QString loadString(int id);
+
+}  // namespace pemlar

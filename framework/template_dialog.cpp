@@ -13,6 +13,8 @@
 #include "framework/text_edit.h"
 #include "resources/dialog_templates.h"
 
+namespace pemlar {
+
 namespace {
 
 QString fromUtf8(std::string_view text) {
@@ -58,7 +60,7 @@ TemplateDialog::TemplateDialog(int templateId, QWidget* parent)
     setWindowFlags(windowFlagsFor(t.style));
     setWindowTitle(fromUtf8(t.caption));
     setFont(dialogFont(t.fontFace, t.fontPoints));
-    base_ = dialogBaseUnits(font());
+    base_ = measureBaseUnits(font());
     setObjectName(QStringLiteral("dialog%1").arg(t.id));
 
     // Templates have no sizing border: the client area keeps the template's size.
@@ -78,7 +80,7 @@ TemplateDialog::TemplateDialog(int templateId, QWidget* parent)
 TemplateDialog::~TemplateDialog() = default;
 
 QRect TemplateDialog::mapDialogRect(const QRect& units) const {
-    return ::mapDialogRect(units, base_);
+    return pemlar::mapDialogRect(units, base_);
 }
 
 QWidget* TemplateDialog::control(int id) const {
@@ -259,3 +261,5 @@ void TemplateDialog::accept() {
 void TemplateDialog::reject() {
     done(IdCancel);
 }
+
+}  // namespace pemlar

@@ -16,6 +16,8 @@
 #include "framework/dialog_units.h"
 #include "resources/dialog_template.h"
 
+namespace pemlar {
+
 class TemplateDialog : public QDialog {
     Q_OBJECT
 public:
@@ -24,7 +26,7 @@ public:
     ~TemplateDialog() override;
 
     int templateId() const { return template_->id; }
-    const DialogTemplate& dialogTemplate() const { return *template_; }
+    const DialogTemplate& templateData() const { return *template_; }
     DialogBaseUnits baseUnits() const { return base_; }
     // Template rectangle in dialog units -> pixels, with this dialog's font.
     QRect mapDialogRect(const QRect& units) const;
@@ -78,3 +80,5 @@ private:
     std::vector<Entry> controls_;  // template order
     bool created_ = false;
 };
+
+}  // namespace pemlar

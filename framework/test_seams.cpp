@@ -2,31 +2,33 @@
 
 #include <deque>
 
+namespace pemlar {
+
 namespace {
 
-struct Answer {
+struct QueuedAnswer {
     SeamKind kind;
     int number;
     QString path;
 };
 
 struct SeamState {
-    std::deque<Answer> queued;
+    std::deque<QueuedAnswer> queued;
     std::vector<SeamCall> calls;
 };
 
-SeamState& state() {
+SeamState& seamRecord() {
     static SeamState s;
     return s;
 }
 
-bool take(const SeamCall& call, Answer& answer) {
-    auto& queued = state().queued;
+bool take(const SeamCall& call, QueuedAnswer& answer) {
+    auto& queued = seamRecord().queued;
     for (auto it = queued.begin(); it != queued.end(); ++it) {
         if (it->kind == call.kind) {
             answer = *it;
             queued.erase(it);
-            state().calls.push_back(call);
+            seamRecord().calls.push_back(call);
             return true;
         }
     }
@@ -38,32 +40,32 @@ bool take(const SeamCall& call, Answer& answer) {
 namespace test_seams {
 
 void answerNextModalDialog(int result) {
-    state().queued.push_back({SeamKind::ModalDialog, result, {}});
+    seamRecord().queued.push_back({SeamKind::ModalDialog, result, {}});
 }
 
 void answerNextMessageBox(int buttonId) {
-    state().queued.push_back({SeamKind::MessageBox, buttonId, {}});
+    seamRecord().queued.push_back({SeamKind::MessageBox, buttonId, {}});
 }
 
 void answerNextFilePicker(const QString& path) {
-    state().queued.push_back({SeamKind::FilePicker, 0, path});
+    seamRecord().queued.push_back({SeamKind::FilePicker, 0, path});
 }
 
 const std::vector<SeamCall>& answeredCalls() {
-    return state().calls;
+    return seamRecord().calls;
 }
 
 int pendingAnswers() {
-    return static_cast<int>(state().queued.size());
+    return static_cast<int>(seamRecord().queued.size());
 }
 
 void reset() {
-    state().queued.clear();
-    state().calls.clear();
+    seamRecord().queued.clear();
+    seamRecord().calls.clear();
 }
 
 bool takeAnswer(const SeamCall& call, int& answer) {
-    Answer a;
+    QueuedAnswer a;
     if (!take(call, a)) {
         return false;
     }
@@ -72,7 +74,7 @@ bool takeAnswer(const SeamCall& call, int& answer) {
 }
 
 bool takeFileAnswer(const SeamCall& call, QString& path) {
-    Answer a;
+    QueuedAnswer a;
     if (!take(call, a)) {
         return false;
     }
@@ -81,3 +83,5 @@ bool takeFileAnswer(const SeamCall& call, QString& path) {
 }
 
 }  // namespace test_seams
+
+}  // namespace pemlar

@@ -7,6 +7,8 @@
 #include <QString>
 #include <vector>
 
+namespace pemlar {
+
 enum class SeamKind { ModalDialog, MessageBox, FilePicker };
 
 struct SeamCall {
@@ -40,3 +42,5 @@ bool takeAnswer(const SeamCall& call, int& answer);
 bool takeFileAnswer(const SeamCall& call, QString& path);
 
 }  // namespace test_seams
+
+}  // namespace pemlar

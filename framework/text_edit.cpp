@@ -14,6 +14,8 @@
 
 #include "framework/windows_text.h"
 
+namespace pemlar {
+
 namespace {
 
 int countedChar(QChar c) {
@@ -193,3 +195,5 @@ void TemplateTextEdit::inputMethodEvent(QInputMethodEvent* event) {
     }
     QPlainTextEdit::inputMethodEvent(event);
 }
+
+}  // namespace pemlar

@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <functional>
 
+namespace pemlar {
+
 class TemplateTextEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -61,3 +63,5 @@ private:
     CharRule charRule_;
     int wrapColumns_ = 0;
 };
+
+}  // namespace pemlar

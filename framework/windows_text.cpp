@@ -10,6 +10,8 @@
 
 #include "data/windows1252.h"
 
+namespace pemlar {
+
 namespace {
 
 QString fromCodePoint(char32_t c) {
@@ -135,3 +137,5 @@ std::u32string editChars(const QWidget* control) {
 void setEditChars(QWidget* control, std::u32string_view chars) {
     setWidgetText(control, fromEditChars(chars));
 }
+
+}  // namespace pemlar

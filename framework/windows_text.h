@@ -8,6 +8,8 @@
 
 class QWidget;
 
+namespace pemlar {
+
 // '\n' becomes CR LF; a character that Windows-1252 lacks becomes '?'. The code page
 // itself is data/windows1252.h.
 std::string toWindowsText(QStringView text);
@@ -33,3 +35,5 @@ void setEditChars(QWidget* control, std::u32string_view chars);
 // non-breaking spaces stay what they are.
 QString widgetText(const QWidget* control);
 void setWidgetText(QWidget* control, const QString& text);
+
+}  // namespace pemlar

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace pemlar {
+
 namespace {
 
 void putCheckValue(std::span<std::uint8_t> frame) {
@@ -17,13 +19,13 @@ std::uint16_t checkValue(std::span<const std::uint8_t> bytes) {
         byteSum(bytes.data(), static_cast<std::int32_t>(bytes.size())) & 0xFFFF);
 }
 
-RequestFrame requestFrame(std::uint8_t command, std::uint8_t selector) {
+RequestFrame buildRequestFrame(std::uint8_t command, std::uint8_t selector) {
     RequestFrame frame{kFrameStart0, kFrameStart1, command, selector, 0, 0};
     putCheckValue(frame);
     return frame;
 }
 
-DataFrame dataFrame(ConstPage page) {
+DataFrame buildDataFrame(ConstPage page) {
     DataFrame frame{};
     frame[0] = kFrameStart0;
     frame[1] = kFrameStart1;
@@ -49,3 +51,5 @@ ScomResult checkReplyFrame(std::span<const std::uint8_t> reply) {
     }
     return ScomResult::Ok;
 }
+
+}  // namespace pemlar

@@ -10,6 +10,8 @@
 #include "data/eeprom_image.h"
 #include "link/scom_result.h"
 
+namespace pemlar {
+
 inline constexpr std::uint8_t kFrameStart0 = 0xAA;
 inline constexpr std::uint8_t kFrameStart1 = 0x55;
 
@@ -34,12 +36,14 @@ using DataFrame = std::array<std::uint8_t, kDataFrameSize>;
 std::uint16_t checkValue(std::span<const std::uint8_t> bytes);
 
 // AA 55 <command> <selector> <check value>.
-RequestFrame requestFrame(std::uint8_t command, std::uint8_t selector);
+RequestFrame buildRequestFrame(std::uint8_t command, std::uint8_t selector);
 
 // AA 55 01 00 <the 256 page bytes> <check value>.
-DataFrame dataFrame(ConstPage page);
+DataFrame buildDataFrame(ConstPage page);
 
 // A reply of at least 6 bytes: BadFrameStart when it does not begin with AA 55 (tested
 // first), ChecksumError when its last two bytes are not the check value of the rest,
 // else Ok. Bytes 2 and 3 are never examined.
 ScomResult checkReplyFrame(std::span<const std::uint8_t> reply);
+
+}  // namespace pemlar

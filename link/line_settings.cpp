@@ -3,6 +3,8 @@
 #include <charconv>
 #include <vector>
 
+namespace pemlar {
+
 namespace {
 
 std::vector<std::string_view> splitFields(std::string_view text) {
@@ -137,3 +139,5 @@ bool parseDefinition(std::string_view definition, LineSettings& settings) {
     settings = parsed;
     return true;
 }
+
+}  // namespace pemlar

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace pemlar {
+
 // Milliseconds; the multipliers count per byte of the request.
 struct CommTimeouts {
     std::uint32_t readIntervalTimeout = 0;
@@ -67,3 +69,5 @@ std::string instrumentDefinition(std::int32_t port);
 // DTR and RTS enabled, other members kept. Returns false, and leaves `settings` alone,
 // on anything else.
 bool parseDefinition(std::string_view definition, LineSettings& settings);
+
+}  // namespace pemlar

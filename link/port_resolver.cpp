@@ -3,6 +3,8 @@
 #include <system_error>
 #include <utility>
 
+namespace pemlar {
+
 PortResolver mappingFolderResolver(std::filesystem::path folder) {
     return [folder = std::move(folder)](std::int32_t comNumber) -> std::optional<std::string> {
         if (comNumber < 1) {
@@ -17,3 +19,5 @@ PortResolver mappingFolderResolver(std::filesystem::path folder) {
         return entry.string();
     };
 }
+
+}  // namespace pemlar

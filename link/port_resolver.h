@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+namespace pemlar {
+
 // The device path for COM<comNumber>, or nothing when that number has no device.
 using PortResolver = std::function<std::optional<std::string>(std::int32_t comNumber)>;
 
@@ -23,3 +25,5 @@ PortResolver mappingFolderResolver(std::filesystem::path folder);
 
 // <config>/Nirvel/Pemlar/ports, <config> being $XDG_CONFIG_HOME or ~/.config.
 std::filesystem::path portMappingFolder();
+
+}  // namespace pemlar

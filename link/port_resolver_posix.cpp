@@ -6,6 +6,8 @@
 
 #include "link/port_resolver.h"
 
+namespace pemlar {
+
 namespace {
 
 struct DeviceRange {
@@ -60,3 +62,5 @@ PortResolver systemPortResolver() {
         return fixedDevice(comNumber);
     };
 }
+
+}  // namespace pemlar

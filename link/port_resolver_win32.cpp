@@ -2,6 +2,8 @@
 
 #include "link/port_resolver.h"
 
+namespace pemlar {
+
 std::filesystem::path portMappingFolder() {
     const char* appData = std::getenv("APPDATA");
     const std::filesystem::path base = appData != nullptr ? appData : ".";
@@ -16,3 +18,5 @@ PortResolver systemPortResolver() {
         return "\\\\.\\COM" + std::to_string(comNumber);
     };
 }
+
+}  // namespace pemlar

@@ -7,6 +7,8 @@
 #include "data/charset.h"
 #include "link/frames.h"
 
+namespace pemlar {
+
 namespace {
 
 constexpr std::int32_t kReadReplyPause = 600;
@@ -20,13 +22,13 @@ std::chrono::milliseconds budget(std::uint32_t perByte, std::uint32_t constant, 
 
 void linesToDevice(EepromImage& image) {
     for (int line = 0; line < kLineCount; ++line) {
-        toDeviceCharset(lineSlot(addressBlock(image), line));
+        toDeviceCharset(lineSlotOf(addressBlock(image), line));
     }
 }
 
 void linesToHost(EepromImage& image) {
     for (int line = 0; line < kLineCount; ++line) {
-        toHostCharset(lineSlot(addressBlock(image), line));
+        toHostCharset(lineSlotOf(addressBlock(image), line));
     }
 }
 
@@ -193,14 +195,14 @@ ScomResult scom::readFrame(std::span<std::uint8_t> frame) {
 }
 
 ScomResult scom::sendRequest(std::uint8_t command, std::uint8_t selector) {
-    return writeFrame(requestFrame(command, selector));
+    return writeFrame(buildRequestFrame(command, selector));
 }
 
 ScomResult scom::sendPage(int page, const EepromImage& image) {
     if (!validPage(page)) {
         return fail(ScomResult::TransferError, {.port = port_});
     }
-    return writeFrame(dataFrame(::page(image, page)));
+    return writeFrame(buildDataFrame(pemlar::pageOf(image, page)));
 }
 
 ScomResult scom::receiveFrame(std::span<std::uint8_t> destination, int frameLength) {
@@ -224,7 +226,7 @@ ScomResult scom::receivePage(int page, EepromImage& image) {
     if (!validPage(page)) {
         return fail(ScomResult::TransferError, {.port = port_});
     }
-    return receiveFrame(::page(image, page), kPageReplySize);
+    return receiveFrame(pemlar::pageOf(image, page), kPageReplySize);
 }
 
 ScomResult scom::queryStatus(std::uint8_t& status) {
@@ -289,3 +291,5 @@ ScomResult scom::sendImage(EepromImage& image) {
     return status == 0 ? ScomResult::Ok
                        : failOnLine(ScomResult::InstrumentError, pemlar::PortStep::Read);
 }
+
+}  // namespace pemlar

@@ -20,6 +20,8 @@
 #include "link/scom_result.h"
 #include "link/serial_port.h"
 
+namespace pemlar {
+
 class scom {
 public:
     explicit scom(std::int32_t port, PortResolver resolver = systemPortResolver(),
@@ -77,7 +79,7 @@ public:
 
     // The records the last open applied.
     const CommTimeouts& timeouts() const { return timeouts_; }
-    const LineSettings& lineSettings() const { return dcb_; }
+    const LineSettings& currentLineSettings() const { return dcb_; }
 
     // Why the latest operation that did not return Ok failed: its result, the step,
     // the system's code and text, the port and device. Operations that succeed leave
@@ -106,3 +108,5 @@ private:
     ScomClock clock_;
     SerialPortFactory ports_;
 };
+
+}  // namespace pemlar

@@ -3,6 +3,8 @@
 #include <chrono>
 #include <thread>
 
+namespace pemlar {
+
 ScomClock systemScomClock() {
     return {
         .tickCount =
@@ -17,3 +19,5 @@ ScomClock systemScomClock() {
             },
     };
 }
+
+}  // namespace pemlar

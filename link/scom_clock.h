@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <functional>
 
+namespace pemlar {
+
 struct ScomClock {
     std::function<std::uint32_t()> tickCount;
     std::function<void(std::uint32_t milliseconds)> sleepFor;
@@ -12,3 +14,5 @@ struct ScomClock {
 
 // A monotonic clock and a real sleep.
 ScomClock systemScomClock();
+
+}  // namespace pemlar

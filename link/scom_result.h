@@ -1,4 +1,7 @@
 #pragma once
+
+namespace pemlar {
+
 // Outcome of every serial-port operation that can fail. The numbers are part of the
 // interface: the read and write commands map them to their messages.
 
@@ -13,3 +16,5 @@ enum class ScomResult : int {
     BadFrameStart = 7,    // a reply does not begin with 0xAA 0x55
     InstrumentError = 8,  // the instrument reported a non-zero status
 };
+
+}  // namespace pemlar

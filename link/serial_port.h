@@ -14,6 +14,8 @@
 #include "link/line_settings.h"
 #include "link/port_failure.h"
 
+namespace pemlar {
+
 // Wide enough for a file descriptor and a Windows HANDLE; -1 is invalid for both.
 using PortHandle = std::intptr_t;
 inline constexpr PortHandle kInvalidPortHandle = -1;
@@ -55,3 +57,5 @@ using SerialPortFactory = std::function<std::unique_ptr<SerialPort>()>;
 
 // The platform's serial port.
 SerialPortFactory systemSerialPortFactory();
+
+}  // namespace pemlar

@@ -14,6 +14,8 @@
 
 #include "link/serial_port.h"
 
+namespace pemlar {
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -395,3 +397,5 @@ private:
 SerialPortFactory systemSerialPortFactory() {
     return [] { return std::make_unique<PosixSerialPort>(); };
 }
+
+}  // namespace pemlar

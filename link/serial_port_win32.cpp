@@ -7,6 +7,8 @@
 #include "link/serial_port.h"
 #include "link/win32_comm_api.h"
 
+namespace pemlar {
+
 namespace {
 
 static_assert(sizeof(DCB) == 28, "the device-control block is 28 bytes");
@@ -291,3 +293,5 @@ std::unique_ptr<SerialPort> makeWin32SerialPort(Win32CommApi api) {
 SerialPortFactory systemSerialPortFactory() {
     return [] { return makeWin32SerialPort(systemWin32CommApi()); };
 }
+
+}  // namespace pemlar

@@ -10,6 +10,8 @@
 
 #include "link/serial_port.h"
 
+namespace pemlar {
+
 struct Win32CommApi {
     std::function<HANDLE(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
                          DWORD disposition, DWORD attributes, HANDLE templateFile)>
@@ -31,3 +33,5 @@ Win32CommApi systemWin32CommApi();
 
 // A serial port that makes its calls through `api`.
 std::unique_ptr<SerialPort> makeWin32SerialPort(Win32CommApi api);
+
+}  // namespace pemlar

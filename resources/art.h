@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <span>
 
+namespace pemlar {
+
 enum class ArtKind { Bitmap, Icon };
 
 struct ArtEntry {
@@ -14,3 +16,5 @@ struct ArtEntry {
 };
 
 std::span<const ArtEntry> artEntries();
+
+}  // namespace pemlar

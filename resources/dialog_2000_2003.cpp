@@ -1,6 +1,9 @@
 #include <array>
 
 #include "resources/dialog_templates.h"
+#include "resources/resource_ids.h"
+
+namespace pemlar {
 
 // The prompts and progress notices of the read and write commands. Each is a popup of
 // its own with a title bar and a close box, a group frame without text around centred
@@ -18,42 +21,46 @@ constexpr std::uint32_t kButton = S::TabStop;
 constexpr const char* kFont = "MS Sans Serif";
 
 constexpr std::array<ControlTemplate, 5> kReadPrompt = {{
-    {-1, K::GroupBox, S::None, 4, 0, 176, 92, ""},
-    {-1, K::Static, S::Centre, 16, 36, 152, 9, "Das Messgerät anschliessen und in"},
-    {-1, K::Static, S::Centre, 16, 52, 152, 8, "den Programmiermodus bringen !"},
-    {1, K::PushButton, kButton, 186, 6, 50, 14, "Ok"},
-    {2, K::PushButton, kButton, 186, 26, 50, 14, "Abbruch"},
+    {kNoId, K::GroupBox, S::None, 4, 0, 176, 92, ""},
+    {kNoId, K::Static, S::Centre, 16, 36, 152, 9, "Das Messgerät anschliessen und in"},
+    {kNoId, K::Static, S::Centre, 16, 52, 152, 8, "den Programmiermodus bringen !"},
+    {kOkButton, K::PushButton, kButton, 186, 6, 50, 14, "Ok"},
+    {kCancelButton, K::PushButton, kButton, 186, 26, 50, 14, "Abbruch"},
 }};
 
 constexpr std::array<ControlTemplate, 2> kReadProgress = {{
-    {-1, K::GroupBox, S::None, 4, 0, 176, 60, ""},
-    {-1, K::Static, S::Centre, 16, 28, 152, 9, "Das EEprom wird jetzt ausgelesen !"},
+    {kNoId, K::GroupBox, S::None, 4, 0, 176, 60, ""},
+    {kNoId, K::Static, S::Centre, 16, 28, 152, 9, "Das EEprom wird jetzt ausgelesen !"},
 }};
 
 constexpr std::array<ControlTemplate, 5> kWritePrompt = {{
-    {-1, K::GroupBox, S::None, 4, 0, 176, 92, ""},
-    {-1, K::Static, S::Centre, 16, 36, 152, 9, "Das Messgerät anschliessen und in"},
-    {-1, K::Static, S::Centre, 16, 52, 152, 8, "den Programmiermodus bringen !"},
-    {1, K::PushButton, kButton | S::DefaultButton, 186, 6, 50, 14, "OK"},
-    {2, K::PushButton, kButton, 186, 26, 50, 14, "Abbruch"},
+    {kNoId, K::GroupBox, S::None, 4, 0, 176, 92, ""},
+    {kNoId, K::Static, S::Centre, 16, 36, 152, 9, "Das Messgerät anschliessen und in"},
+    {kNoId, K::Static, S::Centre, 16, 52, 152, 8, "den Programmiermodus bringen !"},
+    {kOkButton, K::PushButton, kButton | S::DefaultButton, 186, 6, 50, 14, "OK"},
+    {kCancelButton, K::PushButton, kButton, 186, 26, 50, 14, "Abbruch"},
 }};
 
 constexpr std::array<ControlTemplate, 2> kWriteProgress = {{
-    {-1, K::GroupBox, S::None, 4, 0, 176, 60, ""},
-    {-1, K::Static, S::Centre, 16, 28, 152, 9, "Das EEprom wird jetzt programmiert !"},
+    {kNoId, K::GroupBox, S::None, 4, 0, 176, 60, ""},
+    {kNoId, K::Static, S::Centre, 16, 28, 152, 9, "Das EEprom wird jetzt programmiert !"},
 }};
 
 }  // namespace
 
 const DialogTemplate kDialog2000 = {
-    2000, kNoticeStyle, "EEprom auslesen", kFont, 10, 90, 65, 240, 97, kReadPrompt,
+    kReadPromptDialog, kNoticeStyle, "EEprom auslesen", kFont, 10, 90, 65, 240, 97, kReadPrompt,
 };
 const DialogTemplate kDialog2001 = {
-    2001, kNoticeStyle, "EEprom auslesen", kFont, 10, 85, 49, 184, 65, kReadProgress,
+    kReadProgressDialog, kNoticeStyle, "EEprom auslesen", kFont, 10, 85, 49, 184, 65, kReadProgress,
 };
 const DialogTemplate kDialog2002 = {
-    2002, kNoticeStyle, "EEprom programmieren", kFont, 10, 53, 46, 240, 97, kWritePrompt,
+    kWritePromptDialog, kNoticeStyle, "EEprom programmieren", kFont, 10, 53, 46, 240, 97,
+    kWritePrompt,
 };
 const DialogTemplate kDialog2003 = {
-    2003, kNoticeStyle, "EEprom programmieren", kFont, 10, 72, 54, 184, 65, kWriteProgress,
+    kWriteProgressDialog, kNoticeStyle, "EEprom programmieren", kFont, 10, 72, 54, 184, 65,
+    kWriteProgress,
 };
+
+}  // namespace pemlar

@@ -8,6 +8,8 @@
 #include <span>
 #include <string_view>
 
+namespace pemlar {
+
 enum class ControlKind { GroupBox, PushButton, Static, Edit, ComboBox };
 
 // Style facts of a control; a control is visible and enabled unless told otherwise.
@@ -63,3 +65,5 @@ struct DialogTemplate {
     int x, y, w, h;  // w and h are the client area
     std::span<const ControlTemplate> controls;
 };
+
+}  // namespace pemlar

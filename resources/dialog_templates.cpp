@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace pemlar {
+
 namespace {
 
 const std::array kTemplates = {
@@ -19,3 +21,5 @@ const DialogTemplate* findDialogTemplate(int id) {
     }
     return nullptr;
 }
+
+}  // namespace pemlar

@@ -3,6 +3,8 @@
 
 #include "resources/dialog_template.h"
 
+namespace pemlar {
+
 // Null when the program has no template with that id.
 const DialogTemplate* findDialogTemplate(int id);
 
@@ -15,3 +17,5 @@ extern const DialogTemplate kDialog2002;  // prompt of the write command
 extern const DialogTemplate kDialog2003;  // progress notice of the write command
 extern const DialogTemplate kDialog2016;  // about box
 extern const DialogTemplate kDialog2017;  // splash content
+
+}  // namespace pemlar

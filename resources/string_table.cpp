@@ -1,6 +1,9 @@
 #include "resources/string_table.h"
+#include "resources/resource_ids.h"
 
 #include <array>
+
+namespace pemlar {
 
 namespace {
 
@@ -11,26 +14,27 @@ struct StringEntry {
 
 // The misspellings are the program's own ("Püfsummen", "Messgeraet"); keep them.
 constexpr std::array<StringEntry, 20> kStrings = {{
-    {10300, "Pemlar-Format *.PML|*.PML|Alle Dateien *.*|*.*|"},
-    {10301, "Pemlardatei laden ..."},
-    {10302, "Pemlardatei speichern ..."},
-    {10303, "Es ist ein Timeout aufgetreten !"},
-    {10304, "Es ist ein Fehler bei der Datenübertragung aufgetreten!"},
-    {10305, "Es ist ein Püfsummen-Fehler aufgetreten !"},
-    {10306, "Die serielle Schnittstelle konnte nicht geschlossen werden !"},
-    {10307, "Die serielle Schnittstelle konnte nicht geöffnet werden !"},
-    {10308, "Die serielle Schnittstelle konnte nicht initialisiert werden !"},
-    {10309, "Das Messgeraet hat einen Fehler gemeldet !"},
-    {10310, "Die Programmierung des EEproms wurde erfolgreich beendet!"},
-    {10311, "Pemlar-Programm"},
-    {10312, "Version 1.4"},
-    {10313, "Die Datei konnte nicht gespeichert werden !"},
-    {10314, "Die Datei konnte nicht gelesen werden !"},
-    {10315, "Folgende Zeichen kann das Messgerät nicht darstellen: %s. Trotzdem programmieren?"},
-    {12100, "Warnung..."},
-    {12101, "Fehler..."},
-    {12102, "Information..."},
-    {12103, "Frage..."},
+    {kFileFilterString, "Pemlar-Format *.PML|*.PML|Alle Dateien *.*|*.*|"},
+    {kLoadTitleString, "Pemlardatei laden ..."},
+    {kSaveTitleString, "Pemlardatei speichern ..."},
+    {kMsgTimeout, "Es ist ein Timeout aufgetreten !"},
+    {kMsgTransferError, "Es ist ein Fehler bei der Datenübertragung aufgetreten!"},
+    {kMsgChecksumError, "Es ist ein Püfsummen-Fehler aufgetreten !"},
+    {kMsgCloseFailed, "Die serielle Schnittstelle konnte nicht geschlossen werden !"},
+    {kMsgOpenFailed, "Die serielle Schnittstelle konnte nicht geöffnet werden !"},
+    {kMsgInitFailed, "Die serielle Schnittstelle konnte nicht initialisiert werden !"},
+    {kMsgInstrumentError, "Das Messgeraet hat einen Fehler gemeldet !"},
+    {kMsgWriteDone, "Die Programmierung des EEproms wurde erfolgreich beendet!"},
+    {kProgramTitleString, "Pemlar-Programm"},
+    {kVersionString, "Version 1.4"},
+    {kMsgSaveFailed, "Die Datei konnte nicht gespeichert werden !"},
+    {kMsgLoadFailed, "Die Datei konnte nicht gelesen werden !"},
+    {kMsgUnshownChars,
+     "Folgende Zeichen kann das Messgerät nicht darstellen: %s. Trotzdem programmieren?"},
+    {kWarningCaption, "Warnung..."},
+    {kErrorCaption, "Fehler..."},
+    {kInfoCaption, "Information..."},
+    {kQuestionCaption, "Frage..."},
 }};
 
 }  // namespace
@@ -43,3 +47,5 @@ std::string_view stringResource(int id) {
     }
     return {};
 }
+
+}  // namespace pemlar

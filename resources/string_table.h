@@ -3,5 +3,9 @@
 
 #include <string_view>
 
+namespace pemlar {
+
 // Empty when the table has no such id.
 std::string_view stringResource(int id);
+
+}  // namespace pemlar

@@ -1,5 +1,7 @@
 #include "shell/bitmap_fit.h"
 
+namespace pemlar {
+
 QRect bitmapTarget(QSize picture, QSize control, bool keepAspect) {
     if (picture.isEmpty() || control.isEmpty()) {
         return {};
@@ -15,3 +17,5 @@ QRect bitmapTarget(QSize picture, QSize control, bool keepAspect) {
     return QRect(0, 0, static_cast<int>(picture.width() * scale),
                  static_cast<int>(picture.height() * scale));
 }
+
+}  // namespace pemlar

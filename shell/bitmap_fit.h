@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QSize>
 
+namespace pemlar {
+
 // The rectangle, in the control's coordinates, over which a picture of size `picture`
 // is drawn in a control of size `control`.
 //
@@ -15,3 +17,5 @@
 // toward zero, so a product that lands just below a whole number loses a pixel.
 // An empty picture or control gives an empty rectangle.
 QRect bitmapTarget(QSize picture, QSize control, bool keepAspect);
+
+}  // namespace pemlar

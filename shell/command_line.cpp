@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace pemlar {
+
 namespace {
 
 constexpr std::string_view kVersionLine = "Pemlar-Programm " PEMLAR_VERSION "\n";
@@ -39,3 +41,5 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ost
     }
     return std::nullopt;
 }
+
+}  // namespace pemlar

@@ -3,6 +3,8 @@
 #include "shell/command_line.h"
 #include "shell/ta_pemlare.h"
 
+using namespace pemlar;
+
 int main(int argc, char** argv) {
     // Answered before Qt looks for a display.
     if (const auto status = answerCommandLine(argc, argv, std::cout)) {

@@ -5,20 +5,18 @@
 #include <QPointer>
 
 #include "framework/art_loader.h"
+#include "framework/resource_ids.h"
 #include "framework/strings.h"
 #include "link/scom.h"
 #include "shell/td_infoueber.h"
 #include "shell/tf_pemlare.h"
 #include "ui/td_pemlare.h"
 
+namespace pemlar {
+
 namespace {
 
-constexpr int kCaptionId = 10311;
-constexpr int kIconId = 1400;
 constexpr qsizetype kCaptionMaxChars = 99;
-constexpr int kAboutTemplate = 2016;
-constexpr int kNameBitmap = 3301;
-constexpr int kVersionString = 10312;
 
 }  // namespace
 
@@ -55,10 +53,10 @@ TA_Pemlare::~TA_Pemlare() {
 }
 
 void TA_Pemlare::InitMainWindow() {
-    const QString caption = loadString(kCaptionId).left(kCaptionMaxChars);
+    const QString caption = loadString(kProgramTitleString).left(kCaptionMaxChars);
     auto dialog = std::make_unique<TD_Pemlare>();
     mainWindow_ = std::make_unique<TF_Pemlare>(nullptr, caption, dialog.release());
-    const QIcon icon = loadIcon(kIconId);
+    const QIcon icon = loadIcon(kProgramIcon);
     if (!icon.isNull()) {
         mainWindow_->setWindowIcon(icon);
     }
@@ -75,7 +73,9 @@ int TA_Pemlare::Run() {
 void TA_Pemlare::RunAboutBox(QWidget* owner) {
     // Owned by `owner` while it runs; the guard covers an owner that goes first.
     QPointer<TD_InfoUeber> box =
-        new TD_InfoUeber(owner, kAboutTemplate, kNameBitmap, kVersionString, true);
+        new TD_InfoUeber(owner, kAboutDialog, kNameBitmap, kVersionString, true);
     box->runModal();
     delete box.data();
 }
+
+}  // namespace pemlar

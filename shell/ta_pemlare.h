@@ -11,6 +11,8 @@
 #include "link/port_resolver.h"
 #include "ui/pemlar_host.h"
 
+namespace pemlar {
+
 class TF_Pemlare;
 class scom;
 
@@ -50,3 +52,5 @@ private:
     std::unique_ptr<scom> com_;
     EepromImage storedImage_{};
 };
+
+}  // namespace pemlar

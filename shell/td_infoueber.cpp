@@ -5,17 +5,11 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include "framework/resource_ids.h"
 #include "framework/strings.h"
 #include "shell/tst_bitmap.h"
 
-namespace {
-
-constexpr int kEmblemControl = 120;
-constexpr int kNameControl = 121;
-constexpr int kVersionControl = 122;
-constexpr int kEmblemBitmap = 3300;
-
-}  // namespace
+namespace pemlar {
 
 TD_InfoUeber::TD_InfoUeber(QWidget* parent, int templateId, int bitmapId, int versionStringId,
                            bool centreOnScreen)
@@ -23,9 +17,9 @@ TD_InfoUeber::TD_InfoUeber(QWidget* parent, int templateId, int bitmapId, int ve
       VersionStatic(nullptr),
       CentreOnScreen(centreOnScreen),
       VersionStringId(versionStringId) {
-    new TST_Bitmap(this, kEmblemControl, kEmblemBitmap, true);
-    new TST_Bitmap(this, kNameControl, bitmapId, false);
-    VersionStatic = control<QLabel>(kVersionControl);
+    new TST_Bitmap(this, kEmblemPicture, kEmblemBitmap, true);
+    new TST_Bitmap(this, kNamePicture, bitmapId, false);
+    VersionStatic = control<QLabel>(kVersionText);
 }
 
 TD_InfoUeber::~TD_InfoUeber() = default;
@@ -57,3 +51,5 @@ void TD_InfoUeber::Setup() {
         VersionStatic->setText(loadString(VersionStringId));
     }
 }
+
+}  // namespace pemlar

@@ -7,12 +7,14 @@
 
 class QLabel;
 
+namespace pemlar {
+
 class TD_InfoUeber : public TemplateDialog {
     Q_OBJECT
 public:
-    // The emblem (bitmap 3300) goes into control 120 with its proportions kept, bitmap
-    // `bitmapId` into control 121 stretched over it, and string `versionStringId` into
-    // control 122, whatever the template says there. With `centreOnScreen` the dialog
+    // The emblem (kEmblemBitmap) goes into kEmblemPicture with its proportions kept, bitmap
+    // `bitmapId` into kNamePicture stretched over it, and string `versionStringId` into
+    // kVersionText, whatever the template says there. With `centreOnScreen` the dialog
     // places itself in the middle of the primary screen.
     TD_InfoUeber(QWidget* parent, int templateId, int bitmapId, int versionStringId,
                  bool centreOnScreen);
@@ -30,3 +32,5 @@ private:
     int VersionStringId;
     bool centredWithFrame_ = false;
 };
+
+}  // namespace pemlar

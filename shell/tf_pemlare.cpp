@@ -1,13 +1,9 @@
 #include "shell/tf_pemlare.h"
 
+#include "framework/resource_ids.h"
 #include "shell/tw_splash.h"
 
-namespace {
-
-constexpr int kNameBitmap = 3301;
-constexpr int kVersionString = 10312;
-
-}  // namespace
+namespace pemlar {
 
 TF_Pemlare::TF_Pemlare(QWidget* parent, const QString& caption, TemplateDialog* client)
     : FrameWindow(parent, caption, client) {}
@@ -20,3 +16,5 @@ void TF_Pemlare::Setup() {
     auto* splash = new TW_Splash(this, kNameBitmap, kVersionString);
     splash->createWindow();
 }
+
+}  // namespace pemlar

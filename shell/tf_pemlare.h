@@ -3,6 +3,8 @@
 
 #include "framework/frame_window.h"
 
+namespace pemlar {
+
 class TF_Pemlare : public FrameWindow {
     Q_OBJECT
 public:
@@ -14,3 +16,5 @@ protected:
     // Runs once the main dialog's window exists.
     void Setup() override;
 };
+
+}  // namespace pemlar

@@ -6,6 +6,8 @@
 #include "framework/template_dialog.h"
 #include "shell/bitmap_fit.h"
 
+namespace pemlar {
+
 TST_Bitmap::TST_Bitmap(TemplateDialog* dialog, int controlId, int bitmapId, bool keepAspect)
     : QLabel(dialog), Dib(loadBitmap(bitmapId)), KeepAspect(keepAspect) {
     dialog->replaceControl(controlId, this);
@@ -22,3 +24,5 @@ void TST_Bitmap::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(bitmapTarget(Dib.size(), size(), KeepAspect), Dib, Dib.rect());
 }
+
+}  // namespace pemlar

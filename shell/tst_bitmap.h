@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QLabel>
 
+namespace pemlar {
+
 class TemplateDialog;
 
 class TST_Bitmap : public QLabel {
@@ -27,3 +29,5 @@ private:
     QImage Dib;
     bool KeepAspect;
 };
+
+}  // namespace pemlar

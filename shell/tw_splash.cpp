@@ -4,11 +4,13 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "framework/resource_ids.h"
 #include "shell/td_infoueber.h"
+
+namespace pemlar {
 
 namespace {
 
-constexpr int kContentTemplate = 2017;
 // The content's template size, in its dialog units.
 constexpr QRect kContentUnits(0, 0, 197, 106);
 
@@ -49,7 +51,7 @@ void TW_Splash::createWindow() {
         return;
     }
     created_ = true;
-    Content = new TD_InfoUeber(this, kContentTemplate, BitmapId, VersionStringId, false);
+    Content = new TD_InfoUeber(this, kSplashDialog, BitmapId, VersionStringId, false);
     Content->createWindow();
 
     // The outer size is the content's; the frame lies inside it and covers the content's
@@ -129,3 +131,5 @@ bool TW_Splash::eventFilter(QObject* watched, QEvent* event) {
             return QFrame::eventFilter(watched, event);
     }
 }
+
+}  // namespace pemlar

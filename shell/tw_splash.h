@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <chrono>
 
+namespace pemlar {
+
 class TD_InfoUeber;
 
 class TW_Splash : public QFrame {
@@ -26,7 +28,7 @@ public:
     // mouse. Once.
     void createWindow();
 
-    TD_InfoUeber* content() const { return Content; }
+    TD_InfoUeber* contentDialog() const { return Content; }
     // Whether it still shows (until its timer or a click closes it).
     bool isShowing() const { return showing_; }
 
@@ -55,3 +57,5 @@ private:
     // Buttons pressed while the splash held the mouse; their releases are swallowed too.
     Qt::MouseButtons pressedWhileHeld_;
 };
+
+}  // namespace pemlar

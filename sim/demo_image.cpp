@@ -7,6 +7,8 @@
 #include "data/address_block.h"
 #include "data/charset.h"
 
+namespace pemlar {
+
 namespace {
 
 // Windows-1252: 0xFC is u umlaut, 0xDF sharp s.
@@ -30,17 +32,19 @@ EepromImage demoImage() {
     setDefaults(image);
     const AddressSlots lines = addressBlock(image);
     for (int line = 0; line < kLineCount; ++line) {
-        const LineSlot slot = lineSlot(lines, line);
+        const LineSlot slot = lineSlotOf(lines, line);
         std::fill(slot.begin(), slot.end(), 0);
         std::copy(kDemoLines[line].begin(), kDemoLines[line].end(), slot.begin());
     }
-    const IdBlock id = idBlock(image);
+    const IdBlock id = idBlockOf(image);
     std::fill(id.begin(), id.end(), 0);
     std::copy(kDemoId.begin(), kDemoId.end(), id.begin());
     updateChecksums(image);
     swapByteOrder(image);
     for (int line = 0; line < kLineCount; ++line) {
-        toDeviceCharset(lineSlot(lines, line));
+        toDeviceCharset(lineSlotOf(lines, line));
     }
     return image;
 }
+
+}  // namespace pemlar

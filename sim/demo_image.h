@@ -3,6 +3,10 @@
 
 #include "data/eeprom_image.h"
 
+namespace pemlar {
+
 // Defaults, a German customer address and an ID number, in device byte order with
 // the lines in code page 437, the address-page checksum over the host-charset lines.
 EepromImage demoImage();
+
+}  // namespace pemlar

@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <cstring>
 
+namespace pemlar {
+
 namespace {
 
 std::string describe(const std::filesystem::path& file, int error) {
@@ -90,3 +92,5 @@ bool saveImageFile(const std::filesystem::path& file, const EepromImage& image,
     }
     return true;
 }
+
+}  // namespace pemlar

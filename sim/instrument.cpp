@@ -4,6 +4,8 @@
 #include <array>
 #include <utility>
 
+namespace pemlar {
+
 namespace {
 
 constexpr std::uint8_t kStart0 = 0xAA;
@@ -136,7 +138,7 @@ std::vector<std::uint8_t> SimulatedInstrument::answer(std::uint8_t command, std:
             if (selector >= kPageCount) {
                 return {};
             }
-            return misbehave(replyFrame(command, selector, page(image_, selector)));
+            return misbehave(replyFrame(command, selector, pageOf(image_, selector)));
         case 2:
             if (selector < kPageCount) {
                 awaitedPage_ = selector;
@@ -169,9 +171,9 @@ void SimulatedInstrument::storePage(std::span<const std::uint8_t> frame) {
     if (fault_ == SimFault::Status) {
         return;
     }
-    std::copy(frame.begin() + 4, frame.end() - 2, page(image_, target).begin());
+    std::copy(frame.begin() + 4, frame.end() - 2, pageOf(image_, target).begin());
     if (fault_ == SimFault::Corrupt) {
-        page(image_, target)[0] ^= 0x01;  // a worn cell: the write "succeeds"
+        pageOf(image_, target)[0] ^= 0x01;  // a worn cell: the write "succeeds"
     }
     status_ = 0;
     changed_ = true;
@@ -197,3 +199,5 @@ std::vector<std::uint8_t> SimulatedInstrument::misbehave(std::vector<std::uint8_
     }
     return reply;
 }
+
+}  // namespace pemlar

@@ -11,6 +11,8 @@
 
 #include "data/eeprom_image.h"
 
+namespace pemlar {
+
 // Ways the instrument can misbehave on request.
 enum class SimFault {
     None,
@@ -64,3 +66,5 @@ private:
     std::uint8_t status_ = 0;
     bool changed_ = false;
 };
+
+}  // namespace pemlar

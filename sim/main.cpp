@@ -17,6 +17,8 @@
 #include "sim/mapping_link.h"
 #include "sim/sim_server.h"
 
+namespace pemlar {
+
 namespace {
 
 constexpr const char* kHelp =
@@ -47,7 +49,7 @@ constexpr const char* kHelp =
 
 struct Arguments {
     std::optional<std::string> device;
-    std::optional<int> com;
+    std::optional<int> comNumber;
     std::optional<std::filesystem::path> image;
     bool fast = false;
     SimFault fault = SimFault::None;
@@ -99,7 +101,7 @@ int parseArguments(int argc, char** argv, Arguments& args) {
                 return usageError("--com erwartet eine Portnummer von 1 bis 999, nicht \"" +
                                   std::string(value) + "\"");
             }
-            args.com = number;
+            args.comNumber = number;
         } else if (option == "--fault") {
             const std::optional<SimFault> fault = parseSimFault(value);
             if (!fault) {
@@ -132,6 +134,10 @@ std::optional<EepromImage> startingImage(const Arguments& args) {
 }
 
 }  // namespace
+
+}  // namespace pemlar
+
+using namespace pemlar;
 
 int main(int argc, char** argv) {
     Arguments args;
@@ -176,8 +182,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::optional<MappingLink> link;
-    if (args.com) {
-        link = MappingLink::create(*args.com, server->devicePath(), error);
+    if (args.comNumber) {
+        link = MappingLink::create(*args.comNumber, server->devicePath(), error);
         if (!link) {
             std::fprintf(stderr, "pemlar-sim: %s\n", error.c_str());
             return 1;
@@ -187,7 +193,8 @@ int main(int argc, char** argv) {
     std::printf("%s\n", server->devicePath().c_str());
     std::fflush(stdout);
     if (link) {
-        std::fprintf(stderr, "pemlar-sim: COM%d -> %s\n", *args.com, server->devicePath().c_str());
+        std::fprintf(stderr, "pemlar-sim: COM%d -> %s\n", *args.comNumber,
+                     server->devicePath().c_str());
     }
     std::fprintf(stderr, "pemlar-sim: Fehlerart %s, %s. Beenden mit Strg+C.\n",
                  std::string(simFaultName(args.fault)).c_str(),

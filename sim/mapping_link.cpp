@@ -7,6 +7,8 @@
 #include <system_error>
 #include <utility>
 
+namespace pemlar {
+
 std::filesystem::path simMappingFolder() {
     std::filesystem::path config;
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && xdg[0] == '/') {
@@ -78,3 +80,5 @@ void MappingLink::remove() {
     }
     link_.clear();
 }
+
+}  // namespace pemlar

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+namespace pemlar {
+
 // <config>/Nirvel/Pemlar/ports, <config> being $XDG_CONFIG_HOME or ~/.config: where
 // the program looks first when it resolves a COM port number.
 std::filesystem::path simMappingFolder();
@@ -28,3 +30,5 @@ private:
     std::filesystem::path link_;
     std::string device_;
 };
+
+}  // namespace pemlar

@@ -12,6 +12,8 @@
 #include <cstring>
 #include <utility>
 
+namespace pemlar {
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -254,3 +256,5 @@ void SimServer::send(const std::vector<std::uint8_t>& bytes) {
         sleepUnlessWoken(static_cast<int>(std::max<long>(wait.count(), 1)));
     }
 }
+
+}  // namespace pemlar

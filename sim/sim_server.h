@@ -17,6 +17,8 @@
 #include "sim/instrument.h"
 #include "sim/unique_fd.h"
 
+namespace pemlar {
+
 // How many of the latest bytes off the line the server keeps for received(): far more
 // than any exchange, and bounded however long it serves.
 inline constexpr std::size_t kSimReceivedKept = 64 * 1024;
@@ -78,3 +80,5 @@ private:
     std::atomic<bool> stopping_{false};
     std::thread thread_;
 };
+
+}  // namespace pemlar

@@ -2,7 +2,10 @@
 
 #include "data/charset.h"
 #include "framework/dialog_results.h"
+#include "framework/resource_ids.h"
 #include "ui/msg_box.h"
+
+namespace pemlar {
 
 bool confirmInstrumentChars(QWidget* owner, ConstAddressSlots lines) {
     const std::string changed = bytesTheInstrumentChanges(lines);
@@ -14,5 +17,7 @@ bool confirmInstrumentChars(QWidget* owner, ConstAddressSlots lines) {
         names += names.empty() ? "" : ", ";
         names += c;
     }
-    return MsgAsk(owner, 10315, names.c_str()) == IdYes;
+    return MsgAsk(owner, kMsgUnshownChars, names.c_str()) == IdYes;
 }
+
+}  // namespace pemlar

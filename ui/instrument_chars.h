@@ -7,6 +7,10 @@
 
 class QWidget;
 
-// Asks question 10315 naming the characters of `lines` that the instrument would show
+namespace pemlar {
+
+// Asks question kMsgUnshownChars naming the characters of `lines` that the instrument would show
 // as something else; true when there are none or the user answers Ja.
 bool confirmInstrumentChars(QWidget* owner, ConstAddressSlots lines);
+
+}  // namespace pemlar

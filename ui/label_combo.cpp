@@ -5,7 +5,9 @@
 
 #include "core/label_list.h"
 
-void fillLabelList(QComboBox& list, std::string_view text, std::int32_t selectedLabel) {
+namespace pemlar {
+
+void fillLabelCombo(QComboBox& list, std::string_view text, std::int32_t selectedLabel) {
     const pemlar::ParsedLabels parsed = pemlar::parseLabels(text);
     const QSignalBlocker quiet(list);
     list.clear();
@@ -16,3 +18,5 @@ void fillLabelList(QComboBox& list, std::string_view text, std::int32_t selected
     }
     list.setCurrentIndex(pemlar::labelSelection(parsed, selectedLabel));
 }
+
+}  // namespace pemlar

@@ -1,8 +1,11 @@
 #include "ui/msg_box.h"
 
 #include "framework/message_box.h"
+#include "framework/resource_ids.h"
 #include "framework/strings.h"
 #include "framework/windows_text.h"
+
+namespace pemlar {
 
 namespace {
 
@@ -15,10 +18,10 @@ struct KindFacts {
 };
 
 constexpr KindFacts kKinds[] = {
-    {12100, MessageIcon::Warning, MessageButtons::Ok},
-    {12101, MessageIcon::Error, MessageButtons::Ok},
-    {12102, MessageIcon::Information, MessageButtons::Ok},
-    {12103, MessageIcon::Question, MessageButtons::YesNoCancel},
+    {kWarningCaption, MessageIcon::Warning, MessageButtons::Ok},
+    {kErrorCaption, MessageIcon::Error, MessageButtons::Ok},
+    {kInfoCaption, MessageIcon::Information, MessageButtons::Ok},
+    {kQuestionCaption, MessageIcon::Question, MessageButtons::YesNoCancel},
 };
 
 }  // namespace
@@ -46,3 +49,5 @@ int showMsgBox(QWidget* owner, MsgKind kind, const std::string& text) {
 int showYesNoBox(QWidget* owner, const std::string& text) {
     return show(owner, kKinds[MsgQuestion], MessageButtons::YesNo, text);
 }
+
+}  // namespace pemlar

@@ -16,6 +16,8 @@
 
 class QWidget;
 
+namespace pemlar {
+
 enum MsgKind : std::uint8_t { MsgWarning = 0, MsgError = 1, MsgInfo = 2, MsgQuestion = 3 };
 
 // String `id` in Windows-1252, at most 199 characters.
@@ -50,3 +52,5 @@ template <class... Args>
 int MsgAsk(QWidget* owner, int id, Args... args) {
     return showYesNoBox(owner, msgBoxText(id, args...));
 }
+
+}  // namespace pemlar

@@ -4,6 +4,8 @@
 #include "framework/strings.h"
 #include "ui/open_save_paths.h"
 
+namespace pemlar {
+
 TC_OpenSaveDia::TC_OpenSaveDia(int mode, const QString& proposedName, const QString& initialDir,
                                int titleId, int filterId)
     : mode_(mode),
@@ -32,3 +34,5 @@ int TC_OpenSaveDia::Execute(QWidget* parent, QString& path) const {
     path = confirmedPath(chosen, initialDir_);
     return 1;
 }
+
+}  // namespace pemlar

@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace pemlar {
+
 class TC_OpenSaveDia {
 public:
     enum Mode { OpenFile = 1, SaveFile = 2 };
@@ -28,3 +30,5 @@ private:
     int titleId_;
     int filterId_;
 };
+
+}  // namespace pemlar

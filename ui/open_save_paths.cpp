@@ -1,5 +1,7 @@
 #include "ui/open_save_paths.h"
 
+namespace pemlar {
+
 namespace {
 
 bool isSeparator(QChar c, bool withDrives) {
@@ -54,3 +56,5 @@ QString confirmedPath(const QString& chosenPath, const QString& initialDir, bool
     }
     return chosenPath;
 }
+
+}  // namespace pemlar

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QString>
 
+namespace pemlar {
+
 inline const bool kPathsHaveDrives = QDir::separator() == u'\\';
 
 struct PathParts {
@@ -34,3 +36,5 @@ QString dialogFileName(const QString& proposedName, bool withDrives = kPathsHave
 // in initialDir's drive and directory (compared case-sensitively), else the whole path.
 QString confirmedPath(const QString& chosenPath, const QString& initialDir,
                       bool withDrives = kPathsHaveDrives);
+
+}  // namespace pemlar

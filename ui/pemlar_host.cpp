@@ -2,6 +2,10 @@
 
 #include <QCoreApplication>
 
-PemlarHost* pemlarHost() {
+namespace pemlar {
+
+PemlarHost* currentHost() {
     return dynamic_cast<PemlarHost*>(QCoreApplication::instance());
 }
+
+}  // namespace pemlar

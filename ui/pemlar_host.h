@@ -7,6 +7,9 @@
 #include "link/port_resolver.h"
 
 class QWidget;
+
+namespace pemlar {
+
 class scom;
 
 class PemlarHost {
@@ -24,4 +27,6 @@ protected:
 };
 
 // The running application as PemlarHost; null when it is none (never in the program).
-PemlarHost* pemlarHost();
+PemlarHost* currentHost();
+
+}  // namespace pemlar

@@ -6,6 +6,8 @@
 
 #include "link/scom.h"
 
+namespace pemlar {
+
 std::string portDeviceText(const std::filesystem::path& device) {
     std::error_code error;
     if (!std::filesystem::is_symlink(device, error)) {
@@ -18,8 +20,8 @@ std::string portDeviceText(const std::filesystem::path& device) {
     return (device.parent_path() / target).lexically_normal().string();
 }
 
-bool fillPortList(QComboBox& list, scom& com, std::int32_t selectedPort,
-                  const PortResolver& devices) {
+bool fillPortCombo(QComboBox& list, scom& com, std::int32_t selectedPort,
+                   const PortResolver& devices) {
     const QSignalBlocker quiet(list);
     list.clear();
     int selected = -1;
@@ -44,3 +46,5 @@ bool fillPortList(QComboBox& list, scom& com, std::int32_t selectedPort,
 void showSelectedPortDevice(QComboBox& list) {
     list.setToolTip(list.currentData(Qt::ToolTipRole).toString());
 }
+
+}  // namespace pemlar

@@ -8,6 +8,9 @@
 #include "link/port_resolver.h"
 
 class QComboBox;
+
+namespace pemlar {
+
 class scom;
 
 inline constexpr std::int32_t kFirstProbedPort = 1;
@@ -18,8 +21,8 @@ inline constexpr std::int32_t kLastProbedPort = 254;  // 255 is never tried
 // names its device as `devices` resolves it (portDeviceText). Returns whether
 // selectedPort was listed; when it was not, nothing is selected. Emits no selection
 // change.
-bool fillPortList(QComboBox& list, scom& com, std::int32_t selectedPort,
-                  const PortResolver& devices = {});
+bool fillPortCombo(QComboBox& list, scom& com, std::int32_t selectedPort,
+                   const PortResolver& devices = {});
 
 // Makes the tooltip of the closed list that of its selected entry (none without one).
 void showSelectedPortDevice(QComboBox& list);
@@ -27,3 +30,5 @@ void showSelectedPortDevice(QComboBox& list);
 // The device a user knows: a mapping entry (a symbolic link) by its target, anything
 // else by its path.
 std::string portDeviceText(const std::filesystem::path& device);
+
+}  // namespace pemlar

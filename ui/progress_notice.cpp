@@ -7,6 +7,8 @@
 
 #include "framework/template_dialog.h"
 
+namespace pemlar {
+
 namespace {
 
 // How long to wait for the window system to map the notice. Only a window manager
@@ -50,3 +52,5 @@ ProgressNotice::~ProgressNotice() {
         owner->activateWindow();
     }
 }
+
+}  // namespace pemlar

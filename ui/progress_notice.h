@@ -8,6 +8,9 @@
 #include <QPointer>
 
 class QWidget;
+
+namespace pemlar {
+
 class TemplateDialog;
 
 class ProgressNotice {
@@ -20,3 +23,5 @@ public:
 private:
     QPointer<TemplateDialog> dialog_;  // owned here; the parent may have deleted it
 };
+
+}  // namespace pemlar

@@ -6,6 +6,8 @@
 
 #include <QSettings>
 
+namespace pemlar {
+
 namespace {
 
 // Opening the key: the store has to be readable and writable, as the key was opened
@@ -72,7 +74,7 @@ QString settingsWarningCaption() {
     return QStringLiteral("Warning");
 }
 
-SettingsWarning loadSettings(StoredChoices& choices) {
+SettingsWarning readStoredSettings(StoredChoices& choices) {
     auto store = openStore();
     if (!store) {
         return SettingsWarning::NoAccess;
@@ -98,10 +100,12 @@ SettingsWarning loadSettings(StoredChoices& choices) {
     return SettingsWarning::None;
 }
 
-SettingsWarning savePortSetting(std::int32_t port) {
+SettingsWarning storePortSetting(std::int32_t port) {
     return saveOne(kPortSettingName, port);
 }
 
-SettingsWarning saveLabelSetting(std::int32_t label) {
+SettingsWarning storeLabelSetting(std::int32_t label) {
     return saveOne(kLabelSettingName, label);
 }
+
+}  // namespace pemlar

@@ -8,6 +8,8 @@
 
 #include <QString>
 
+namespace pemlar {
+
 inline constexpr char kSettingsOrganisation[] = "Nirvel";
 inline constexpr char kSettingsApplication[] = "Pemlar";
 inline constexpr char kPortSettingName[] = "Selcted_Com";
@@ -32,7 +34,9 @@ struct StoredChoices {
 // Fills choices from the store. A value that is missing or not a 32-bit number is set
 // to 0 and written. With NoAccess nothing is read and choices keep their values; with
 // NotWritten the values that were read are kept.
-SettingsWarning loadSettings(StoredChoices& choices);
+SettingsWarning readStoredSettings(StoredChoices& choices);
 // Write one value at once.
-SettingsWarning savePortSetting(std::int32_t port);
-SettingsWarning saveLabelSetting(std::int32_t label);
+SettingsWarning storePortSetting(std::int32_t port);
+SettingsWarning storeLabelSetting(std::int32_t label);
+
+}  // namespace pemlar

@@ -11,6 +11,7 @@
 #include "data/line_chars.h"
 #include "data/windows1252.h"
 #include "framework/message_box.h"
+#include "framework/resource_ids.h"
 #include "framework/text_edit.h"
 #include "framework/windows_text.h"
 #include "link/scom.h"
@@ -19,6 +20,8 @@
 #include "ui/open_save_dia.h"
 #include "ui/pemlar_host.h"
 #include "ui/port_list.h"
+
+namespace pemlar {
 
 namespace {
 
@@ -36,26 +39,26 @@ std::filesystem::path filePath(const QString& path) {
 }  // namespace
 
 const std::array<CommandEntry<TD_Pemlare>, 10> TD_Pemlare::Commands = {{
-    {104, Notification::Clicked, &TD_Pemlare::alignCentre},
-    {115, Notification::Clicked, &TD_Pemlare::alignLeft},
-    {110, Notification::Clicked, &TD_Pemlare::CmInfo},
-    {101, Notification::Clicked, &TD_Pemlare::CmRead},
-    {107, Notification::Clicked, &TD_Pemlare::CmWrite},
-    {102, Notification::Clicked, &TD_Pemlare::CmLoad},
-    {103, Notification::Clicked, &TD_Pemlare::CmSave},
-    {106, Notification::Clicked, &TD_Pemlare::stampIdNumber},
-    {113, Notification::SelectionChanged, &TD_Pemlare::EvPortChange},
-    {119, Notification::SelectionChanged, &TD_Pemlare::EvLabelChange},
+    {kCentreButton, Notification::Clicked, &TD_Pemlare::alignCentre},
+    {kLeftButton, Notification::Clicked, &TD_Pemlare::alignLeft},
+    {kInfoButton, Notification::Clicked, &TD_Pemlare::CmInfo},
+    {kReadButton, Notification::Clicked, &TD_Pemlare::CmRead},
+    {kWriteButton, Notification::Clicked, &TD_Pemlare::CmWrite},
+    {kLoadButton, Notification::Clicked, &TD_Pemlare::CmLoad},
+    {kSaveButton, Notification::Clicked, &TD_Pemlare::CmSave},
+    {kSetButton, Notification::Clicked, &TD_Pemlare::stampIdNumber},
+    {kPortList, Notification::SelectionChanged, &TD_Pemlare::EvPortChange},
+    {kLabelList, Notification::SelectionChanged, &TD_Pemlare::EvLabelChange},
 }};
 
 TD_Pemlare::TD_Pemlare(QWidget* parent)
-    : TemplateDialog(1000, parent),
-      AddressEdit(requireControl<TemplateTextEdit>(120)),
-      IdNumberEdit(requireControl<TemplateTextEdit>(121)),
-      IdCodeEdit(requireControl<TemplateTextEdit>(122)),
-      IdDateEdit(requireControl<TemplateTextEdit>(123)),
-      PortList(requireControl<QComboBox>(113)),
-      LabelList(requireControl<QComboBox>(119)) {
+    : TemplateDialog(kMainDialog, parent),
+      AddressEdit(requireControl<TemplateTextEdit>(kAddressEdit)),
+      IdNumberEdit(requireControl<TemplateTextEdit>(kIdNumberEdit)),
+      IdCodeEdit(requireControl<TemplateTextEdit>(kIdCodeEdit)),
+      IdDateEdit(requireControl<TemplateTextEdit>(kIdDateEdit)),
+      PortList(requireControl<QComboBox>(kPortList)),
+      LabelList(requireControl<QComboBox>(kLabelList)) {
     AddressEdit->setTextLimit(kAddressLimit);
     // What goes beyond the fifth line would never reach the instrument or the file:
     // the edit refuses it rather than let it vanish at the next write or save. Like the
@@ -81,7 +84,7 @@ TD_Pemlare::TD_Pemlare(QWidget* parent)
 TD_Pemlare::~TD_Pemlare() = default;
 
 PemlarHost& TD_Pemlare::app() {
-    PemlarHost* host = pemlarHost();
+    PemlarHost* host = currentHost();
     if (host == nullptr) {
         qFatal("the main dialog runs only inside the Pemlar application");
     }
@@ -96,23 +99,23 @@ void TD_Pemlare::Setup() {
     for (TemplateTextEdit* edit : {AddressEdit, IdNumberEdit, IdCodeEdit, IdDateEdit}) {
         edit->setPlainText(QString());
     }
-    FillLabelList(ReadLabelFile());
+    FillLabelList(labelFileText());
 }
 
 void TD_Pemlare::LoadSettings() {
     StoredChoices choices{SelectedPort, SelectedLabel};
-    const SettingsWarning warning = loadSettings(choices);
+    const SettingsWarning warning = readStoredSettings(choices);
     SelectedPort = choices.port;
     SelectedLabel = choices.label;
     ShowSettingsWarning(warning);
 }
 
 void TD_Pemlare::SavePortSetting() {
-    ShowSettingsWarning(savePortSetting(SelectedPort));
+    ShowSettingsWarning(storePortSetting(SelectedPort));
 }
 
 void TD_Pemlare::SaveLabelSetting() {
-    ShowSettingsWarning(saveLabelSetting(SelectedLabel));
+    ShowSettingsWarning(storeLabelSetting(SelectedLabel));
 }
 
 void TD_Pemlare::ShowSettingsWarning(SettingsWarning warning) {
@@ -125,42 +128,43 @@ void TD_Pemlare::ShowSettingsWarning(SettingsWarning warning) {
 // The restored port also becomes the port in use, so that the selected entry and the
 // port the next transfer opens never differ.
 void TD_Pemlare::FillPortList(scom& com) {
-    if (fillPortList(*PortList, com, SelectedPort, app().PortDevices())) {
+    if (fillPortCombo(*PortList, com, SelectedPort, app().PortDevices())) {
         com.setPort(SelectedPort);
     }
 }
 
-std::string TD_Pemlare::ReadLabelFile() {
+std::string TD_Pemlare::labelFileText() {
     return pemlar::readLabelFile();
 }
 
 void TD_Pemlare::FillLabelList(std::string_view text) {
-    fillLabelList(*LabelList, text, SelectedLabel);
+    fillLabelCombo(*LabelList, text, SelectedLabel);
 }
 
 void TD_Pemlare::alignCentre() {
-    setEditChars(AddressEdit, ::alignCentre(editChars(AddressEdit)));
+    setEditChars(AddressEdit, pemlar::alignCentre(editChars(AddressEdit)));
 }
 
 void TD_Pemlare::alignLeft() {
-    setEditChars(AddressEdit, ::alignLeft(editChars(AddressEdit)));
+    setEditChars(AddressEdit, pemlar::alignLeft(editChars(AddressEdit)));
 }
 
 void TD_Pemlare::CmInfo() {
-    if (PemlarHost* host = pemlarHost()) {
+    if (PemlarHost* host = currentHost()) {
         host->RunAboutBox(this);
     }
 }
 
 void TD_Pemlare::CmLoad() {
     QString path;
-    TC_OpenSaveDia dialog(TC_OpenSaveDia::OpenFile, QString(), QString(), 10301, 10300);
+    TC_OpenSaveDia dialog(TC_OpenSaveDia::OpenFile, QString(), QString(), kLoadTitleString,
+                          kFileFilterString);
     if (dialog.Execute(this, path) != 1) {
         return;
     }
     const std::optional<pemlar::AddressFileBytes> lines = pemlar::loadAddressFile(filePath(path));
     if (!lines) {
-        MsgBox(this, MsgError, 10314);
+        MsgBox(this, MsgError, kMsgLoadFailed);
         return;
     }
     setEditChars(AddressEdit, showAddressChars(*lines));
@@ -168,23 +172,24 @@ void TD_Pemlare::CmLoad() {
 
 void TD_Pemlare::CmSave() {
     QString path;
-    TC_OpenSaveDia dialog(TC_OpenSaveDia::SaveFile, QString(), QString(), 10302, 10300);
+    TC_OpenSaveDia dialog(TC_OpenSaveDia::SaveFile, QString(), QString(), kSaveTitleString,
+                          kFileFilterString);
     if (dialog.Execute(this, path) != 1) {
         return;
     }
     const pemlar::FileOutcome saved = pemlar::saveAddressFile(
         filePath(path), pemlar::addressFileFromText(editChars(AddressEdit)));
     if (!saved.ok()) {
-        MsgBox(this, MsgError, 10313);
+        MsgBox(this, MsgError, kMsgSaveFailed);
     }
 }
 
 void TD_Pemlare::stampIdNumber() {
     // Without a selected label the code is left as it stands.
     if (LabelList->currentIndex() >= 0) {
-        setWindowText(IdCodeEdit, ::labelCode(toWindowsText(LabelList->currentText())));
+        setWindowText(IdCodeEdit, pemlar::labelCode(toWindowsText(LabelList->currentText())));
     }
-    setWindowText(IdDateEdit, ::monthYearStamp(::localMonthYear()));
+    setWindowText(IdDateEdit, pemlar::monthYearStamp(pemlar::localMonthYear()));
 }
 
 void TD_Pemlare::EvPortChange() {
@@ -206,3 +211,5 @@ void TD_Pemlare::EvLabelChange() {
     SelectedLabel = label.toInt();
     SaveLabelSetting();
 }
+
+}  // namespace pemlar

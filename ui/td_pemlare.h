@@ -13,6 +13,9 @@
 #include "ui/settings_store.h"
 
 class QComboBox;
+
+namespace pemlar {
+
 class PemlarHost;
 class TemplateTextEdit;
 class scom;
@@ -39,7 +42,7 @@ private:
     void SaveLabelSetting();
     void ShowSettingsWarning(SettingsWarning warning);
     void FillPortList(scom& com);
-    std::string ReadLabelFile();
+    std::string labelFileText();
     void FillLabelList(std::string_view text);
 
     // Command handlers.
@@ -62,10 +65,12 @@ private:
     // rest of the stored page know nothing of the instrument, so a write fetches them
     // from it first.
     bool AddressRead = false;
-    TemplateTextEdit* AddressEdit;   // 120
-    TemplateTextEdit* IdNumberEdit;  // 121
-    TemplateTextEdit* IdCodeEdit;    // 122
-    TemplateTextEdit* IdDateEdit;    // 123
-    QComboBox* PortList;             // 113
-    QComboBox* LabelList;            // 119
+    TemplateTextEdit* AddressEdit;   // kAddressEdit
+    TemplateTextEdit* IdNumberEdit;  // kIdNumberEdit
+    TemplateTextEdit* IdCodeEdit;    // kIdCodeEdit
+    TemplateTextEdit* IdDateEdit;    // kIdDateEdit
+    QComboBox* PortList;             // kPortList
+    QComboBox* LabelList;            // kLabelList
 };
+
+}  // namespace pemlar

@@ -8,6 +8,7 @@
 #include "data/address_text.h"
 #include "data/id_number.h"
 #include "framework/dialog_results.h"
+#include "framework/resource_ids.h"
 #include "framework/text_edit.h"
 #include "framework/windows_text.h"
 #include "link/scom.h"
@@ -17,21 +18,9 @@
 #include "ui/progress_notice.h"
 #include "ui/td_pemlare.h"
 
+namespace pemlar {
+
 namespace {
-
-constexpr int kReadPrompt = 2000;
-constexpr int kReadProgress = 2001;
-constexpr int kWritePrompt = 2002;
-constexpr int kWriteProgress = 2003;
-
-constexpr int kMsgTimeout = 10303;
-constexpr int kMsgTransferError = 10304;
-constexpr int kMsgChecksumError = 10305;
-constexpr int kMsgCloseFailed = 10306;
-constexpr int kMsgOpenFailed = 10307;
-constexpr int kMsgInitFailed = 10308;
-constexpr int kMsgInstrumentError = 10309;
-constexpr int kMsgWriteDone = 10310;
 
 enum class Direction { Read, Write };
 
@@ -94,11 +83,11 @@ void TD_Pemlare::CmRead() {
     PemlarHost& host = app();
     scom& com = host.Com();
 
-    TemplateDialog prompt(kReadPrompt, this);
+    TemplateDialog prompt(kReadPromptDialog, this);
     if (prompt.runModal() != IdOk) {
         return;
     }
-    const ProgressNotice progress(kReadProgress, this);
+    const ProgressNotice progress(kReadProgressDialog, this);
     // Only the address page comes from the instrument; every other page of what the
     // read leaves behind holds the defaults.
     const pemlar::BackupStore backups = pemlar::userBackupStore();
@@ -109,8 +98,8 @@ void TD_Pemlare::CmRead() {
     AddressRead = true;
     const EepromImage& working = read.image;
     host.StoredImage() = working;
-    setEditChars(AddressEdit, ::showAddressChars(addressBlock(working)));
-    const IdNumberTexts id = ::showIdNumber(idBlock(working));
+    setEditChars(AddressEdit, pemlar::showAddressChars(addressBlock(working)));
+    const IdNumberTexts id = pemlar::showIdNumber(idBlockOf(working));
     setWindowText(IdNumberEdit, id.number);
     setWindowText(IdCodeEdit, id.code);
     setWindowText(IdDateEdit, id.date);
@@ -123,19 +112,19 @@ void TD_Pemlare::CmWrite() {
 
     // Taken before the prompt, so the stored image holds the dialog's text even when
     // the user goes no further.
-    ::takeAddress(editChars(AddressEdit), addressBlock(stored));
+    pemlar::takeAddress(editChars(AddressEdit), addressBlock(stored));
     const IdNumberTexts id{windowText(IdNumberEdit), windowText(IdCodeEdit),
                            windowText(IdDateEdit)};
-    ::takeIdNumber(id, idBlock(stored));
+    pemlar::takeIdNumber(id, idBlockOf(stored));
     if (!confirmInstrumentChars(this, addressBlock(stored))) {
         return;
     }
 
-    TemplateDialog prompt(kWritePrompt, this);
+    TemplateDialog prompt(kWritePromptDialog, this);
     if (prompt.runModal() != IdOk) {
         return;
     }
-    const ProgressNotice progress(kWriteProgress, this);
+    const ProgressNotice progress(kWriteProgressDialog, this);
     // Before any read the instrument's own ID and the rest of its page are fetched and
     // kept, rather than overwritten with blanks and defaults.
     const pemlar::WriteRequest request{
@@ -146,3 +135,5 @@ void TD_Pemlare::CmWrite() {
         MsgBox(this, MsgInfo, kMsgWriteDone);
     }
 }
+
+}  // namespace pemlar

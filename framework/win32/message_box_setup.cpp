@@ -1,6 +1,7 @@
 #include "framework/win32/message_box_setup.h"
 
 #include "framework/win32/utf16.h"
+#include "resources/resource_ids.h"
 #include "resources/string_table.h"
 
 namespace pemlar::fw::win32 {
@@ -22,15 +23,15 @@ struct KindFacts {
 KindFacts factsOf(MessageKind kind) {
     switch (kind) {
         case MessageKind::Warning:
-            return {12100, MB_ICONEXCLAMATION | MB_OK};
+            return {kWarningCaption, MB_ICONEXCLAMATION | MB_OK};
         case MessageKind::Error:
-            return {12101, MB_ICONSTOP | MB_OK};
+            return {kErrorCaption, MB_ICONSTOP | MB_OK};
         case MessageKind::Info:
-            return {12102, MB_ICONINFORMATION | MB_OK};
+            return {kInfoCaption, MB_ICONINFORMATION | MB_OK};
         case MessageKind::Question:
-            return {12103, MB_ICONQUESTION | MB_YESNOCANCEL};
+            return {kQuestionCaption, MB_ICONQUESTION | MB_YESNOCANCEL};
     }
-    return {12101, MB_ICONSTOP | MB_OK};
+    return {kErrorCaption, MB_ICONSTOP | MB_OK};
 }
 
 }  // namespace

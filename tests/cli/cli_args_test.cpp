@@ -3,6 +3,8 @@
 #include "cli/text_1252.h"
 #include "tests/support/cli_capture.h"
 
+using namespace pemlar;
+
 namespace {
 
 using pemlar::ExitStatus;

@@ -13,6 +13,8 @@
 #include "tests/support/simulated_com_port.h"
 #include "tests/support/temp_folder.h"
 
+using namespace pemlar;
+
 namespace {
 
 using pemlar::ExitStatus;

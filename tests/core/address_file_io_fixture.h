@@ -12,6 +12,8 @@
 #include "core/address_file_io.h"
 #include "tests/support/temp_folder.h"
 
+namespace pemlar {
+
 class AddressFileIoTest : public ::testing::Test {
 protected:
     std::filesystem::path path(const char* name) const { return dir_.path() / name; }
@@ -31,3 +33,5 @@ protected:
     static std::string bytesOf(const pemlar::AddressFileBytes& b) { return {b.begin(), b.end()}; }
     TempFolder dir_;
 };
+
+}  // namespace pemlar

@@ -40,7 +40,7 @@ class BackupName : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(BackupName, TellsDateTimeAndId) {
     const EepromImage image = pageWithId(GetParam().id);
-    EXPECT_EQ(backupFileName(at(9, 5, 7), page(image, kAddressPage), GetParam().attempt),
+    EXPECT_EQ(backupFileName(at(9, 5, 7), pageOf(image, kAddressPage), GetParam().attempt),
               GetParam().name);
 }
 
@@ -74,7 +74,7 @@ TEST_F(BackupStoreTest, KeepThePageAsReceivedAndOnlyTheNewest) {
     BackupOutcome last;
     for (const int second : {0, 1, 2, 2}) {
         clock_ = at(10, 0, second);
-        last = keepBackup(store(3), page(image_, kAddressPage));
+        last = keepBackup(store(3), pageOf(image_, kAddressPage));
         ASSERT_TRUE(last.written()) << last.error;
     }
     EXPECT_EQ(last.file.filename(), "2026-12-07_10-00-02_ID-1_2.page");

@@ -32,7 +32,7 @@ Bytes instrumentPage() {
 
 class TransferTest : public ::testing::Test {
 protected:
-    scom& com() {
+    scom& comLink() {
         if (!com_) {
             com_ = std::make_unique<scom>(
                 3, [](std::int32_t) { return std::optional<std::string>("scripted"); },
@@ -75,7 +75,7 @@ TEST_P(ReadSteps, NameTheStepThatFailedAndNeverLeaveThePortOpen) {
     GetParam().prepare(script());
     std::ofstream(folder_.path() / "backups") << "in the way";
     const BackupStore store = backups();
-    const ReadOutcome read = readAddressPage(com(), &store);
+    const ReadOutcome read = readAddressPage(comLink(), &store);
     EXPECT_EQ(read.transfer.failedStep, GetParam().step);
     EXPECT_EQ(read.transfer.result, GetParam().result);
     // Every failure names the port in the user's words.
@@ -110,7 +110,7 @@ TEST_P(WriteFirstReads, KeepsWhatTheUserCantEdit) {
     EepromImage image = userImage();
     const BackupStore store = backups();
     const WriteOutcome write =
-        writeAddressPage(com(), image, {.readFirst = true, .keepInstrumentId = keepId}, &store);
+        writeAddressPage(comLink(), image, {.readFirst = true, .keepInstrumentId = keepId}, &store);
     ASSERT_EQ(write.transfer.failedStep, TransferStep::None);
     EXPECT_TRUE(write.backup.written());
     ASSERT_EQ(record().written.size(), 4u);  // read request, write request, page, status
@@ -129,7 +129,7 @@ TEST_F(TransferTest, AWriteWhoseFirstReadFailsWritesNothing) {
     script().replies.push_back(replyFrame(instrumentPage(), 1, 1));
     script().replies.front()[0] = 0x00;  // wrong start byte
     EepromImage image = userImage();
-    const WriteOutcome write = writeAddressPage(com(), image, {.readFirst = true}, nullptr);
+    const WriteOutcome write = writeAddressPage(comLink(), image, {.readFirst = true}, nullptr);
     EXPECT_EQ(write.transfer.failedStep, TransferStep::Read);
     EXPECT_EQ(write.transfer.result, ScomResult::BadFrameStart);
     EXPECT_EQ(record().written, std::vector<Bytes>{Bytes({0xAA, 0x55, 0x01, 0x01, 0x01, 0x01})});
@@ -144,12 +144,12 @@ TEST_F(TransferTest, VerifyNamesWhatDiffers) {
     Bytes onDevice = pageBytes(expected, kAddressPage);
     std::swap(onDevice[kPageChecksumOffset], onDevice[kPageChecksumOffset + 1]);
     script().replies = {replyFrame(onDevice)};
-    EXPECT_TRUE(verifyAddressPage(com(), expected, nullptr).comparison.matches());
+    EXPECT_TRUE(verifyAddressPage(comLink(), expected, nullptr).comparison.matches());
 
     onDevice[25] = 'X';          // line 2
     onDevice[kIdAt + 20] = 'Y';  // the ID block's last byte
     script().replies = {replyFrame(onDevice)};
-    const PageComparison differs = verifyAddressPage(com(), expected, nullptr).comparison;
+    const PageComparison differs = verifyAddressPage(comLink(), expected, nullptr).comparison;
     EXPECT_EQ(differs.lineDiffers, (std::array<bool, 5>{false, true, false, false, false}));
     EXPECT_TRUE(differs.idDiffers);
     EXPECT_FALSE(differs.restDiffers);
@@ -161,7 +161,7 @@ TEST_F(TransferTest, RestoreSendsThePageExactlyAsGiven) {
         raw[i] = static_cast<std::uint8_t>(0x80 + i);  // device characters, no conversion
     }
     script().replies = {replyFrame({0})};
-    EXPECT_EQ(restoreAddressPage(com(), raw).failedStep, TransferStep::None);
+    EXPECT_EQ(restoreAddressPage(comLink(), raw).failedStep, TransferStep::None);
     ASSERT_EQ(record().written.size(), 3u);
     EXPECT_EQ(record().written[1],
               withCheckValue(concat({{0xAA, 0x55, 0x01, 0x00}, Bytes(raw.begin(), raw.end())})));

@@ -7,15 +7,17 @@
 #include "data/address_text.h"
 #include "slot_text.h"
 
+using namespace pemlar;
+
 namespace {
 
 using namespace std::string_literals;
-using Lines = std::array<std::string, kLineCount>;
+using LineTexts = std::array<std::string, kLineCount>;
 
 const std::string k24 = "ABCDEFGHIJKLMNOPQRSTUVWX";
 const std::string k30 = k24 + "YZ0123";
 
-std::string joined(const Lines& lines) {
+std::string joined(const LineTexts& lines) {
     std::string text = lines[0];
     for (int i = 1; i < kLineCount; ++i) {
         text += "\r\n" + lines[i];
@@ -26,7 +28,7 @@ std::string joined(const Lines& lines) {
 struct TakeCase {
     const char* name;
     std::string text;
-    Lines lines;
+    LineTexts lines;
 };
 
 TEST(TakeAddress, SlotsAndShownText) {
@@ -52,7 +54,7 @@ TEST(TakeAddress, SlotsAndShownText) {
         slots.fill('#');
         takeAddress(c.text, slots);
         for (int i = 0; i < kLineCount; ++i) {
-            EXPECT_EQ(slotText(lineSlot(slots, i)), c.lines[i]) << c.name << ", line " << i;
+            EXPECT_EQ(slotText(lineSlotOf(slots, i)), c.lines[i]) << c.name << ", line " << i;
         }
         EXPECT_EQ(showAddress(slots), joined(c.lines)) << c.name;
     }
@@ -71,7 +73,7 @@ struct AlignCase {
     std::string firstLine;
 };
 
-TEST(AlignCentre, Lines) {
+TEST(AlignCentre, LineTexts) {
     const AlignCase cases[] = {
         {"AB", std::string(11, ' ') + "AB"},
         {"ABC", std::string(10, ' ') + "ABC"},
@@ -90,7 +92,7 @@ TEST(AlignCentre, Lines) {
                       std::string(11, ' ') + "3", std::string(11, ' ') + "4"}));
 }
 
-TEST(AlignLeft, Lines) {
+TEST(AlignLeft, LineTexts) {
     const AlignCase cases[] = {
         {"   X  ", "X  "}, {"    ", ""}, {"AB", "AB"}, {"\t X", "\t X"}, {"", ""},
     };

@@ -5,6 +5,8 @@
 
 #include "data/charset.h"
 
+using namespace pemlar;
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -97,7 +99,7 @@ TEST(Charset, NamesEachCharacterTheInstrumentChangesOnce) {
     for (const ChangedCase& c : kCases) {
         AddressBuffer slots{};
         for (std::size_t i = 0; i < c.lines.size(); ++i) {
-            std::copy(c.lines[i].begin(), c.lines[i].end(), lineSlot(slots, int(i)).begin());
+            std::copy(c.lines[i].begin(), c.lines[i].end(), lineSlotOf(slots, int(i)).begin());
         }
         EXPECT_EQ(bytesTheInstrumentChanges(slots), c.changed) << c.lines[0];
     }

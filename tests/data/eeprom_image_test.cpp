@@ -4,6 +4,8 @@
 
 #include "data/eeprom_image.h"
 
+using namespace pemlar;
+
 namespace {
 
 ImageSources fixedSources(std::uint8_t filler = 0x11) {
@@ -17,7 +19,7 @@ EepromImage defaultImage() {
 }
 
 std::uint16_t storedWord(const EepromImage& image, int pageNumber, int offset) {
-    ConstPage p = page(image, pageNumber);
+    ConstPage p = pageOf(image, pageNumber);
     return static_cast<std::uint16_t>(p[offset] | p[offset + 1] << 8);
 }
 
@@ -61,7 +63,7 @@ TEST(Defaults, DeviceOrderGoldenValues) {
         {7, 0x1C, {0, 40, 0, 20}},
     };
     for (const Case& c : cases) {
-        ConstPage p = page(image, c.page);
+        ConstPage p = pageOf(image, c.page);
         EXPECT_EQ(
             std::vector<std::uint8_t>(p.begin() + c.offset, p.begin() + c.offset + c.bytes.size()),
             c.bytes)
@@ -73,9 +75,9 @@ TEST(Defaults, ChecksumsOfPages0127Verify) {
     EepromImage image = defaultImage();
     for (int pageNumber : {0, 1, 2}) {
         EXPECT_EQ(storedWord(image, pageNumber, 0xFE),
-                  static_cast<std::uint16_t>(byteSum(page(image, pageNumber).data(), 0xFE)));
+                  static_cast<std::uint16_t>(byteSum(pageOf(image, pageNumber).data(), 0xFE)));
     }
-    const std::uint8_t* p7 = page(image, 7).data();
+    const std::uint8_t* p7 = pageOf(image, 7).data();
     EXPECT_EQ(storedWord(image, 7, 0x4A), static_cast<std::uint16_t>(maskedByteSum(p7, 0x4A)));
     EXPECT_EQ(storedWord(image, 7, 0xFE), static_cast<std::uint16_t>(maskedByteSum(p7, 0xFE)));
     EepromImage again = image;
@@ -134,7 +136,7 @@ TEST(SwapByteOrder, TwiceIsIdentityAndTouchesOnlyListedFields) {
     }
     // 4x32 + 11x16 bits on page 0, 1 word on page 1, 95 on page 2, 1x32 + 11x16 on page 7.
     EXPECT_EQ(moved, 38 + 2 + 190 + 26);
-    EXPECT_EQ(page(image, 0)[0x9D], original[0x9D]);  // not a swapped field
+    EXPECT_EQ(pageOf(image, 0)[0x9D], original[0x9D]);  // not a swapped field
     swapByteOrder(image);
     EXPECT_EQ(image, original);
 }
@@ -148,7 +150,7 @@ TEST(Page7Checksums, CoverageOfEachChecksum) {
     for (const Case& c : cases) {
         EepromImage image = defaultImage();
         const std::uint16_t a = storedWord(image, 7, 0x4A), b = storedWord(image, 7, 0xFE);
-        page(image, 7)[c.offset] ^= 0x01;
+        pageOf(image, 7)[c.offset] ^= 0x01;
         updateChecksums(image);
         EXPECT_EQ(storedWord(image, 7, 0x4A) != a, c.changesA) << c.offset;
         if (!c.changesA) {
@@ -156,7 +158,7 @@ TEST(Page7Checksums, CoverageOfEachChecksum) {
         }
         // Checksum B is taken over the new checksum A.
         EXPECT_EQ(storedWord(image, 7, 0xFE),
-                  static_cast<std::uint16_t>(maskedByteSum(page(image, 7).data(), 0xFE)));
+                  static_cast<std::uint16_t>(maskedByteSum(pageOf(image, 7).data(), 0xFE)));
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include "data/id_number.h"
 
+using namespace pemlar;
+
 namespace {
 
 using namespace std::string_literals;

@@ -3,6 +3,8 @@
 #include "data/line_chars.h"
 #include "data/windows1252.h"
 
+using namespace pemlar;
+
 namespace {
 
 struct CodeCase {

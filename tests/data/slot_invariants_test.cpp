@@ -9,6 +9,8 @@
 #include "data/address_text.h"
 #include "slot_text.h"
 
+using namespace pemlar;
+
 namespace {
 
 using namespace std::string_literals;
@@ -74,7 +76,7 @@ TEST(SlotInvariants, AnyEditTextGivesFiveWellFormedSlots) {
             ASSERT_EQ(buffer[buffer.size() - 1 - i], kGuardByte) << context;
         }
         for (int line = 0; line < kLineCount; ++line) {
-            const LineSlot slot = lineSlot(slots, line);
+            const LineSlot slot = lineSlotOf(slots, line);
             ASSERT_NE(std::find(slot.begin(), slot.begin() + kLineMaxChars + 1, 0),
                       slot.begin() + kLineMaxChars + 1)
                 << context << ", line " << line;
@@ -113,7 +115,8 @@ TEST(SlotInvariants, ArbitrarySlotBytesComeBackByteForByte) {
         AddressBuffer again{};
         takeAddress(shown, again);
         for (int line = 0; line < kLineCount; ++line) {
-            EXPECT_EQ(slotText(lineSlot(again, line)), slotText(lineSlot(slots, line))) << round;
+            EXPECT_EQ(slotText(lineSlotOf(again, line)), slotText(lineSlotOf(slots, line)))
+                << round;
         }
     }
 }

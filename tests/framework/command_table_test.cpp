@@ -8,15 +8,20 @@
 
 #include "framework/command_table.h"
 #include "framework/template_dialog.h"
+#include "resources/resource_ids.h"
+
+using namespace pemlar;
 
 namespace {
 
 class Recorder : public TemplateDialog {
 public:
-    Recorder() : TemplateDialog(1000) { connected = connectCommands<Recorder>(this, kTable); }
-    void left() { calls.push_back(115); }
-    void centre() { calls.push_back(104); }
-    void port() { calls.push_back(113); }
+    Recorder() : TemplateDialog(kMainDialog) {
+        connected = connectCommands<Recorder>(this, kTable);
+    }
+    void left() { calls.push_back(kLeftButton); }
+    void centre() { calls.push_back(kCentreButton); }
+    void port() { calls.push_back(kPortList); }
 
     static const std::array<CommandEntry<Recorder>, 3> kTable;
     std::vector<int> calls;
@@ -24,36 +29,37 @@ public:
 };
 
 const std::array<CommandEntry<Recorder>, 3> Recorder::kTable = {{
-    {115, Notification::Clicked, &Recorder::left},
-    {104, Notification::Clicked, &Recorder::centre},
-    {113, Notification::SelectionChanged, &Recorder::port},
+    {kLeftButton, Notification::Clicked, &Recorder::left},
+    {kCentreButton, Notification::Clicked, &Recorder::centre},
+    {kPortList, Notification::SelectionChanged, &Recorder::port},
 }};
 
 TEST(CommandTable, ButtonClicksRunTheirHandlers) {
     Recorder dialog;
     ASSERT_TRUE(dialog.connected);
-    dialog.control<QPushButton>(104)->click();
-    dialog.control<QPushButton>(115)->click();
-    EXPECT_EQ(dialog.calls, (std::vector<int>{104, 115}));
+    dialog.control<QPushButton>(kCentreButton)->click();
+    dialog.control<QPushButton>(kLeftButton)->click();
+    EXPECT_EQ(dialog.calls, (std::vector<int>{kCentreButton, kLeftButton}));
 }
 
 TEST(CommandTable, OnlyTheUsersChoiceCountsAsSelectionChange) {
     Recorder dialog;
-    auto* combo = dialog.control<QComboBox>(113);
+    auto* combo = dialog.control<QComboBox>(kPortList);
     combo->addItems({QStringLiteral("COM1"), QStringLiteral("COM2")});
     combo->setCurrentIndex(0);
     EXPECT_TRUE(dialog.calls.empty());
     QTest::keyClick(combo, Qt::Key_Down);
     EXPECT_EQ(combo->currentIndex(), 1);
-    EXPECT_EQ(dialog.calls, (std::vector<int>{113}));
+    EXPECT_EQ(dialog.calls, (std::vector<int>{kPortList}));
 }
 
 TEST(CommandTable, RefusesControlsThatAreMissingOrOfTheWrongKind) {
-    TemplateDialog dialog(1000);
+    TemplateDialog dialog(kMainDialog);
     int runs = 0;
     EXPECT_FALSE(connectCommand(&dialog, 4711, Notification::Clicked, [&] { ++runs; }));
-    EXPECT_FALSE(connectCommand(&dialog, 113, Notification::Clicked, [&] { ++runs; }));
-    EXPECT_FALSE(connectCommand(&dialog, 115, Notification::SelectionChanged, [&] { ++runs; }));
+    EXPECT_FALSE(connectCommand(&dialog, kPortList, Notification::Clicked, [&] { ++runs; }));
+    EXPECT_FALSE(
+        connectCommand(&dialog, kLeftButton, Notification::SelectionChanged, [&] { ++runs; }));
     EXPECT_EQ(runs, 0);
 }
 

@@ -10,6 +10,9 @@
 #include "framework/dialog_units.h"
 #include "framework/template_dialog.h"
 #include "framework/text_edit.h"
+#include "resources/resource_ids.h"
+
+using namespace pemlar;
 
 namespace {
 
@@ -30,7 +33,7 @@ TEST(DialogUnits, BaseUnitsFollowTheFont) {
     for (auto [face, points] : {std::pair{"Courier New", 10}, std::pair{"MS Sans Serif", 8},
                                 std::pair{"MS Sans Serif", 10}}) {
         QFont font = dialogFont(face, points);
-        DialogBaseUnits base = dialogBaseUnits(font);
+        DialogBaseUnits base = measureBaseUnits(font);
         DialogBaseUnits expected = expectedUnits(font);
         EXPECT_EQ(base.x, expected.x) << face << points;
         EXPECT_EQ(base.y, expected.y) << face << points;
@@ -58,18 +61,20 @@ struct Placement {
     int x, y, w, h;
 };
 
-// Controls of template 1000 (Courier New 10 pt), in dialog units.
+// Controls of the main dialog's template (Courier New 10 pt), in dialog units.
 const Placement kPlacements[] = {
-    {115, 12, 28, 50, 12},   {104, 64, 28, 49, 12},  {102, 12, 12, 50, 12},
-    {103, 64, 12, 49, 12},   {105, 124, 0, 88, 36},  {114, 124, 40, 88, 52},
-    {101, 132, 56, 72, 12},  {107, 132, 72, 72, 12}, {110, 152, 100, 60, 12},
-    {1, 152, 116, 60, 12},   {111, 4, 96, 116, 32},  {121, 12, 108, 52, 12},
-    {120, 12, 44, 100, 44},  {122, 68, 108, 16, 12}, {123, 88, 108, 20, 12},
-    {106, 112, 108, 24, 12},
+    {kLeftButton, 12, 28, 50, 12},    {kCentreButton, 64, 28, 49, 12},
+    {kLoadButton, 12, 12, 50, 12},    {kSaveButton, 64, 12, 49, 12},
+    {kSettingsGroup, 124, 0, 88, 36}, {kInstrumentGroup, 124, 40, 88, 52},
+    {kReadButton, 132, 56, 72, 12},   {kWriteButton, 132, 72, 72, 12},
+    {kInfoButton, 152, 100, 60, 12},  {kOkButton, 152, 116, 60, 12},
+    {kIdNumberGroup, 4, 96, 116, 32}, {kIdNumberEdit, 12, 108, 52, 12},
+    {kAddressEdit, 12, 44, 100, 44},  {kIdCodeEdit, 68, 108, 16, 12},
+    {kIdDateEdit, 88, 108, 20, 12},   {kSetButton, 112, 108, 24, 12},
 };
 
 TEST(TemplateDialog, PlacesControlsInPixelsOfItsFont) {
-    TemplateDialog dialog(1000);
+    TemplateDialog dialog(kMainDialog);
     DialogBaseUnits base = expectedUnits(dialogFont("Courier New", 10));
     EXPECT_EQ(dialog.size(), QSize(px(216, base.x, 4), px(131, base.y, 8)));
     for (const Placement& p : kPlacements) {
@@ -83,9 +88,9 @@ TEST(TemplateDialog, PlacesControlsInPixelsOfItsFont) {
 }
 
 TEST(TemplateDialog, ComboBoxesKeepTheirWidthAndPlaceTheListBelow) {
-    TemplateDialog dialog(1000);
+    TemplateDialog dialog(kMainDialog);
     DialogBaseUnits base = dialog.baseUnits();
-    auto* ports = dialog.control<QComboBox>(113);
+    auto* ports = dialog.control<QComboBox>(kPortList);
     ASSERT_NE(ports, nullptr);
     EXPECT_EQ(ports->pos(), QPoint(px(132, base.x, 4), px(16, base.y, 8)));
     EXPECT_EQ(ports->width(), px(36, base.x, 4));
@@ -94,24 +99,24 @@ TEST(TemplateDialog, ComboBoxesKeepTheirWidthAndPlaceTheListBelow) {
 }
 
 TEST(TemplateDialog, FindsControlsByIdWithTheirKindAndState) {
-    TemplateDialog dialog(1000);
-    EXPECT_NE(dialog.control<QGroupBox>(105), nullptr);
-    EXPECT_NE(dialog.control<QPushButton>(1), nullptr);
-    EXPECT_NE(dialog.control<TemplateTextEdit>(120), nullptr);
-    EXPECT_EQ(dialog.control<QPushButton>(120), nullptr);
+    TemplateDialog dialog(kMainDialog);
+    EXPECT_NE(dialog.control<QGroupBox>(kSettingsGroup), nullptr);
+    EXPECT_NE(dialog.control<QPushButton>(kOkButton), nullptr);
+    EXPECT_NE(dialog.control<TemplateTextEdit>(kAddressEdit), nullptr);
+    EXPECT_EQ(dialog.control<QPushButton>(kAddressEdit), nullptr);
     EXPECT_EQ(dialog.control(4711), nullptr);
-    EXPECT_FALSE(dialog.control(119)->isEnabled());
-    EXPECT_TRUE(dialog.control(106)->isHidden());
-    EXPECT_FALSE(dialog.control(106)->isEnabled());
-    EXPECT_TRUE(dialog.control(113)->isEnabled());
+    EXPECT_FALSE(dialog.control(kLabelList)->isEnabled());
+    EXPECT_TRUE(dialog.control(kSetButton)->isHidden());
+    EXPECT_FALSE(dialog.control(kSetButton)->isEnabled());
+    EXPECT_TRUE(dialog.control(kPortList)->isEnabled());
 }
 
 TEST(TemplateDialog, ReplacedControlTakesPlaceAndId) {
-    TemplateDialog dialog(1000);
-    QRect place = dialog.control(110)->geometry();
+    TemplateDialog dialog(kMainDialog);
+    QRect place = dialog.control(kInfoButton)->geometry();
     auto* replacement = new QPushButton(QStringLiteral("neu"));
-    dialog.replaceControl(110, replacement);
-    EXPECT_EQ(dialog.control(110), replacement);
+    dialog.replaceControl(kInfoButton, replacement);
+    EXPECT_EQ(dialog.control(kInfoButton), replacement);
     EXPECT_EQ(replacement->geometry(), place);
     EXPECT_EQ(replacement->parentWidget(), &dialog);
 }

@@ -7,11 +7,14 @@
 #include "framework/dialog_results.h"
 #include "framework/frame_window.h"
 #include "framework/template_dialog.h"
+#include "resources/resource_ids.h"
+
+using namespace pemlar;
 
 namespace {
 
 TEST(FrameWindow, FitsItsClientAndCannotBeResizedOrMaximised) {
-    auto* client = new TemplateDialog(1000);
+    auto* client = new TemplateDialog(kMainDialog);
     const QSize clientSize = client->size();
     FrameWindow frame(nullptr, QStringLiteral("Titel"), client);
     frame.createWindow();
@@ -37,15 +40,15 @@ TEST(FrameWindow, FitsItsClientAndCannotBeResizedOrMaximised) {
 
 TEST(FrameWindow, ClosesWhenItsClientFinishes) {
     for (int button : {IdOk, IdCancel}) {
-        auto* client = new TemplateDialog(1000);
+        auto* client = new TemplateDialog(kMainDialog);
         FrameWindow frame(nullptr, QStringLiteral("Titel"), client);
         frame.createWindow();
         frame.show();
         QSignalSpy closed(&frame, &FrameWindow::closed);
         if (button == IdOk) {
-            client->control<QPushButton>(1)->click();
+            client->control<QPushButton>(kOkButton)->click();
         } else {
-            QTest::keyClick(client->control(120), Qt::Key_Escape);
+            QTest::keyClick(client->control(kAddressEdit), Qt::Key_Escape);
         }
         EXPECT_TRUE(closed.wait(1000)) << button;
         EXPECT_FALSE(frame.isVisible());

@@ -11,6 +11,9 @@
 #include "framework/message_box.h"
 #include "framework/template_dialog.h"
 #include "framework/test_seams.h"
+#include "resources/resource_ids.h"
+
+using namespace pemlar;
 
 namespace {
 
@@ -34,7 +37,7 @@ TEST_F(Seams, AnsweredWindowsAreRecordedNotShown) {
     EXPECT_EQ(pickFile(nullptr, FilePickerMode::Save, QStringLiteral("Titel"),
                        QStringLiteral("A *.PML|*.PML|")),
               QStringLiteral("/tmp/a.PML"));
-    TemplateDialog dialog(1000);
+    TemplateDialog dialog(kMainDialog);
     EXPECT_EQ(dialog.runModal(), IdCancel);
     EXPECT_FALSE(dialog.isVisible());
 
@@ -47,7 +50,7 @@ TEST_F(Seams, AnsweredWindowsAreRecordedNotShown) {
     EXPECT_EQ(calls[1].text, QStringLiteral("A *.PML (*.PML)"));
     EXPECT_EQ(calls[1].buttons, static_cast<int>(FilePickerMode::Save));
     EXPECT_EQ(calls[2].kind, SeamKind::ModalDialog);
-    EXPECT_EQ(calls[2].id, 1000);
+    EXPECT_EQ(calls[2].id, kMainDialog);
 }
 
 TEST_F(Seams, AnswersGoToTheirOwnKindOnly) {

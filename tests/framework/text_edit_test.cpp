@@ -13,6 +13,8 @@
 #include "framework/text_edit.h"
 #include "framework/windows_text.h"
 
+using namespace pemlar;
+
 namespace {
 
 struct LimitCase {

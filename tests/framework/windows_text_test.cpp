@@ -5,6 +5,8 @@
 
 #include "framework/windows_text.h"
 
+using namespace pemlar;
+
 namespace {
 
 struct Conversion {

@@ -8,6 +8,9 @@
 
 #include "framework/win32/dialog_template_bytes.h"
 #include "resources/dialog_templates.h"
+#include "resources/resource_ids.h"
+
+using namespace pemlar;
 
 namespace {
 
@@ -37,16 +40,20 @@ TEST(DialogTemplateBytes, TinyTemplateByteForByte) {
 TEST(DialogTemplateBytes, StyleBits) {
     const std::array<std::pair<ControlTemplate, std::uint32_t>, 11> rows = {{
         {{-1, K::GroupBox, S::None, 0, 0, 1, 1, ""}, 0x50000007},
-        {{114, K::GroupBox, S::Group, 0, 0, 1, 1, ""}, 0x50020007},
-        {{115, K::PushButton, S::TabStop, 0, 0, 1, 1, ""}, 0x50010000},
-        {{106, K::PushButton, S::Hidden | S::Disabled | S::TabStop, 0, 0, 1, 1, ""}, 0x48010000},
-        {{122, K::Static, S::Group, 0, 0, 1, 1, ""}, 0x50020000},
+        {{kInstrumentGroup, K::GroupBox, S::Group, 0, 0, 1, 1, ""}, 0x50020007},
+        {{kLeftButton, K::PushButton, S::TabStop, 0, 0, 1, 1, ""}, 0x50010000},
+        {{kSetButton, K::PushButton, S::Hidden | S::Disabled | S::TabStop, 0, 0, 1, 1, ""},
+         0x48010000},
+        {{kVersionText, K::Static, S::Group, 0, 0, 1, 1, ""}, 0x50020000},
         {{-1, K::Static, S::Right, 0, 0, 1, 1, ""}, 0x50000002},
-        {{120, K::Edit, S::Border | S::MultiLine | S::WantReturn | S::TabStop, 0, 0, 1, 1, ""},
+        {{kAddressEdit, K::Edit, S::Border | S::MultiLine | S::WantReturn | S::TabStop, 0, 0, 1, 1,
+          ""},
          0x50811004},
-        {{121, K::Edit, S::Border | S::MultiLine | S::Disabled, 0, 0, 1, 1, ""}, 0x58800004},
+        {{kIdNumberEdit, K::Edit, S::Border | S::MultiLine | S::Disabled, 0, 0, 1, 1, ""},
+         0x58800004},
         {{1, K::Edit, S::AutoHScroll | S::ReadOnly | S::HScroll, 0, 0, 1, 1, ""}, 0x50100880},
-        {{113, K::ComboBox, S::DropDownList | S::VScroll | S::TabStop, 0, 0, 1, 1, ""}, 0x50210003},
+        {{kPortList, K::ComboBox, S::DropDownList | S::VScroll | S::TabStop, 0, 0, 1, 1, ""},
+         0x50210003},
         {{2, K::ComboBox, S::Disabled, 0, 0, 1, 1, ""}, 0x58000002},
     }};
     for (const auto& [control, bits] : rows) {

@@ -8,6 +8,8 @@
 
 #include "framework/win32/registry_settings.h"
 
+using namespace pemlar;
+
 namespace {
 
 using pemlar::fw::SettingsProblem;

@@ -8,6 +8,9 @@
 #include "framework/win32/file_dialog_setup.h"
 #include "framework/win32/message_box_setup.h"
 #include "framework/win32/utf16.h"
+#include "resources/resource_ids.h"
+
+using namespace pemlar;
 
 namespace {
 
@@ -36,12 +39,13 @@ TEST(MessageBoxSetup, CaptionIconAndButtonsByKind) {
 
 TEST(FileDialogSetup, FilterTitleAndFlagsByMode) {
     EXPECT_EQ(fileDialogFilter("A|*.a"), u"A\0*.a\0\0"s);  // the final bar may be missing
-    const FileDialogSetup open = fileDialogSetup(FileDialogMode::Open, 10301, 10300);
+    const FileDialogSetup open =
+        fileDialogSetup(FileDialogMode::Open, kLoadTitleString, kFileFilterString);
     EXPECT_EQ(open.filter, u"Pemlar-Format *.PML\0*.PML\0Alle Dateien *.*\0*.*\0\0"s);
     EXPECT_EQ(open.title, u"Pemlardatei laden ...");
     EXPECT_EQ(open.filterIndex, 1u);
     EXPECT_EQ(open.flags, 0x1804u);  // file and path must exist, no read-only box
-    const FileDialogSetup save = fileDialogSetup(FileDialogMode::Save, 10302, 0);
+    const FileDialogSetup save = fileDialogSetup(FileDialogMode::Save, kSaveTitleString, 0);
     EXPECT_EQ(save.title, u"Pemlardatei speichern ...");
     EXPECT_EQ(save.filter, u"");
     EXPECT_EQ(save.flags, 0x0804u);  // path must exist; no overwrite prompt

@@ -9,6 +9,9 @@
 #include <string>
 
 #include "framework/win32/system_dialogs.h"
+#include "resources/resource_ids.h"
+
+using namespace pemlar;
 
 namespace {
 
@@ -30,7 +33,8 @@ TEST(FileDialogCall, SetUpGoesInAndThePathComesBack) {
     api.getOpenFileNameW = [&](LPOPENFILENAMEW ofn) { return respond("open", ofn); };
     api.getSaveFileNameW = [&](LPOPENFILENAMEW ofn) { return respond("save", ofn); };
 
-    const FileDialogSetup setup = fileDialogSetup(FileDialogMode::Save, 10302, 10300);
+    const FileDialogSetup setup =
+        fileDialogSetup(FileDialogMode::Save, kSaveTitleString, kFileFilterString);
     EXPECT_EQ(runFileDialog(api, nullptr, setup), "C:\\Adressen\\K\xC3\xBChne");
     EXPECT_EQ(call, "save");
     EXPECT_EQ(seen.lStructSize, sizeof(OPENFILENAMEW));

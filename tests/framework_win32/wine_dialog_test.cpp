@@ -11,6 +11,9 @@
 #include "framework/win32/dialog_template_bytes.h"
 #include "framework/win32/utf16.h"
 #include "resources/dialog_templates.h"
+#include "resources/resource_ids.h"
+
+using namespace pemlar;
 
 namespace {
 
@@ -97,6 +100,8 @@ TEST_P(TemplateDialog, ControlsAsTheTemplateSays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTemplate, TemplateDialog,
-                         testing::Values(1000, 2000, 2001, 2002, 2003, 2016, 2017));
+                         testing::Values(kMainDialog, kReadPromptDialog, kReadProgressDialog,
+                                         kWritePromptDialog, kWriteProgressDialog, kAboutDialog,
+                                         kSplashDialog));
 
 }  // namespace

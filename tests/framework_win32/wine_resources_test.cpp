@@ -6,13 +6,18 @@
 #include <string>
 #include <vector>
 
+#include "resources/resource_ids.h"
+
+using namespace pemlar;
+
 namespace {
 
 TEST(ExecutableResources, IconGroup1400InBothSizes) {
-    EXPECT_NE(FindResourceW(nullptr, MAKEINTRESOURCEW(1400), MAKEINTRESOURCEW(14)), nullptr);
+    EXPECT_NE(FindResourceW(nullptr, MAKEINTRESOURCEW(kProgramIcon), MAKEINTRESOURCEW(14)),
+              nullptr);
     for (const int size : {32, 16}) {
-        HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1400), IMAGE_ICON,
-                                 size, size, 0);
+        HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIcon),
+                                 IMAGE_ICON, size, size, 0);
         EXPECT_NE(icon, nullptr) << size;
         DestroyIcon(static_cast<HICON>(icon));
     }

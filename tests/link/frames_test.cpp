@@ -4,6 +4,8 @@
 
 #include "tests/support/line_bytes.h"
 
+using namespace pemlar;
+
 namespace {
 
 TEST(Frames, TheFourRequestsAreExact) {
@@ -19,7 +21,7 @@ TEST(Frames, TheFourRequestsAreExact) {
         {kCommandQueryStatus, 0, {0xAA, 0x55, 0x04, 0x00, 0x01, 0x03}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(requestFrame(c.command, c.selector), c.expected) << int{c.command};
+        EXPECT_EQ(buildRequestFrame(c.command, c.selector), c.expected) << int{c.command};
     }
 }
 
@@ -34,7 +36,7 @@ TEST(Frames, DataFrameCarriesThePageAndItsCheckValue) {
     for (const Case& c : cases) {
         EepromImage image{};
         image.fill(c.fill);
-        const DataFrame frame = dataFrame(page(image, 1));
+        const DataFrame frame = buildDataFrame(pageOf(image, 1));
         EXPECT_EQ(Bytes(frame.begin(), frame.begin() + 4), (Bytes{0xAA, 0x55, 0x01, 0x00}));
         EXPECT_EQ(Bytes(frame.begin() + 4, frame.end() - 2), Bytes(256, c.fill));
         EXPECT_EQ(frame[260], c.checkHigh) << int{c.fill};
@@ -47,7 +49,7 @@ TEST(Frames, DataFrameTakesTheNamedPageOnly) {
     for (int i = 0; i < kImageSize; ++i) {
         image[i] = static_cast<std::uint8_t>(i / kPageSize);
     }
-    const DataFrame frame = dataFrame(page(image, 5));
+    const DataFrame frame = buildDataFrame(pageOf(image, 5));
     EXPECT_EQ(Bytes(frame.begin() + 4, frame.end() - 2), Bytes(256, 5));
 }
 

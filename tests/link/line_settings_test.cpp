@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace pemlar;
+
 namespace {
 
 TEST(LineSettings, InstrumentRecords) {

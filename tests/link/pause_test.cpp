@@ -3,6 +3,8 @@
 #include "link/scom.h"
 #include "tests/support/fake_clock.h"
 
+using namespace pemlar;
+
 namespace {
 
 TEST(Pause, WaitsAtLeastTheTimeAskedOnAWrappingCounter) {
@@ -27,7 +29,7 @@ TEST(Pause, WaitsAtLeastTheTimeAskedOnAWrappingCounter) {
         FakeTicks ticks(c.start);
         ticks.sleepShortBy(c.sleepDivisor);
         scom com(
-            1, [](std::int32_t) { return std::nullopt; }, ticks.clock());
+            1, [](std::int32_t) { return std::nullopt; }, ticks.asClock());
         const std::int32_t waited = com.pause(c.ms);
         const auto passed = static_cast<std::int32_t>(ticks.now() - c.start);
         EXPECT_EQ(waited, passed) << c.name;

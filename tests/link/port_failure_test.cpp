@@ -3,6 +3,8 @@
 
 #include "link/port_failure.h"
 
+using namespace pemlar;
+
 namespace {
 
 using pemlar::PortStep;

@@ -8,6 +8,8 @@
 
 #include "tests/support/temp_folder.h"
 
+using namespace pemlar;
+
 namespace {
 
 // Sets an environment variable for one test and puts the old value back.

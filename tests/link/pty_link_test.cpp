@@ -18,6 +18,8 @@
 #include "tests/support/line_bytes.h"
 #include "tests/support/simulated_com_port.h"
 
+using namespace pemlar;
+
 namespace {
 
 const Bytes kReadRequest = {0xAA, 0x55, 0x01, 0x01, 0x01, 0x01};
@@ -33,7 +35,7 @@ EepromImage hostImageWithLines() {
     const AddressSlots lines = addressBlock(image);
     const char* const text[kLineCount] = {"M\xFCller", "Am Markt 1", "", "", "Ende"};
     for (int line = 0; line < kLineCount; ++line) {
-        const LineSlot slot = lineSlot(lines, line);
+        const LineSlot slot = lineSlotOf(lines, line);
         std::fill(slot.begin(), slot.end(), 0);
         std::memcpy(slot.data(), text[line], std::strlen(text[line]));
     }
@@ -43,8 +45,8 @@ EepromImage hostImageWithLines() {
 EepromImage afterAnyWrite(EepromImage image) {
     updateChecksums(image);
     for (int line = 0; line < kLineCount; ++line) {
-        toDeviceCharset(lineSlot(addressBlock(image), line));
-        toHostCharset(lineSlot(addressBlock(image), line));
+        toDeviceCharset(lineSlotOf(addressBlock(image), line));
+        toHostCharset(lineSlotOf(addressBlock(image), line));
     }
     return image;
 }

@@ -15,6 +15,8 @@
 #include "tests/support/fake_clock.h"
 #include "tests/support/simulated_com_port.h"
 
+using namespace pemlar;
+
 namespace {
 
 class PtyPort : public ::testing::Test {

@@ -10,6 +10,8 @@
 #include "tests/support/line_bytes.h"
 #include "tests/support/scripted_port.h"
 
+using namespace pemlar;
+
 namespace {
 
 PortResolver fakeDevices() {
@@ -37,7 +39,7 @@ TEST_F(ScomPort, OpenRunsTheFourStepsInOrderThenDropsStaleInput) {
     EXPECT_TRUE(lines->record.states[0].outxCtsFlow);
     EXPECT_FALSE(lines->record.states[1].outxCtsFlow) << "the definition ends CTS flow control";
     EXPECT_EQ(lines->record.states[1].baudRate, 9600u);
-    EXPECT_EQ(com.lineSettings(), lines->record.states[1]);
+    EXPECT_EQ(com.currentLineSettings(), lines->record.states[1]);
     EXPECT_TRUE(com.isOpen());
     EXPECT_NE(com.getHandle(), kInvalidPortHandle);
     EXPECT_EQ(lines->record.openNow, 1);

@@ -13,6 +13,8 @@
 #include "tests/support/line_bytes.h"
 #include "tests/support/scripted_port.h"
 
+using namespace pemlar;
+
 namespace {
 
 // Windows-1252 lines; 0xFC u umlaut, 0xDF sharp s, 0xA7 section sign (no counterpart
@@ -30,7 +32,7 @@ EepromImage hostImage() {
     }
     const AddressSlots lines = addressBlock(image);
     for (int line = 0; line < kLineCount; ++line) {
-        const LineSlot slot = lineSlot(lines, line);
+        const LineSlot slot = lineSlotOf(lines, line);
         std::fill(slot.begin(), slot.end(), 0);
         std::memcpy(slot.data(), kHostLines[line], std::strlen(kHostLines[line]));
     }
@@ -43,8 +45,8 @@ EepromImage afterAnyWrite(EepromImage image) {
     updateChecksums(image);
     const AddressSlots lines = addressBlock(image);
     for (int line = 0; line < kLineCount; ++line) {
-        toDeviceCharset(lineSlot(lines, line));
-        toHostCharset(lineSlot(lines, line));
+        toDeviceCharset(lineSlotOf(lines, line));
+        toHostCharset(lineSlotOf(lines, line));
     }
     return image;
 }
@@ -229,7 +231,7 @@ TEST_F(ScomProtocol, TransactionsPauseAsTheInstrumentNeeds) {
     FakeTicks ticks;
     auto quiet = std::make_shared<ScriptedPorts>();
     scom timed(
-        1, [](std::int32_t) { return std::string("/dev/fake"); }, ticks.clock(),
+        1, [](std::int32_t) { return std::string("/dev/fake"); }, ticks.asClock(),
         ScriptedPorts::factory(quiet));
     ASSERT_EQ(timed.open(), ScomResult::Ok);
     quiet->script.replies = {replyFrame(Bytes(256, 0))};

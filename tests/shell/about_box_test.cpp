@@ -8,16 +8,17 @@
 #include <QTimer>
 #include <chrono>
 
+#include "framework/resource_ids.h"
 #include "framework/strings.h"
 #include "framework/test_seams.h"
 #include "run_program.h"
 #include "shell/td_infoueber.h"
 
+using namespace pemlar;
+
 namespace {
 
 using namespace std::chrono_literals;
-
-constexpr int kInfoButton = 110;
 
 enum class Ending { Escape, OkButton, CloseBox };
 
@@ -34,11 +35,11 @@ struct Seen {
 void inspectAndEnd(Ending ending, Seen& seen) {
     auto* box = qobject_cast<TD_InfoUeber*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->templateId(), 2016);
+    EXPECT_EQ(box->templateId(), kAboutDialog);
     seen.modal = box->isModal();
     seen.applicationModal = box->windowModality() == Qt::ApplicationModal;
     seen.caption = box->windowTitle();
-    seen.version = box->control<QLabel>(122)->text();
+    seen.version = box->control<QLabel>(kVersionText)->text();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const QRect outer = box->frameGeometry();
     seen.centreOffset = QPoint(outer.x() - (screen.width() - outer.width()) / 2,
@@ -82,7 +83,7 @@ TEST(AboutBox, InfoOpensItModallyAsOftenAsAsked) {
         EXPECT_TRUE(s.modal);
         EXPECT_TRUE(s.applicationModal);
         EXPECT_EQ(s.caption, QStringLiteral("Info über ..."));
-        EXPECT_EQ(s.version, loadString(10312));
+        EXPECT_EQ(s.version, loadString(kVersionString));
         EXPECT_EQ(s.version, QStringLiteral("Version 1.4"));
         EXPECT_EQ(s.centreOffset, QPoint(0, 0));
     }
@@ -90,11 +91,11 @@ TEST(AboutBox, InfoOpensItModallyAsOftenAsAsked) {
 
 // The version line is the string table's, whatever the template says.
 TEST(AboutBox, VersionLineComesFromTheGivenString) {
-    for (int templateId : {2016, 2017}) {
-        TD_InfoUeber box(nullptr, templateId, 3301, 10311, false);
-        EXPECT_EQ(box.control<QLabel>(122)->text(), QStringLiteral("Version 1.4"));
+    for (int templateId : {kAboutDialog, kSplashDialog}) {
+        TD_InfoUeber box(nullptr, templateId, kNameBitmap, kProgramTitleString, false);
+        EXPECT_EQ(box.control<QLabel>(kVersionText)->text(), QStringLiteral("Version 1.4"));
         box.createWindow();
-        EXPECT_EQ(box.control<QLabel>(122)->text(), QStringLiteral("Pemlar-Programm"));
+        EXPECT_EQ(box.control<QLabel>(kVersionText)->text(), QStringLiteral("Pemlar-Programm"));
     }
 }
 

@@ -7,11 +7,14 @@
 
 #include "data/eeprom_image.h"
 #include "framework/art_loader.h"
+#include "framework/resource_ids.h"
 #include "framework/template_dialog.h"
 #include "framework/windows_text.h"
 #include "link/scom.h"
 #include "shell/ta_pemlare.h"
 #include "shell/tf_pemlare.h"
+
+using namespace pemlar;
 
 namespace {
 
@@ -43,14 +46,14 @@ TEST(Application, FrameMatchesTheDialogAndStaysFixed) {
     int status = runAs([](TF_Pemlare& frame) {
         TemplateDialog* dialog = frame.client();
         EXPECT_EQ(frame.windowTitle(), QStringLiteral("Pemlar-Programm"));
-        EXPECT_EQ(dialog->templateId(), 1000);
+        EXPECT_EQ(dialog->templateId(), kMainDialog);
         EXPECT_EQ(frame.size(), dialog->size());
         EXPECT_EQ(frame.minimumSize(), frame.maximumSize());
         EXPECT_FALSE(frame.windowFlags() & Qt::WindowMaximizeButtonHint);
         EXPECT_TRUE(frame.windowFlags() & Qt::WindowMinimizeButtonHint);
-        // Icon group 1400 when the build has it; a frame without it still starts.
-        EXPECT_EQ(frame.windowIcon().isNull(), loadIcon(1400).isNull());
-        for (int id : {120, 121, 122, 123}) {
+        // The program's icon group when the build has it; a frame without it still starts.
+        EXPECT_EQ(frame.windowIcon().isNull(), loadIcon(kProgramIcon).isNull());
+        for (int id : {kAddressEdit, kIdNumberEdit, kIdCodeEdit, kIdDateEdit}) {
             EXPECT_EQ(windowText(dialog->control(id)), "") << id;
         }
         frame.close();
@@ -59,7 +62,7 @@ TEST(Application, FrameMatchesTheDialogAndStaysFixed) {
 }
 
 TEST(Application, IconGroup1400HoldsBothSizes) {
-    QIcon icon = loadIcon(1400);
+    QIcon icon = loadIcon(kProgramIcon);
     if (icon.isNull()) {
         GTEST_SKIP() << "no icon art in this build";
     }
@@ -70,7 +73,7 @@ TEST(Application, IconGroup1400HoldsBothSizes) {
 
 TEST(Application, EscapeEndsTheProgramWithStatus0) {
     int status = runAs([](TF_Pemlare& frame) {
-        QWidget* edit = frame.client()->control(120);
+        QWidget* edit = frame.client()->control(kAddressEdit);
         edit->setFocus();
         QTest::keyClicks(edit, QStringLiteral("ungesichert"));
         QTest::keyClick(edit, Qt::Key_Escape);
@@ -79,7 +82,8 @@ TEST(Application, EscapeEndsTheProgramWithStatus0) {
 }
 
 TEST(Application, BeendenEndsTheProgramWithStatus0) {
-    int status = runAs([](TF_Pemlare& frame) { frame.client()->control<QPushButton>(1)->click(); });
+    int status =
+        runAs([](TF_Pemlare& frame) { frame.client()->control<QPushButton>(kOkButton)->click(); });
     EXPECT_EQ(status, 0);
 }
 

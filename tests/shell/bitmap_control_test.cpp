@@ -5,9 +5,12 @@
 #include <string>
 
 #include "framework/art_loader.h"
+#include "framework/resource_ids.h"
 #include "shell/bitmap_fit.h"
 #include "shell/td_infoueber.h"
 #include "shell/tst_bitmap.h"
+
+using namespace pemlar;
 
 namespace {
 
@@ -17,7 +20,7 @@ struct ArtCase {
 };
 
 TEST(Artwork, BitmapsAre16ColourPicturesOnLightGrey) {
-    for (const ArtCase& art : {ArtCase{3300, {72, 72}}, ArtCase{3301, {100, 52}}}) {
+    for (const ArtCase& art : {ArtCase{kEmblemBitmap, {72, 72}}, ArtCase{kNameBitmap, {100, 52}}}) {
         const QImage image = loadBitmap(art.id);
         ASSERT_FALSE(image.isNull()) << art.id;
         EXPECT_EQ(image.size(), art.size) << art.id;
@@ -27,7 +30,7 @@ TEST(Artwork, BitmapsAre16ColourPicturesOnLightGrey) {
 }
 
 TEST(Artwork, IconHasBothSizes) {
-    const QIcon icon = loadIcon(1400);
+    const QIcon icon = loadIcon(kProgramIcon);
     const QList<QSize> sizes = icon.availableSizes();
     EXPECT_TRUE(sizes.contains(QSize(32, 32)));
     EXPECT_TRUE(sizes.contains(QSize(16, 16)));
@@ -37,8 +40,8 @@ struct ControlCase {
     int templateId;
     int controlId;
     QRect units;
-    int bitmapId;
-    bool keepAspect;
+    int artId;
+    bool keepsAspect;
 };
 
 // Paints the dialog and looks at one picture control in it.
@@ -46,16 +49,16 @@ class PictureControl : public ::testing::TestWithParam<ControlCase> {};
 
 TEST_P(PictureControl, PaintsItsPictureScaledWithoutSmoothing) {
     const ControlCase c = GetParam();
-    TD_InfoUeber box(nullptr, c.templateId, 3301, 10312, false);
+    TD_InfoUeber box(nullptr, c.templateId, kNameBitmap, kVersionString, false);
     auto* control = box.control<TST_Bitmap>(c.controlId);
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(control->geometry(), box.mapDialogRect(c.units));
-    EXPECT_EQ(control->keepsAspect(), c.keepAspect);
-    const QImage picture = loadBitmap(c.bitmapId);
+    EXPECT_EQ(control->keepsAspect(), c.keepsAspect);
+    const QImage picture = loadBitmap(c.artId);
     EXPECT_EQ(control->picture().size(), picture.size());
 
-    const QRect target = bitmapTarget(picture.size(), control->size(), c.keepAspect);
-    if (c.keepAspect) {
+    const QRect target = bitmapTarget(picture.size(), control->size(), c.keepsAspect);
+    if (c.keepsAspect) {
         // The square emblem stays square, as large as the control allows.
         EXPECT_EQ(target.width(), target.height());
         EXPECT_EQ(target.width(), qMin(control->width(), control->height()));
@@ -89,14 +92,16 @@ TEST_P(PictureControl, PaintsItsPictureScaledWithoutSmoothing) {
     EXPECT_EQ(shot.pixel(area.topLeft() + target.bottomRight()) | 0xFF000000u, bottomRight);
 }
 
-INSTANTIATE_TEST_SUITE_P(AboutAndSplash, PictureControl,
-                         ::testing::Values(ControlCase{2016, 120, {8, 9, 48, 48}, 3300, true},
-                                           ControlCase{2016, 121, {72, 13, 108, 23}, 3301, false},
-                                           ControlCase{2017, 120, {8, 9, 48, 48}, 3300, true},
-                                           ControlCase{2017, 121, {72, 13, 108, 23}, 3301, false}),
-                         [](const ::testing::TestParamInfo<ControlCase>& info) {
-                             return "Template" + std::to_string(info.param.templateId) + "Control" +
-                                    std::to_string(info.param.controlId);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    AboutAndSplash, PictureControl,
+    ::testing::Values(
+        ControlCase{kAboutDialog, kEmblemPicture, {8, 9, 48, 48}, kEmblemBitmap, true},
+        ControlCase{kAboutDialog, kNamePicture, {72, 13, 108, 23}, kNameBitmap, false},
+        ControlCase{kSplashDialog, kEmblemPicture, {8, 9, 48, 48}, kEmblemBitmap, true},
+        ControlCase{kSplashDialog, kNamePicture, {72, 13, 108, 23}, kNameBitmap, false}),
+    [](const ::testing::TestParamInfo<ControlCase>& info) {
+        return "Template" + std::to_string(info.param.templateId) + "Control" +
+               std::to_string(info.param.controlId);
+    });
 
 }  // namespace

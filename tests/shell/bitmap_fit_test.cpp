@@ -2,13 +2,15 @@
 
 #include "shell/bitmap_fit.h"
 
+using namespace pemlar;
+
 namespace {
 
 struct FitCase {
     const char* what;
     QSize picture;
     QSize control;
-    bool keepAspect;
+    bool keepsAspect;
     QRect expected;
 };
 
@@ -32,7 +34,7 @@ const FitCase kCases[] = {
 
 TEST(BitmapTarget, Table) {
     for (const FitCase& c : kCases) {
-        EXPECT_EQ(bitmapTarget(c.picture, c.control, c.keepAspect), c.expected) << c.what;
+        EXPECT_EQ(bitmapTarget(c.picture, c.control, c.keepsAspect), c.expected) << c.what;
     }
 }
 

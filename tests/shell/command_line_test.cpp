@@ -7,6 +7,8 @@
 
 #include "shell/command_line.h"
 
+using namespace pemlar;
+
 namespace {
 
 TEST(CommandLine, AnswersHelpAndVersionAndLeavesEverythingElseToTheWindow) {

@@ -10,6 +10,8 @@
 #include "shell/ta_pemlare.h"
 #include "tests/support/simulated_com_port.h"
 
+using namespace pemlar;
+
 namespace {
 
 struct PortCase {

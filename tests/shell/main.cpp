@@ -9,6 +9,8 @@
 #include "shell/ta_pemlare.h"
 #include "tests/support/temp_folder.h"
 
+using namespace pemlar;
+
 int main(int argc, char** argv) {
     // Also when ctest lists the cases, which it does without the test's environment.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

@@ -13,6 +13,8 @@
 #include "shell/tf_pemlare.h"
 #include "shell/tw_splash.h"
 
+namespace pemlar {
+
 inline TA_Pemlare& pemlarApp() {
     return *static_cast<TA_Pemlare*>(qApp);
 }
@@ -36,3 +38,5 @@ inline int runProgramAs(std::chrono::milliseconds splashTime,
     TW_Splash::setDisplayTime(TW_Splash::kDefaultDisplayTime);
     return status;
 }
+
+}  // namespace pemlar

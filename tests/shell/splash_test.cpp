@@ -9,10 +9,13 @@
 #include <chrono>
 
 #include "framework/dialog_results.h"
+#include "framework/resource_ids.h"
 #include "framework/test_seams.h"
 #include "framework/windows_text.h"
 #include "run_program.h"
 #include "shell/td_infoueber.h"
+
+using namespace pemlar;
 
 namespace {
 
@@ -20,8 +23,6 @@ using namespace std::chrono_literals;
 
 // Long enough that only the test ends it.
 constexpr auto kStays = 60s;
-
-constexpr int kInfoButton = 110;
 
 TW_Splash* splashOf(TF_Pemlare& frame) {
     return frame.findChild<TW_Splash*>();
@@ -51,11 +52,11 @@ TEST_F(Splash, ShowsAtStartCentredAboveItsFrameWithTheVersionLine) {
         EXPECT_EQ(placed.x(), (screen.width() - placed.width()) / 2);
         EXPECT_EQ(placed.y(), (screen.height() - placed.height()) / 2);
 
-        TD_InfoUeber* content = splash->content();
+        TD_InfoUeber* content = splash->contentDialog();
         ASSERT_NE(content, nullptr);
-        EXPECT_EQ(content->templateId(), 2017);
+        EXPECT_EQ(content->templateId(), kSplashDialog);
         EXPECT_EQ(placed.size(), content->mapDialogRect(QRect(0, 0, 197, 106)).size());
-        EXPECT_EQ(content->control<QLabel>(122)->text(), QStringLiteral("Version 1.4"));
+        EXPECT_EQ(content->control<QLabel>(kVersionText)->text(), QStringLiteral("Version 1.4"));
         frame.close();
     });
     EXPECT_EQ(status, 0);
@@ -95,7 +96,7 @@ TEST_F(Splash, LeftOrRightPressClosesItAndDoesNothingElse) {
 
             QTest::mouseClick(info, Qt::LeftButton);
             ASSERT_EQ(test_seams::answeredCalls().size(), 1u) << button;
-            EXPECT_EQ(test_seams::answeredCalls()[0].id, 2016);
+            EXPECT_EQ(test_seams::answeredCalls()[0].id, kAboutDialog);
             frame.close();
         });
         EXPECT_EQ(status, 0);
@@ -106,7 +107,7 @@ TEST_F(Splash, PressOnTheSplashItselfClosesIt) {
     const int status = runProgramAs(kStays, [](TF_Pemlare& frame) {
         TW_Splash* splash = splashOf(frame);
         ASSERT_NE(splash, nullptr);
-        QTest::mouseClick(splash->content()->control(120), Qt::LeftButton);
+        QTest::mouseClick(splash->contentDialog()->control(kEmblemPicture), Qt::LeftButton);
         EXPECT_FALSE(splash->isShowing());
         frame.close();
     });
@@ -118,7 +119,7 @@ TEST_F(Splash, KeysMiddleButtonAndWheelLeaveItOpen) {
         TW_Splash* splash = splashOf(frame);
         ASSERT_NE(splash, nullptr);
         TemplateDialog* dialog = frame.client();
-        QWidget* edit = dialog->control(120);
+        QWidget* edit = dialog->control(kAddressEdit);
         auto* info = dialog->control<QPushButton>(kInfoButton);
 
         edit->setFocus();
@@ -131,7 +132,7 @@ TEST_F(Splash, KeysMiddleButtonAndWheelLeaveItOpen) {
         QTest::mouseClick(info, Qt::MiddleButton);
         EXPECT_TRUE(splash->isShowing());
 
-        for (QWidget* target : {static_cast<QWidget*>(info), dialog->control(113), edit}) {
+        for (QWidget* target : {static_cast<QWidget*>(info), dialog->control(kPortList), edit}) {
             const QPointF at(target->rect().center());
             QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
                               Qt::NoModifier, Qt::NoScrollPhase, false);

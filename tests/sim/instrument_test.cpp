@@ -11,13 +11,15 @@
 #include "tests/support/line_bytes.h"
 #include "tests/support/temp_folder.h"
 
+using namespace pemlar;
+
 namespace {
 
 Bytes request(std::uint8_t command, std::uint8_t selector) {
     return withCheckValue({0xAA, 0x55, command, selector});
 }
 
-Bytes dataFrame(const Bytes& page) {
+Bytes buildDataFrame(const Bytes& page) {
     Bytes body{0xAA, 0x55, 0x01, 0x00};
     body.insert(body.end(), page.begin(), page.end());
     return withCheckValue(body);
@@ -70,7 +72,7 @@ TEST(SimulatedInstrument, AnswersItsFourCommands) {
 TEST(SimulatedInstrument, StoresAWrittenPage) {
     SimulatedInstrument instrument(numberedImage());
     const Bytes page(256, 0x42);
-    EXPECT_TRUE(instrument.receive(concat({request(2, 1), dataFrame(page)})).empty());
+    EXPECT_TRUE(instrument.receive(concat({request(2, 1), buildDataFrame(page)})).empty());
     EXPECT_EQ(pageBytes(instrument.image(), 1), page);
     EXPECT_EQ(pageBytes(instrument.image(), 2), pageBytes(numberedImage(), 2));
     EXPECT_TRUE(instrument.takeImageChanged());
@@ -80,7 +82,7 @@ TEST(SimulatedInstrument, StoresAWrittenPage) {
 
 TEST(SimulatedInstrument, RefusesADamagedDataFrame) {
     SimulatedInstrument instrument(numberedImage());
-    Bytes frame = dataFrame(Bytes(256, 0x42));
+    Bytes frame = buildDataFrame(Bytes(256, 0x42));
     frame[100] ^= 0x01;
     instrument.receive(concat({request(2, 1), frame}));
     EXPECT_EQ(instrument.image(), numberedImage());
@@ -91,7 +93,7 @@ TEST(SimulatedInstrument, RefusesADamagedDataFrame) {
 
 TEST(SimulatedInstrument, GivesUpAHalfReceivedFrameWhenTheLineGoesQuiet) {
     SimulatedInstrument instrument(numberedImage());
-    const Bytes frame = dataFrame(Bytes(256, 0x42));
+    const Bytes frame = buildDataFrame(Bytes(256, 0x42));
     instrument.receive(concat({request(2, 1), Bytes(frame.begin(), frame.begin() + 100)}));
     instrument.lineIdle();
     EXPECT_EQ(instrument.receive(request(4, 0)), withCheckValue({0xAA, 0x55, 4, 0, 0}));
@@ -125,7 +127,7 @@ TEST(SimulatedInstrument, MisbehavesOnRequest) {
         const std::string name(simFaultName(c.fault));
         SimulatedInstrument instrument(image, c.fault);
         EXPECT_EQ(instrument.receive(request(1, 1)), c.readReply) << name;
-        instrument.receive(concat({request(2, 1), dataFrame(Bytes(256, 0x42))}));
+        instrument.receive(concat({request(2, 1), buildDataFrame(Bytes(256, 0x42))}));
         EXPECT_EQ(instrument.image() != image, c.stores) << name;
         if (c.stores) {
             EXPECT_EQ(instrument.image()[256], c.fault == SimFault::Corrupt ? 0x43 : 0x42) << name;
@@ -165,7 +167,7 @@ TEST(DemoImage, HoldsAGermanAddressAsTheInstrumentDoes) {
     // The page checksum, high byte first, covers the lines in the host character set.
     EepromImage host = device;
     for (int line = 0; line < kLineCount; ++line) {
-        toHostCharset(lineSlot(addressBlock(host), line));
+        toHostCharset(lineSlotOf(addressBlock(host), line));
     }
     std::uint32_t sum = 0;
     for (int i = 0; i < 254; ++i) {

@@ -21,6 +21,8 @@
 #include "tests/support/fake_clock.h"
 #include "tests/support/temp_folder.h"
 
+using namespace pemlar;
+
 extern char** environ;
 
 namespace {

@@ -6,6 +6,8 @@
 #include "tests/support/fake_clock.h"
 #include "tests/support/simulated_com_port.h"
 
+using namespace pemlar;
+
 TEST(SimServer, KeepsOnlyTheLatestBytesItReceived) {
     SimulatedComPort port;
     scom com(port.comNumber(), port.resolver(), instantClock());

@@ -9,6 +9,8 @@
 
 #include "cli/cli_run.h"
 
+namespace pemlar {
+
 struct CliRun {
     pemlar::ExitStatus status;
     std::string out;
@@ -31,3 +33,5 @@ struct CliCapture {
         return {status, out.str(), err.str()};
     }
 };
+
+}  // namespace pemlar

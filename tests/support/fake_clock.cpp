@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+namespace pemlar {
+
 FakeTicks::FakeTicks(std::uint32_t start) : state_(std::make_shared<State>()) {
     state_->ticks = start;
 }
 
-ScomClock FakeTicks::clock() const {
+ScomClock FakeTicks::asClock() const {
     return {
         .tickCount = [state = state_] { return state->ticks; },
         .sleepFor =
@@ -30,5 +32,7 @@ void FakeTicks::sleepShortBy(std::uint32_t divisor) {
 }
 
 ScomClock instantClock() {
-    return FakeTicks().clock();
+    return FakeTicks().asClock();
 }
+
+}  // namespace pemlar

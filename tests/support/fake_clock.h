@@ -8,10 +8,12 @@
 
 #include "link/scom_clock.h"
 
+namespace pemlar {
+
 class FakeTicks {
 public:
     explicit FakeTicks(std::uint32_t start = 0);
-    ScomClock clock() const;
+    ScomClock asClock() const;
     std::uint32_t now() const;
     // Every sleep asked for, in milliseconds.
     std::vector<std::uint32_t> sleeps() const;
@@ -30,3 +32,5 @@ private:
 
 // Pauses that take no time at all.
 ScomClock instantClock();
+
+}  // namespace pemlar

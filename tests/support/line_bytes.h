@@ -6,6 +6,8 @@
 
 #include "data/eeprom_image.h"
 
+namespace pemlar {
+
 using Bytes = std::vector<std::uint8_t>;
 
 // `body` followed by the low 16 bits of its byte sum, high byte first.
@@ -37,3 +39,5 @@ inline Bytes concat(std::initializer_list<Bytes> parts) {
     }
     return all;
 }
+
+}  // namespace pemlar

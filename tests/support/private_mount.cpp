@@ -11,6 +11,8 @@
 #include <fstream>
 #include <vector>
 
+namespace pemlar {
+
 namespace {
 
 std::string errnoText(const std::string& what) {
@@ -154,3 +156,5 @@ void fillUp(const std::string& dir) {
     }
     close(fd);
 }
+
+}  // namespace pemlar

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+namespace pemlar {
+
 struct PrivateMountOutcome {
     bool available = false;  // false: private mounts are not possible here
     std::string detail;      // why not, or the body's failure ("" = passed)
@@ -29,3 +31,5 @@ void fillUp(const std::string& dir);
 // A body's skip request: returned text that begins with this is reported as "not
 // available" rather than as a failure.
 inline constexpr char kUnavailablePrefix[] = "unavailable: ";
+
+}  // namespace pemlar

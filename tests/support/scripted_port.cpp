@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace pemlar {
+
 namespace {
 
 class ScriptedPort final : public SerialPort {
@@ -91,3 +93,5 @@ private:
 SerialPortFactory ScriptedPorts::factory(const std::shared_ptr<ScriptedPorts>& lines) {
     return [lines] { return std::make_unique<ScriptedPort>(lines); };
 }
+
+}  // namespace pemlar

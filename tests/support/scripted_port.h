@@ -12,6 +12,8 @@
 
 #include "link/serial_port.h"
 
+namespace pemlar {
+
 enum class ConfigStep { None, Timeouts, FirstState, BuildState, SecondState };
 
 struct PortScript {
@@ -45,3 +47,5 @@ public:
     // A factory for `scom` whose ports all follow `lines`' script and record.
     static SerialPortFactory factory(const std::shared_ptr<ScriptedPorts>& lines);
 };
+
+}  // namespace pemlar

@@ -5,6 +5,8 @@
 
 #include "sim/demo_image.h"
 
+namespace pemlar {
+
 SimOptions fastSimOptions(SimFault fault) {
     SimOptions options;
     options.fast = true;
@@ -35,3 +37,5 @@ PortResolver SimulatedComPort::resolver() const {
 void SimulatedComPort::link(std::int32_t comNumber, const std::filesystem::path& target) const {
     std::filesystem::create_symlink(target, mappingFolder_ / ("COM" + std::to_string(comNumber)));
 }
+
+}  // namespace pemlar

@@ -12,6 +12,8 @@
 #include "sim/sim_server.h"
 #include "tests/support/temp_folder.h"
 
+namespace pemlar {
+
 // The simulator without line pacing: tests need not wait for 9600 baud.
 SimOptions fastSimOptions(SimFault fault = SimFault::None);
 
@@ -40,3 +42,5 @@ private:
     std::int32_t comNumber_;
     std::unique_ptr<SimServer> server_;
 };
+
+}  // namespace pemlar

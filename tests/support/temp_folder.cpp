@@ -6,6 +6,8 @@
 #include <string>
 #include <system_error>
 
+namespace pemlar {
+
 // The system's temporary folder ($TMPDIR or /tmp; %TMP% on Windows), a name nobody has
 // taken yet (creating the folder is the test), and only its owner may enter it.
 TempFolder::TempFolder() {
@@ -29,3 +31,5 @@ TempFolder::~TempFolder() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
 }
+
+}  // namespace pemlar

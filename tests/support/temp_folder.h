@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+namespace pemlar {
+
 class TempFolder {
 public:
     TempFolder();
@@ -16,3 +18,5 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+}  // namespace pemlar

@@ -9,10 +9,13 @@
 
 #include "framework/dialog_results.h"
 #include "framework/file_picker.h"
+#include "framework/resource_ids.h"
 #include "framework/test_seams.h"
 #include "main_window_fixture.h"
 #include "tests/support/private_mount.h"
 #include "ui/pemlar_host.h"
+
+using namespace pemlar;
 
 namespace {
 
@@ -39,11 +42,11 @@ protected:
 
     void save(const QString& target) {
         test_seams::answerNextFilePicker(target);
-        control<QPushButton>(103)->click();
+        control<QPushButton>(kSaveButton)->click();
     }
     void load(const QString& source) {
         test_seams::answerNextFilePicker(source);
-        control<QPushButton>(102)->click();
+        control<QPushButton>(kLoadButton)->click();
     }
     // Texts of the message boxes shown so far.
     static std::vector<QString> messages() {
@@ -62,10 +65,10 @@ protected:
 TEST_F(AddressFileCommands, SaveThenLoadGivesTheLinesBackAndLeavesTheIdAlone) {
     const std::string lines = "Firma M\xFCller\r\n  Hauptstr. 1\r\n\r\n12345 Ort\r\nDE";
     setAddressText(lines);
-    setWindowText(control(121), "NK TQ1-12345");
-    setWindowText(control(122), "ABC");
-    setWindowText(control(123), "0726");
-    const EepromImage stored = pemlarHost()->StoredImage();
+    setWindowText(control(kIdNumberEdit), "NK TQ1-12345");
+    setWindowText(control(kIdCodeEdit), "ABC");
+    setWindowText(control(kIdDateEdit), "0726");
+    const EepromImage stored = currentHost()->StoredImage();
 
     save(path("adresse.PML"));
     EXPECT_EQ(readFile(path("adresse.PML")).size(), 125u);
@@ -73,10 +76,10 @@ TEST_F(AddressFileCommands, SaveThenLoadGivesTheLinesBackAndLeavesTheIdAlone) {
     load(path("adresse.PML"));
 
     EXPECT_EQ(addressText(), lines);
-    EXPECT_EQ(windowText(control(121)), "NK TQ1-12345");
-    EXPECT_EQ(windowText(control(122)), "ABC");
-    EXPECT_EQ(windowText(control(123)), "0726");
-    EXPECT_EQ(pemlarHost()->StoredImage(), stored);
+    EXPECT_EQ(windowText(control(kIdNumberEdit)), "NK TQ1-12345");
+    EXPECT_EQ(windowText(control(kIdCodeEdit)), "ABC");
+    EXPECT_EQ(windowText(control(kIdDateEdit)), "0726");
+    EXPECT_EQ(currentHost()->StoredImage(), stored);
     EXPECT_TRUE(messages().empty());
 }
 

@@ -1,8 +1,11 @@
 // Before a write: lines the instrument can't show as they are.
 
 #include "framework/dialog_results.h"
+#include "framework/resource_ids.h"
 #include "tests/support/scripted_port.h"
 #include "transfer_fixture.h"
+
+using namespace pemlar;
 
 namespace {
 

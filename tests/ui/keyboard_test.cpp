@@ -4,7 +4,10 @@
 #include <map>
 
 #include "framework/dialog_results.h"
+#include "framework/resource_ids.h"
 #include "main_window_fixture.h"
+
+using namespace pemlar;
 
 namespace {
 
@@ -12,13 +15,16 @@ class Keyboard : public MainWindowTest {
 protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        for (int id : {115, 104, 102, 103, 101, 107, 110, 1}) {
+        for (int id : {kLeftButton, kCentreButton, kLoadButton, kSaveButton, kReadButton,
+                       kWriteButton, kInfoButton, kOkButton}) {
             clicks[id] =
                 std::make_unique<QSignalSpy>(control<QPushButton>(id), &QPushButton::clicked);
         }
     }
     int focusedId() {
-        for (int id : {115, 104, 102, 103, 113, 101, 107, 110, 1, 120, 121, 122, 123, 119}) {
+        for (int id : {kLeftButton, kCentreButton, kLoadButton, kSaveButton, kPortList, kReadButton,
+                       kWriteButton, kInfoButton, kOkButton, kAddressEdit, kIdNumberEdit,
+                       kIdCodeEdit, kIdDateEdit, kLabelList}) {
             if (QApplication::focusWidget() == control(id)) {
                 return id;
             }
@@ -36,8 +42,10 @@ protected:
 };
 
 TEST_F(Keyboard, TabFollowsTemplateOrderAndLeavesTheAddressEdit) {
-    const int kOrder[] = {115, 104, 102, 103, 113, 101, 107, 110, 1, 120, 115};
-    control(115)->setFocus();
+    const int kOrder[] = {kLeftButton, kCentreButton, kLoadButton,  kSaveButton,
+                          kPortList,   kReadButton,   kWriteButton, kInfoButton,
+                          kOkButton,   kAddressEdit,  kLeftButton};
+    control(kLeftButton)->setFocus();
     for (std::size_t i = 1; i < std::size(kOrder); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(focusedId(), kOrder[i]) << "step " << i;
@@ -51,10 +59,10 @@ TEST_F(Keyboard, TabFollowsTemplateOrderAndLeavesTheAddressEdit) {
 }
 
 TEST_F(Keyboard, ReturnInTheAddressEditBreaksTheLineAndPressesNothing) {
-    control(120)->setFocus();
-    QTest::keyClicks(control(120), QStringLiteral("ab"));
-    QTest::keyClick(control(120), Qt::Key_Return);
-    QTest::keyClicks(control(120), QStringLiteral("c"));
+    control(kAddressEdit)->setFocus();
+    QTest::keyClicks(control(kAddressEdit), QStringLiteral("ab"));
+    QTest::keyClick(control(kAddressEdit), Qt::Key_Return);
+    QTest::keyClicks(control(kAddressEdit), QStringLiteral("c"));
     EXPECT_EQ(addressText(), "ab\r\nc");
     QTest::qWait(150);
     EXPECT_EQ(totalClicks(), 0);
@@ -62,17 +70,19 @@ TEST_F(Keyboard, ReturnInTheAddressEditBreaksTheLineAndPressesNothing) {
 }
 
 TEST_F(Keyboard, MnemonicsPressTheirButtons) {
-    const std::pair<Qt::Key, int> kMnemonics[] = {
-        {Qt::Key_L, 102}, {Qt::Key_S, 103}, {Qt::Key_A, 101}, {Qt::Key_I, 110}};
+    const std::pair<Qt::Key, int> kMnemonics[] = {{Qt::Key_L, kLoadButton},
+                                                  {Qt::Key_S, kSaveButton},
+                                                  {Qt::Key_A, kReadButton},
+                                                  {Qt::Key_I, kInfoButton}};
     for (auto [key, id] : kMnemonics) {
-        if (id == 102 || id == 103) {
+        if (id == kLoadButton || id == kSaveButton) {
             test_seams::answerNextFilePicker(QString());  // the file dialog is cancelled
         }
-        if (id == 101) {
+        if (id == kReadButton) {
             test_seams::answerNextModalDialog(IdCancel);  // the read's prompt
         }
-        control(120)->setFocus();
-        QTest::keyClick(control(120), key, Qt::AltModifier);
+        control(kAddressEdit)->setFocus();
+        QTest::keyClick(control(kAddressEdit), key, Qt::AltModifier);
         EXPECT_TRUE(clicks[id]->wait(1000)) << id;
         EXPECT_EQ(clicks[id]->count(), 1) << id;
     }
@@ -80,15 +90,15 @@ TEST_F(Keyboard, MnemonicsPressTheirButtons) {
 }
 
 TEST_F(Keyboard, AltWithoutMnemonicTypesNothing) {
-    control(120)->setFocus();
-    QTest::keyClick(control(120), Qt::Key_Z, Qt::AltModifier);
+    control(kAddressEdit)->setFocus();
+    QTest::keyClick(control(kAddressEdit), Qt::Key_Z, Qt::AltModifier);
     QTest::qWait(150);
     EXPECT_EQ(addressText(), "");
     EXPECT_EQ(totalClicks(), 0);
 }
 
 TEST_F(Keyboard, AltBAlternatesBetweenTheTwoBButtonsWithoutPressing) {
-    control(120)->setFocus();
+    control(kAddressEdit)->setFocus();
     std::vector<int> focused;
     for (int i = 0; i < 3; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::AltModifier);
@@ -96,8 +106,8 @@ TEST_F(Keyboard, AltBAlternatesBetweenTheTwoBButtonsWithoutPressing) {
     }
     QTest::qWait(150);
     EXPECT_EQ(totalClicks(), 0);
-    ASSERT_TRUE(focused[0] == 107 || focused[0] == 1) << focused[0];
-    int other = focused[0] == 107 ? 1 : 107;
+    ASSERT_TRUE(focused[0] == kWriteButton || focused[0] == kOkButton) << focused[0];
+    int other = focused[0] == kWriteButton ? kOkButton : kWriteButton;
     EXPECT_EQ(focused, (std::vector<int>{focused[0], other, focused[0]}));
     EXPECT_TRUE(frame->isVisible());
 }
@@ -116,13 +126,13 @@ void expectClosesWithoutQuestion(FrameWindow& frame, QWidget* edit,
 }
 
 TEST_F(Keyboard, EscapeEndsWithoutAQuestion) {
-    expectClosesWithoutQuestion(*frame, control(120),
-                                [&] { QTest::keyClick(control(120), Qt::Key_Escape); });
+    expectClosesWithoutQuestion(*frame, control(kAddressEdit),
+                                [&] { QTest::keyClick(control(kAddressEdit), Qt::Key_Escape); });
 }
 
 TEST_F(Keyboard, BeendenEndsWithoutAQuestion) {
-    expectClosesWithoutQuestion(*frame, control(120),
-                                [&] { QTest::keyClick(control(1), Qt::Key_Space); });
+    expectClosesWithoutQuestion(*frame, control(kAddressEdit),
+                                [&] { QTest::keyClick(control(kOkButton), Qt::Key_Space); });
 }
 
 }  // namespace

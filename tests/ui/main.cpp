@@ -13,6 +13,8 @@
 #include "tests/ui/test_application.h"
 #include "ui/pemlar_host.h"
 
+namespace pemlar {
+
 namespace {
 
 PortResolver& testPorts() {
@@ -58,6 +60,10 @@ void useTestLink(std::unique_ptr<scom> link) {
 QString testSettingsFolder() {
     return settingsFolder();
 }
+
+}  // namespace pemlar
+
+using namespace pemlar;
 
 int main(int argc, char** argv) {
     // Also when ctest lists the cases, which it does without the test's environment.

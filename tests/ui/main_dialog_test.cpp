@@ -7,15 +7,18 @@
 #include <vector>
 
 #include "data/id_number.h"
+#include "framework/resource_ids.h"
 #include "framework/text_edit.h"
 #include "main_window_fixture.h"
+
+using namespace pemlar;
 
 namespace {
 
 using MainDialog = MainWindowTest;
 
 TEST_F(MainDialog, PlaceholdersAreGoneWhenTheWindowAppears) {
-    for (int id : {120, 121, 122, 123}) {
+    for (int id : {kAddressEdit, kIdNumberEdit, kIdCodeEdit, kIdDateEdit}) {
         EXPECT_EQ(windowText(control(id)), "") << id;
     }
     for (QWidget* widget : dialog->findChildren<QWidget*>()) {
@@ -28,17 +31,17 @@ TEST_F(MainDialog, PlaceholdersAreGoneWhenTheWindowAppears) {
 }
 
 TEST_F(MainDialog, LockedControlsStayLocked) {
-    for (int id : {119, 121, 122, 123}) {
+    for (int id : {kLabelList, kIdNumberEdit, kIdCodeEdit, kIdDateEdit}) {
         EXPECT_TRUE(control(id)->isVisible()) << id;
         EXPECT_FALSE(control(id)->isEnabled()) << id;
     }
-    EXPECT_FALSE(control(106)->isVisible());
-    EXPECT_FALSE(control(106)->isEnabled());
+    EXPECT_FALSE(control(kSetButton)->isVisible());
+    EXPECT_FALSE(control(kSetButton)->isEnabled());
 
-    control(120)->setFocus();
-    QTest::mouseClick(control(121), Qt::LeftButton);
-    QTest::mouseClick(control(119), Qt::LeftButton);
-    EXPECT_EQ(QApplication::focusWidget(), control(120));
+    control(kAddressEdit)->setFocus();
+    QTest::mouseClick(control(kIdNumberEdit), Qt::LeftButton);
+    QTest::mouseClick(control(kLabelList), Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), control(kAddressEdit));
 }
 
 // No default push button: Return outside a button presses nothing (a focused button
@@ -48,8 +51,8 @@ TEST_F(MainDialog, ReturnOutsideAButtonPressesNothing) {
     for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
         QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
     }
-    control(113)->setFocus();
-    QTest::keyClick(control(113), Qt::Key_Return);
+    control(kPortList)->setFocus();
+    QTest::keyClick(control(kPortList), Qt::Key_Return);
     QTest::qWait(150);
     EXPECT_EQ(clicks, 0);
     EXPECT_TRUE(frame->isVisible());
@@ -58,7 +61,7 @@ TEST_F(MainDialog, ReturnOutsideAButtonPressesNothing) {
 TEST_F(MainDialog, AddressEditShowsFiveLinesOf24WithoutWrapping) {
     const std::string line(24, 'W');
     setAddressText(line + "\r\n" + line + "\r\n" + line + "\r\n" + line + "\r\n" + line);
-    auto* edit = control<TemplateTextEdit>(120);
+    auto* edit = control<TemplateTextEdit>(kAddressEdit);
     QTest::qWait(0);
     int bottom = 0;
     for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
@@ -74,38 +77,40 @@ TEST_F(MainDialog, AddressEditShowsFiveLinesOf24WithoutWrapping) {
 }
 
 struct Alignment {
-    int button;  // 115 "Links", 104 "Zentriert"
+    int button;  // kLeftButton "Links", kCentreButton "Zentriert"
     const char* before;
     const char* after;
 };
 
 const Alignment kAlignments[] = {
     // Seven lines become the first five.
-    {115, "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7", "1\r\n2\r\n3\r\n4\r\n5"},
-    {104, "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7",
+    {kLeftButton, "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7", "1\r\n2\r\n3\r\n4\r\n5"},
+    {kCentreButton, "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7",
      "           1\r\n           2\r\n           3\r\n           4\r\n           5"},
     // A 30-character line is cut after 24.
-    {115, "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234", "ABCDEFGHIJKLMNOPQRSTUVWX\r\nYZ1234\r\n\r\n\r\n"},
-    {104, "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234",
+    {kLeftButton, "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234",
+     "ABCDEFGHIJKLMNOPQRSTUVWX\r\nYZ1234\r\n\r\n\r\n"},
+    {kCentreButton, "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234",
      "ABCDEFGHIJKLMNOPQRSTUVWX\r\n         YZ1234\r\n\r\n\r\n"},
     // 24 characters and a break give no empty line between.
-    {115, "ABCDEFGHIJKLMNOPQRSTUVWX\r\nnext", "ABCDEFGHIJKLMNOPQRSTUVWX\r\nnext\r\n\r\n\r\n"},
-    {115, "ABC\r\n\r\nDEF", "ABC\r\n\r\nDEF\r\n\r\n"},
-    {115, "\r\nABC", "\r\nABC\r\n\r\n\r\n"},
-    {115, "", "\r\n\r\n\r\n\r\n"},
-    {115, "   X  ", "X  \r\n\r\n\r\n\r\n"},
-    {115, "    ", "\r\n\r\n\r\n\r\n"},
-    {104, "AB", "           AB\r\n\r\n\r\n\r\n"},
-    {104, "ABC", "          ABC\r\n\r\n\r\n\r\n"},
-    {104, "  X  ", "           X\r\n\r\n\r\n\r\n"},
-    {104, "   ", "   \r\n\r\n\r\n\r\n"},
+    {kLeftButton, "ABCDEFGHIJKLMNOPQRSTUVWX\r\nnext",
+     "ABCDEFGHIJKLMNOPQRSTUVWX\r\nnext\r\n\r\n\r\n"},
+    {kLeftButton, "ABC\r\n\r\nDEF", "ABC\r\n\r\nDEF\r\n\r\n"},
+    {kLeftButton, "\r\nABC", "\r\nABC\r\n\r\n\r\n"},
+    {kLeftButton, "", "\r\n\r\n\r\n\r\n"},
+    {kLeftButton, "   X  ", "X  \r\n\r\n\r\n\r\n"},
+    {kLeftButton, "    ", "\r\n\r\n\r\n\r\n"},
+    {kCentreButton, "AB", "           AB\r\n\r\n\r\n\r\n"},
+    {kCentreButton, "ABC", "          ABC\r\n\r\n\r\n\r\n"},
+    {kCentreButton, "  X  ", "           X\r\n\r\n\r\n\r\n"},
+    {kCentreButton, "   ", "   \r\n\r\n\r\n\r\n"},
     // Characters, not UTF-8 bytes, are counted: 5 and 3 characters.
-    {104,
+    {kCentreButton,
      "Gr\xFC\xDF"
      "e",
      "         Gr\xFC\xDF"
      "e\r\n\r\n\r\n\r\n"},
-    {104, "5 \x80", "          5 \x80\r\n\r\n\r\n\r\n"},
+    {kCentreButton, "5 \x80", "          5 \x80\r\n\r\n\r\n\r\n"},
 };
 
 TEST_F(MainDialog, AlignmentButtonsReworkTheEdit) {
@@ -134,7 +139,7 @@ TEST_F(MainDialog, AddressEditTakesWhatTheFiveLinesHold) {
         {{30, 1, 1, 1, 1}, Qt::Key_X, 41},
         {{120}, Qt::Key_X, 120},  // one long line: five slots full
     };
-    auto* edit = control<TemplateTextEdit>(120);
+    auto* edit = control<TemplateTextEdit>(kAddressEdit);
     for (const Case& c : kCases) {
         edit->clear();
         edit->setFocus();
@@ -151,14 +156,14 @@ TEST_F(MainDialog, AddressEditTakesWhatTheFiveLinesHold) {
 
 TEST_F(MainDialog, PastedTextIsCutAfterTheFifthLine) {
     QApplication::clipboard()->setText(QStringLiteral("1\n2\n3\n4\n5\n6\n7"));
-    auto* edit = control<TemplateTextEdit>(120);
+    auto* edit = control<TemplateTextEdit>(kAddressEdit);
     edit->clear();
     edit->setFocus();
     edit->paste();
     EXPECT_EQ(addressText(), "1\r\n2\r\n3\r\n4\r\n5");
 }
 
-// "Se&t" is never reachable from the window (106 stays hidden and disabled); when the
+// "Se&t" is never reachable from the window (kSetButton stays hidden and disabled); when the
 // command does arrive it stamps the label's code and this month into the ID edits.
 TEST_F(MainDialog, SetStampsLabelCodeAndMonth) {
     struct Case {
@@ -166,8 +171,8 @@ TEST_F(MainDialog, SetStampsLabelCodeAndMonth) {
         const char* expectedCode;
     };
     const Case cases[] = {{"NEU", "NEU"}, {"KALIBRIERT", "KAL"}, {"AB", "AB"}, {nullptr, "xyz"}};
-    auto* labels = control<QComboBox>(119);
-    auto* set = control<QPushButton>(106);
+    auto* labels = control<QComboBox>(kLabelList);
+    auto* set = control<QPushButton>(kSetButton);
     set->setEnabled(true);
     for (const Case& c : cases) {
         labels->clear();
@@ -175,13 +180,13 @@ TEST_F(MainDialog, SetStampsLabelCodeAndMonth) {
             labels->addItem(QString::fromLatin1(c.label), 0);
             labels->setCurrentIndex(0);
         }
-        setWindowText(control(122), "xyz");
-        setWindowText(control(123), "");
+        setWindowText(control(kIdCodeEdit), "xyz");
+        setWindowText(control(kIdDateEdit), "");
         const std::string before = monthYearStamp(localMonthYear());
         set->click();
         const std::string after = monthYearStamp(localMonthYear());
-        EXPECT_EQ(windowText(control(122)), c.expectedCode) << (c.label ? c.label : "none");
-        const std::string date = windowText(control(123));
+        EXPECT_EQ(windowText(control(kIdCodeEdit)), c.expectedCode) << (c.label ? c.label : "none");
+        const std::string date = windowText(control(kIdDateEdit));
         EXPECT_TRUE(date == before || date == after) << date;
         EXPECT_EQ(date.size(), 4u);
     }

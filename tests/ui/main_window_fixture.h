@@ -8,9 +8,12 @@
 #include <memory>
 
 #include "framework/frame_window.h"
+#include "framework/resource_ids.h"
 #include "framework/test_seams.h"
 #include "framework/windows_text.h"
 #include "ui/td_pemlare.h"
+
+namespace pemlar {
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -33,9 +36,11 @@ protected:
     W* control(int id) {
         return dialog->control<W>(id);
     }
-    std::string addressText() { return windowText(control(120)); }
-    void setAddressText(std::string_view bytes) { setWindowText(control(120), bytes); }
+    std::string addressText() { return windowText(control(kAddressEdit)); }
+    void setAddressText(std::string_view bytes) { setWindowText(control(kAddressEdit), bytes); }
 
     TD_Pemlare* dialog = nullptr;  // owned by the frame
     std::unique_ptr<FrameWindow> frame;
 };
+
+}  // namespace pemlar

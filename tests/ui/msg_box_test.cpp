@@ -7,8 +7,11 @@
 
 #include "framework/dialog_results.h"
 #include "framework/message_box.h"
+#include "framework/resource_ids.h"
 #include "framework/test_seams.h"
 #include "ui/msg_box.h"
+
+using namespace pemlar;
 
 namespace {
 
@@ -35,7 +38,7 @@ TEST_F(MsgBoxTest, CaptionIconAndButtonsFollowTheKind) {
     for (const KindCase& k : kKinds) {
         test_seams::reset();
         test_seams::answerNextMessageBox(IdNo);
-        EXPECT_EQ(MsgBox(nullptr, k.kind, 10305), IdNo);
+        EXPECT_EQ(MsgBox(nullptr, k.kind, kMsgChecksumError), IdNo);
         ASSERT_EQ(test_seams::answeredCalls().size(), 1u);
         const SeamCall& call = test_seams::answeredCalls().front();
         EXPECT_EQ(call.caption, QString::fromUtf16(k.caption));
@@ -46,14 +49,14 @@ TEST_F(MsgBoxTest, CaptionIconAndButtonsFollowTheKind) {
 }
 
 TEST_F(MsgBoxTest, UnknownKindShowsNothing) {
-    EXPECT_EQ(MsgBox(nullptr, static_cast<MsgKind>(4), 10303), 0);
+    EXPECT_EQ(MsgBox(nullptr, static_cast<MsgKind>(4), kMsgTimeout), 0);
     EXPECT_TRUE(test_seams::answeredCalls().empty());
 }
 
 TEST_F(MsgBoxTest, ArgumentsAreFormattedAndCut) {
     test_seams::answerNextMessageBox(IdOk);
-    // String 10311 has no conversion, so the argument changes nothing.
-    MsgBox(nullptr, MsgInfo, 10311, 42);
+    // kProgramTitleString has no conversion, so the argument changes nothing.
+    MsgBox(nullptr, MsgInfo, kProgramTitleString, 42);
     EXPECT_EQ(test_seams::answeredCalls().at(0).text, QStringLiteral("Pemlar-Programm"));
 }
 
@@ -71,7 +74,7 @@ TEST_F(MsgBoxTest, SuccessMessageAppearsAsItShould) {
         buttons = box->buttons();
         box->button(QMessageBox::Ok)->click();
     });
-    EXPECT_EQ(MsgBox(nullptr, MsgInfo, 10310), IdOk);
+    EXPECT_EQ(MsgBox(nullptr, MsgInfo, kMsgWriteDone), IdOk);
     EXPECT_EQ(caption, QStringLiteral("Information..."));
     EXPECT_EQ(text, QStringLiteral("Die Programmierung des EEproms wurde erfolgreich beendet!"));
     EXPECT_EQ(icon, QMessageBox::Information);

@@ -16,6 +16,7 @@
 #include "framework/dialog_results.h"
 #include "framework/frame_window.h"
 #include "framework/message_box.h"
+#include "framework/resource_ids.h"
 #include "framework/test_seams.h"
 #include "link/scom.h"
 #include "tests/support/temp_folder.h"
@@ -23,10 +24,12 @@
 #include "ui/pemlar_host.h"
 #include "ui/td_pemlare.h"
 
+using namespace pemlar;
+
 namespace {
 
 using namespace std::string_literals;
-using Entries = std::vector<std::pair<std::string, int>>;  // text, item data
+using EntryList = std::vector<std::pair<std::string, int>>;  // text, item data
 
 // A pseudo-terminal whose slave side stands in for a serial port.
 class Pty {
@@ -63,7 +66,7 @@ protected:
         useStore(store_.path());
         previousDir_ = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(work_.path()));
-        pemlarHost()->Com().setPort(1);
+        currentHost()->Com().setPort(1);
     }
     void TearDown() override {
         frame_.reset();
@@ -115,10 +118,10 @@ protected:
         frame_ = std::make_unique<FrameWindow>(nullptr, QStringLiteral("Pemlar-Programm"), dialog_);
         frame_->createWindow();
     }
-    QComboBox* ports() { return dialog_->control<QComboBox>(113); }
-    QComboBox* labels() { return dialog_->control<QComboBox>(119); }
-    static Entries entries(const QComboBox* list) {
-        Entries result;
+    QComboBox* ports() { return dialog_->control<QComboBox>(kPortList); }
+    QComboBox* labels() { return dialog_->control<QComboBox>(kLabelList); }
+    static EntryList entries(const QComboBox* list) {
+        EntryList result;
         for (int i = 0; i < list->count(); ++i) {
             result.emplace_back(list->itemText(i).toStdString(), list->itemData(i).toInt());
         }
@@ -152,20 +155,20 @@ TEST_F(SettingsAndLists, FirstStartWritesBothValuesAsZeroWithoutAMessage) {
     EXPECT_TRUE(storeHas("Selcted_Com=0")) << storeText();
     EXPECT_TRUE(storeHas("Selcted_Lab=0")) << storeText();
     EXPECT_EQ(messageBoxes(), 0);
-    EXPECT_EQ(entries(ports()), (Entries{{"COM1", 1}, {"COM3", 3}}));
+    EXPECT_EQ(entries(ports()), (EntryList{{"COM1", 1}, {"COM3", 3}}));
     EXPECT_EQ(ports()->currentIndex(), -1);
-    EXPECT_EQ(entries(labels()), (Entries{{"NEU", 0}}));
+    EXPECT_EQ(entries(labels()), (EntryList{{"NEU", 0}}));
     EXPECT_EQ(labels()->currentIndex(), 0);
-    EXPECT_EQ(pemlarHost()->Com().getPort(), 1);
+    EXPECT_EQ(currentHost()->Com().getPort(), 1);
 }
 
 TEST_F(SettingsAndLists, TheStoredPortIsSelectedAndUsed) {
     writeStore("[General]\nSelcted_Com=3\nSelcted_Lab=0\n");
     mapPorts({1, 3});
     start();
-    EXPECT_EQ(entries(ports()), (Entries{{"COM1", 1}, {"COM3", 3}}));
+    EXPECT_EQ(entries(ports()), (EntryList{{"COM1", 1}, {"COM3", 3}}));
     EXPECT_EQ(ports()->currentText(), QStringLiteral("COM3"));
-    EXPECT_EQ(pemlarHost()->Com().getPort(), 3);
+    EXPECT_EQ(currentHost()->Com().getPort(), 3);
 }
 
 TEST_F(SettingsAndLists, AStoredPortThatIsGoneSelectsNothing) {
@@ -173,7 +176,7 @@ TEST_F(SettingsAndLists, AStoredPortThatIsGoneSelectsNothing) {
     mapPorts({1, 3});
     start();
     EXPECT_EQ(ports()->currentIndex(), -1);
-    EXPECT_EQ(pemlarHost()->Com().getPort(), 1);
+    EXPECT_EQ(currentHost()->Com().getPort(), 1);
     EXPECT_TRUE(storeHas("Selcted_Com=5")) << storeText();
 }
 
@@ -181,13 +184,13 @@ TEST_F(SettingsAndLists, AChosenPortIsUsedAndStoredAtOnceAndComesBackAfterAResta
     mapPorts({1, 3});
     start();
     choose(ports(), 1);
-    EXPECT_EQ(pemlarHost()->Com().getPort(), 3);
+    EXPECT_EQ(currentHost()->Com().getPort(), 3);
     EXPECT_TRUE(storeHas("Selcted_Com=3")) << storeText();
 
-    pemlarHost()->Com().setPort(1);
+    currentHost()->Com().setPort(1);
     start();
     EXPECT_EQ(ports()->currentText(), QStringLiteral("COM3"));
-    EXPECT_EQ(pemlarHost()->Com().getPort(), 3);
+    EXPECT_EQ(currentHost()->Com().getPort(), 3);
     EXPECT_EQ(messageBoxes(), 0);
 }
 
@@ -212,20 +215,20 @@ TEST_F(SettingsAndLists, AStoreThatCantBeOpenedIsReportedAndTheListsAreStillFill
     EXPECT_EQ(warning.caption, QStringLiteral("Warning"));
     EXPECT_EQ(warning.icon, static_cast<int>(MessageIcon::None));
     EXPECT_EQ(warning.buttons, static_cast<int>(MessageButtons::Ok));
-    EXPECT_EQ(entries(ports()), (Entries{{"COM2", 2}}));
-    EXPECT_EQ(entries(labels()), (Entries{{"NEU", 0}}));
+    EXPECT_EQ(entries(ports()), (EntryList{{"COM2", 2}}));
+    EXPECT_EQ(entries(labels()), (EntryList{{"NEU", 0}}));
 
     test_seams::answerNextMessageBox(IdOk);
     choose(ports(), 0);
     EXPECT_EQ(messageBoxes(), 2);
-    EXPECT_EQ(pemlarHost()->Com().getPort(), 2);
+    EXPECT_EQ(currentHost()->Com().getPort(), 2);
 }
 
 struct LabelFileCase {
     const char* name;
     std::optional<std::string> file;  // nothing: no label file at all
     int storedLabel;
-    Entries entries;
+    EntryList entries;
     int selected;
 };
 

@@ -11,6 +11,8 @@
 #include "tests/support/private_mount.h"
 #include "tests/ui/test_application.h"
 
+using namespace pemlar;
+
 namespace {
 
 // Each test gets its own store in a temporary folder, never the user's real one.
@@ -46,7 +48,7 @@ TEST_F(SettingsStoreTest, StoredValuesAreReadAndNotWrittenAgain) {
     const std::string stored = "[General]\nSelcted_Com=3\nSelcted_Lab=-2\n";
     writeStore(stored);
     StoredChoices choices;
-    EXPECT_EQ(loadSettings(choices), SettingsWarning::None);
+    EXPECT_EQ(readStoredSettings(choices), SettingsWarning::None);
     EXPECT_EQ(choices.port, 3);
     EXPECT_EQ(choices.label, -2);
     EXPECT_EQ(storeText(), stored);
@@ -55,11 +57,11 @@ TEST_F(SettingsStoreTest, StoredValuesAreReadAndNotWrittenAgain) {
 TEST_F(SettingsStoreTest, ADamagedStoreIsReadAsFarAsPossibleAndRepaired) {
     writeStore("[General\nSelcted_Com=3\n\xFF\xFE=\x01\n");
     StoredChoices choices{9, 9};
-    EXPECT_EQ(loadSettings(choices), SettingsWarning::None);
+    EXPECT_EQ(readStoredSettings(choices), SettingsWarning::None);
     EXPECT_EQ(choices.port, 3);
     EXPECT_EQ(choices.label, 0);
     EXPECT_TRUE(storeHas("Selcted_Lab=0")) << storeText();
-    EXPECT_EQ(savePortSetting(6), SettingsWarning::None);
+    EXPECT_EQ(storePortSetting(6), SettingsWarning::None);
     EXPECT_TRUE(storeHas("Selcted_Com=6")) << storeText();
 }
 
@@ -74,7 +76,7 @@ class SettingsNotANumberTest : public SettingsStoreTest,
 TEST_P(SettingsNotANumberTest, CountsAsMissing) {
     writeStore(std::string("[General]\nSelcted_Com=") + GetParam().stored + "\nSelcted_Lab=4\n");
     StoredChoices choices{9, 9};
-    EXPECT_EQ(loadSettings(choices), SettingsWarning::None);
+    EXPECT_EQ(readStoredSettings(choices), SettingsWarning::None);
     EXPECT_EQ(choices.port, 0);
     EXPECT_EQ(choices.label, 4);
     EXPECT_TRUE(storeHas("Selcted_Com=0")) << storeText();
@@ -90,10 +92,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, SettingsNotANumberTest,
 
 TEST_F(SettingsStoreTest, SavingWritesAtOnce) {
     StoredChoices choices;
-    ASSERT_EQ(loadSettings(choices), SettingsWarning::None);
-    EXPECT_EQ(savePortSetting(5), SettingsWarning::None);
+    ASSERT_EQ(readStoredSettings(choices), SettingsWarning::None);
+    EXPECT_EQ(storePortSetting(5), SettingsWarning::None);
     EXPECT_TRUE(storeHas("Selcted_Com=5")) << storeText();
-    EXPECT_EQ(saveLabelSetting(2), SettingsWarning::None);
+    EXPECT_EQ(storeLabelSetting(2), SettingsWarning::None);
     EXPECT_TRUE(storeHas("Selcted_Lab=2")) << storeText();
     EXPECT_TRUE(storeHas("Selcted_Com=5")) << storeText();
 }
@@ -101,9 +103,9 @@ TEST_F(SettingsStoreTest, SavingWritesAtOnce) {
 TEST_F(SettingsStoreTest, AStoreThatIsAFolderCantBeOpened) {
     ASSERT_TRUE(QDir().mkpath(storeFile()));
     StoredChoices choices{3, 1};
-    EXPECT_EQ(loadSettings(choices), SettingsWarning::NoAccess);
+    EXPECT_EQ(readStoredSettings(choices), SettingsWarning::NoAccess);
     EXPECT_EQ(choices.port, 3);
-    EXPECT_EQ(savePortSetting(4), SettingsWarning::NoAccess);
+    EXPECT_EQ(storePortSetting(4), SettingsWarning::NoAccess);
 }
 
 TEST_F(SettingsStoreTest, AValueThatCantBeWrittenIsReported) {
@@ -119,13 +121,14 @@ TEST_F(SettingsStoreTest, AValueThatCantBeWrittenIsReported) {
             return error;
         }
         StoredChoices choices;
-        if (const auto warning = loadSettings(choices); warning != SettingsWarning::NotWritten) {
+        if (const auto warning = readStoredSettings(choices);
+            warning != SettingsWarning::NotWritten) {
             return "loading gave warning " + std::to_string(static_cast<int>(warning));
         }
         if (choices.port != 3) {
             return "the stored port was not kept";
         }
-        if (const auto warning = savePortSetting(4); warning != SettingsWarning::NotWritten) {
+        if (const auto warning = storePortSetting(4); warning != SettingsWarning::NotWritten) {
             return "saving gave warning " + std::to_string(static_cast<int>(warning));
         }
         return {};

@@ -6,6 +6,8 @@
 
 #include "link/port_resolver.h"
 
+namespace pemlar {
+
 class scom;
 
 // The link of the test application reaches only the devices this resolver maps; an
@@ -16,3 +18,5 @@ void useTestLink(std::unique_ptr<scom> link);
 
 // The folder the settings store of this run lives in (never the user's own).
 QString testSettingsFolder();
+
+}  // namespace pemlar

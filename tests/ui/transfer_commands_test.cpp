@@ -10,11 +10,14 @@
 
 #include "data/address_block.h"
 #include "framework/dialog_results.h"
+#include "framework/resource_ids.h"
 #include "framework/strings.h"
 #include "link/frames.h"
 #include "tests/support/line_bytes.h"
 #include "tests/support/scripted_port.h"
 #include "transfer_fixture.h"
+
+using namespace pemlar;
 
 namespace {
 
@@ -85,7 +88,7 @@ TEST_F(Transfers, ReadShowsTheInstrumentsAddressAndIdNumber) {
     answerPromptAndMessages(0);
     press(kReadButton);
 
-    EXPECT_EQ(prompts(), std::vector<int>{2000});
+    EXPECT_EQ(prompts(), std::vector<int>{kReadPromptDialog});
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(port.sim().received(), kReadRequest);
     // On the line the u umlaut was 0x81; in the edit it is a u umlaut again.
@@ -105,7 +108,7 @@ TEST_F(Transfers, WritePutsExactlyTheFramesOnTheLineAndReportsOnce) {
     answerPromptAndMessages(1);
     press(kWriteButton);
 
-    EXPECT_EQ(prompts(), std::vector<int>{2002});
+    EXPECT_EQ(prompts(), std::vector<int>{kWritePromptDialog});
     EXPECT_EQ(messages(), std::vector<std::string>{kWriteDone});
 
     // The page checksum covers the lines as the host holds them; it goes out high byte
@@ -255,41 +258,44 @@ TEST_F(Transfers, CancelledPromptTouchesNoPort) {
 }
 
 // Failures. After each, the next read goes through at once.
-enum class Setup { SimFault, HeldElsewhere, NotATerminal, Unmapped };
+enum class PortSetup { SimFault, HeldElsewhere, NotATerminal, Unmapped };
 
-struct Failure {
+struct FailureCase {
     const char* name;
     int button;
-    Setup setup;
+    PortSetup portSetup;
     SimFault fault;
     std::string shown;  // the one message
 };
 
-const Failure kFailures[] = {
-    {"read, silent instrument", kReadButton, Setup::SimFault, SimFault::Silent, kTransferFailed},
-    {"write, silent instrument", kWriteButton, Setup::SimFault, SimFault::Silent, kTransferFailed},
-    {"read, short reply", kReadButton, Setup::SimFault, SimFault::Short, kTransferFailed},
-    {"read, wrong check value", kReadButton, Setup::SimFault, SimFault::BadCheck,
-     message("Fehler...", 10305)},
-    {"write, wrong check value", kWriteButton, Setup::SimFault, SimFault::BadCheck,
-     message("Fehler...", 10305)},
-    {"read, wrong start bytes", kReadButton, Setup::SimFault, SimFault::BadStart, kTransferFailed},
-    {"write, wrong start bytes", kWriteButton, Setup::SimFault, SimFault::BadStart,
+const FailureCase kFailures[] = {
+    {"read, silent instrument", kReadButton, PortSetup::SimFault, SimFault::Silent,
      kTransferFailed},
-    {"read, noise before the reply", kReadButton, Setup::SimFault, SimFault::Noise,
+    {"write, silent instrument", kWriteButton, PortSetup::SimFault, SimFault::Silent,
      kTransferFailed},
-    {"write, status not 0", kWriteButton, Setup::SimFault, SimFault::Status,
-     message("Fehler...", 10309)},
-    {"read, port held", kReadButton, Setup::HeldElsewhere, SimFault::None,
-     message("Fehler...", 10307)},
-    {"write, port held", kWriteButton, Setup::HeldElsewhere, SimFault::None,
-     message("Fehler...", 10307)},
-    {"read, no such port", kReadButton, Setup::Unmapped, SimFault::None,
-     message("Fehler...", 10307)},
-    {"read, refuses settings", kReadButton, Setup::NotATerminal, SimFault::None,
-     message("Fehler...", 10308)},
-    {"write, refuses settings", kWriteButton, Setup::NotATerminal, SimFault::None,
-     message("Fehler...", 10308)},
+    {"read, short reply", kReadButton, PortSetup::SimFault, SimFault::Short, kTransferFailed},
+    {"read, wrong check value", kReadButton, PortSetup::SimFault, SimFault::BadCheck,
+     message("Fehler...", kMsgChecksumError)},
+    {"write, wrong check value", kWriteButton, PortSetup::SimFault, SimFault::BadCheck,
+     message("Fehler...", kMsgChecksumError)},
+    {"read, wrong start bytes", kReadButton, PortSetup::SimFault, SimFault::BadStart,
+     kTransferFailed},
+    {"write, wrong start bytes", kWriteButton, PortSetup::SimFault, SimFault::BadStart,
+     kTransferFailed},
+    {"read, noise before the reply", kReadButton, PortSetup::SimFault, SimFault::Noise,
+     kTransferFailed},
+    {"write, status not 0", kWriteButton, PortSetup::SimFault, SimFault::Status,
+     message("Fehler...", kMsgInstrumentError)},
+    {"read, port held", kReadButton, PortSetup::HeldElsewhere, SimFault::None,
+     message("Fehler...", kMsgOpenFailed)},
+    {"write, port held", kWriteButton, PortSetup::HeldElsewhere, SimFault::None,
+     message("Fehler...", kMsgOpenFailed)},
+    {"read, no such port", kReadButton, PortSetup::Unmapped, SimFault::None,
+     message("Fehler...", kMsgOpenFailed)},
+    {"read, refuses settings", kReadButton, PortSetup::NotATerminal, SimFault::None,
+     message("Fehler...", kMsgInitFailed)},
+    {"write, refuses settings", kWriteButton, PortSetup::NotATerminal, SimFault::None,
+     message("Fehler...", kMsgInitFailed)},
 };
 
 TEST_F(Transfers, FailuresShowTheirOneMessageAndLeaveThePortFree) {
@@ -297,7 +303,7 @@ TEST_F(Transfers, FailuresShowTheirOneMessageAndLeaveThePortFree) {
     std::ofstream(plainFile) << "no serial port";
     port.link(9, plainFile);
 
-    for (const Failure& f : kFailures) {
+    for (const FailureCase& f : kFailures) {
         SCOPED_TRACE(f.name);
         test_seams::reset();
         stored() = startImage();
@@ -305,19 +311,19 @@ TEST_F(Transfers, FailuresShowTheirOneMessageAndLeaveThePortFree) {
         typeAddress(earlier);
         setId({}, {}, {});
         std::unique_ptr<scom> holder;
-        switch (f.setup) {
-            case Setup::SimFault:
+        switch (f.portSetup) {
+            case PortSetup::SimFault:
                 port.sim().setFault(f.fault);
                 break;
-            case Setup::HeldElsewhere:
+            case PortSetup::HeldElsewhere:
                 holder = std::make_unique<scom>(port.comNumber(), port.resolver(), instantClock());
                 ASSERT_EQ(holder->open(), ScomResult::Ok);
                 break;
-            case Setup::NotATerminal:
-                com().setPort(9);
+            case PortSetup::NotATerminal:
+                comLink().setPort(9);
                 break;
-            case Setup::Unmapped:
-                com().setPort(3);
+            case PortSetup::Unmapped:
+                comLink().setPort(3);
                 break;
         }
         const EepromImage before = stored();
@@ -325,7 +331,7 @@ TEST_F(Transfers, FailuresShowTheirOneMessageAndLeaveThePortFree) {
         answerPromptAndMessages(1);
         press(f.button);
         EXPECT_EQ(messages(), std::vector<std::string>{f.shown});
-        EXPECT_FALSE(com().isOpen());
+        EXPECT_FALSE(comLink().isOpen());
         if (f.button == kReadButton) {
             EXPECT_EQ(stored(), before);
             EXPECT_EQ(addressShown(), earlier);
@@ -333,7 +339,7 @@ TEST_F(Transfers, FailuresShowTheirOneMessageAndLeaveThePortFree) {
             // Back in host order and host characters, with the text taken.
             Bytes page = pageBytes(stored(), kAddressPage);
             EXPECT_EQ(std::string(reinterpret_cast<const char*>(page.data())), "Vorher");
-            if (f.setup == Setup::SimFault) {
+            if (f.portSetup == PortSetup::SimFault) {
                 const std::uint16_t sum = checkValue(std::span(page.data(), 254));
                 EXPECT_EQ(page[254] | page[255] << 8, sum);
             }
@@ -342,7 +348,7 @@ TEST_F(Transfers, FailuresShowTheirOneMessageAndLeaveThePortFree) {
         // The port is free again at once.
         holder.reset();
         port.sim().setFault(SimFault::None);
-        com().setPort(port.comNumber());
+        comLink().setPort(port.comNumber());
         test_seams::reset();
         answerPromptAndMessages(0);
         port.sim().clearReceived();
@@ -374,15 +380,25 @@ Bytes demoPageReply() {
 
 TEST_F(Transfers, PortTroubleIsReported) {
     const PortTrouble kTroubles[] = {
-        {"read, line stuck", kReadButton, true, false, {message("Fehler...", 10303)}, false},
-        {"write, line stuck", kWriteButton, true, false, {message("Fehler...", 10303)}, false},
+        {"read, line stuck", kReadButton, true, false, {message("Fehler...", kMsgTimeout)}, false},
+        {"write, line stuck",
+         kWriteButton,
+         true,
+         false,
+         {message("Fehler...", kMsgTimeout)},
+         false},
         // The transfer itself went through and counts.
-        {"read, close fails", kReadButton, false, true, {message("Fehler...", 10306)}, true},
+        {"read, close fails",
+         kReadButton,
+         false,
+         true,
+         {message("Fehler...", kMsgCloseFailed)},
+         true},
         {"write, close fails",
          kWriteButton,
          false,
          true,
-         {message("Fehler...", 10306), kWriteDone},
+         {message("Fehler...", kMsgCloseFailed), kWriteDone},
          false},
     };
     for (const PortTrouble& t : kTroubles) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "data/eeprom_image.h"
+#include "framework/resource_ids.h"
 #include "link/scom.h"
 #include "main_window_fixture.h"
 #include "tests/support/fake_clock.h"
@@ -19,8 +20,7 @@
 #include "tests/ui/test_application.h"
 #include "ui/pemlar_host.h"
 
-inline constexpr int kReadButton = 101;
-inline constexpr int kWriteButton = 107;
+namespace pemlar {
 
 // Defaults from fixed sources, checksums current: what the application starts with.
 inline EepromImage startImage() {
@@ -43,8 +43,8 @@ protected:
         MainWindowTest::TearDown();
     }
 
-    scom& com() { return pemlarHost()->Com(); }
-    EepromImage& stored() { return pemlarHost()->StoredImage(); }
+    scom& comLink() { return currentHost()->Com(); }
+    EepromImage& stored() { return currentHost()->StoredImage(); }
     void useLink(std::int32_t comNumber, PortResolver resolver,
                  SerialPortFactory ports = systemSerialPortFactory()) {
         useTestLink(std::make_unique<scom>(comNumber, std::move(resolver), instantClock(),
@@ -94,15 +94,16 @@ protected:
     }
 
     // The five lines and the three ID fields as the user sees them.
-    QString addressShown() { return widgetText(control(120)); }
+    QString addressShown() { return widgetText(control(kAddressEdit)); }
     QStringList idShown() {
-        return {widgetText(control(121)), widgetText(control(122)), widgetText(control(123))};
+        return {widgetText(control(kIdNumberEdit)), widgetText(control(kIdCodeEdit)),
+                widgetText(control(kIdDateEdit))};
     }
-    void typeAddress(const QString& text) { setWidgetText(control(120), text); }
+    void typeAddress(const QString& text) { setWidgetText(control(kAddressEdit), text); }
     void setId(const QString& number, const QString& code, const QString& date) {
-        setWidgetText(control(121), number);
-        setWidgetText(control(122), code);
-        setWidgetText(control(123), date);
+        setWidgetText(control(kIdNumberEdit), number);
+        setWidgetText(control(kIdCodeEdit), code);
+        setWidgetText(control(kIdDateEdit), date);
     }
 
     SimulatedComPort port;
@@ -113,3 +114,5 @@ inline const QString kDemoAddress = QStringLiteral(
     "Stadtwerke Münster\nAbt. Messtechnik\nHafenstraße 12\n48153 Münster\nTel. 0251 / 4 71 12");
 inline const QStringList kDemoId = {QStringLiteral("  PM-0815-42"), QStringLiteral("KAL"),
                                     QStringLiteral("0324")};
+
+}  // namespace pemlar

@@ -5,8 +5,11 @@
 #include <QPushButton>
 
 #include "framework/dialog_results.h"
+#include "framework/resource_ids.h"
 #include "framework/template_dialog.h"
 #include "transfer_fixture.h"
+
+using namespace pemlar;
 
 namespace {
 
@@ -19,8 +22,10 @@ struct PromptLook {
 };
 
 const PromptLook kPrompts[] = {
-    {kReadButton, 2000, QStringLiteral("EEprom auslesen"), QStringLiteral("Ok"), false},
-    {kWriteButton, 2002, QStringLiteral("EEprom programmieren"), QStringLiteral("OK"), true},
+    {kReadButton, kReadPromptDialog, QStringLiteral("EEprom auslesen"), QStringLiteral("Ok"),
+     false},
+    {kWriteButton, kWritePromptDialog, QStringLiteral("EEprom programmieren"), QStringLiteral("OK"),
+     true},
 };
 
 enum class Way { Abbruch, Escape, CloseBox };
@@ -48,7 +53,7 @@ void whenPromptIsUp(SeenPrompt& seen, std::function<void(TemplateDialog*)> act) 
             seen.buttons << button->text();
         }
         // A focused button shows itself as the default one, so ask the template.
-        for (const ControlTemplate& control : prompt->dialogTemplate().controls) {
+        for (const ControlTemplate& control : prompt->templateData().controls) {
             if (control.kind == ControlKind::PushButton) {
                 seen.defaults << ((control.style & ControlStyle::DefaultButton) != 0);
             }
@@ -57,9 +62,9 @@ void whenPromptIsUp(SeenPrompt& seen, std::function<void(TemplateDialog*)> act) 
     });
 }
 
-using Prompts = TransferTest;
+using TransferPrompts = TransferTest;
 
-TEST_F(Prompts, LookAsTheirTemplatesAndCancelEveryWayWithoutPortActivity) {
+TEST_F(TransferPrompts, LookAsTheirTemplatesAndCancelEveryWayWithoutPortActivity) {
     for (const PromptLook& p : kPrompts) {
         for (Way way : kWays) {
             SCOPED_TRACE(testing::Message() << p.templateId << ", way " << static_cast<int>(way));
@@ -130,11 +135,11 @@ struct NoticeCase {
     int messages;
 };
 
-TEST_F(Prompts, ProgressNoticeIsPaintedBeforeTheTransferAndGoneAfterIt) {
+TEST_F(TransferPrompts, ProgressNoticeIsPaintedBeforeTheTransferAndGoneAfterIt) {
     const NoticeCase kNotices[] = {
-        {kReadButton, 2001, QStringLiteral("EEprom auslesen"),
+        {kReadButton, kReadProgressDialog, QStringLiteral("EEprom auslesen"),
          QStringLiteral("Das EEprom wird jetzt ausgelesen !"), 0},
-        {kWriteButton, 2003, QStringLiteral("EEprom programmieren"),
+        {kWriteButton, kWriteProgressDialog, QStringLiteral("EEprom programmieren"),
          QStringLiteral("Das EEprom wird jetzt programmiert !"), 1},
     };
     for (const NoticeCase& n : kNotices) {
@@ -161,12 +166,12 @@ TEST_F(Prompts, ProgressNoticeIsPaintedBeforeTheTransferAndGoneAfterIt) {
     }
 }
 
-TEST_F(Prompts, OkInTheRealReadPromptReadsTheInstrument) {
+TEST_F(TransferPrompts, OkInTheRealReadPromptReadsTheInstrument) {
     SeenPrompt seen;
     whenPromptIsUp(seen,
                    [](TemplateDialog* prompt) { prompt->control<QPushButton>(IdOk)->click(); });
     press(kReadButton);
-    EXPECT_EQ(seen.templateId, 2000);
+    EXPECT_EQ(seen.templateId, kReadPromptDialog);
     EXPECT_EQ(addressShown(), kDemoAddress);
     EXPECT_EQ(idShown(), kDemoId);
     EXPECT_TRUE(test_seams::answeredCalls().empty()) << "no message";

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+namespace pemlar {
+
 namespace {
 
 // Windows' serial driver keeps 4096 bytes of input unless SetupComm says otherwise;
@@ -320,3 +322,5 @@ Win32CommApi FakeCommApi::api() const {
     };
     return api;
 }
+
+}  // namespace pemlar

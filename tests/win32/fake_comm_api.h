@@ -18,6 +18,8 @@
 
 #include "link/win32_comm_api.h"
 
+namespace pemlar {
+
 enum class DriverReads {
     HonourTimeouts,  // wait for every byte asked for or the total time-out
     ReturnAtOnce,    // hand over what is buffered, possibly nothing, without waiting
@@ -91,3 +93,5 @@ private:
     static bool validAsWindowsSees(const DCB& dcb);
     static BOOL readFile(State& state, HANDLE handle, void* buffer, DWORD toRead, DWORD* read);
 };
+
+}  // namespace pemlar

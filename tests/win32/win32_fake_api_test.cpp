@@ -17,6 +17,8 @@
 #include "tests/support/line_bytes.h"
 #include "tests/win32/fake_comm_api.h"
 
+using namespace pemlar;
+
 namespace {
 
 using testing::Each;

@@ -9,6 +9,8 @@
 #include "tests/support/cli_capture.h"
 #include "tests/support/temp_folder.h"
 
+using namespace pemlar;
+
 namespace {
 
 using pemlar::ExitStatus;

@@ -19,6 +19,8 @@
 #include "link/scom.h"
 #include "tests/support/fake_clock.h"
 
+using namespace pemlar;
+
 namespace {
 
 HANDLE nativeHandle(const scom& com) {
@@ -33,13 +35,13 @@ EepromImage defaultImage() {
 }
 
 std::string lineText(const EepromImage& image, int line) {
-    const ConstLineSlot slot = lineSlot(addressBlock(image), line);
+    const ConstLineSlot slot = lineSlotOf(addressBlock(image), line);
     return std::string(reinterpret_cast<const char*>(slot.data()),
                        static_cast<std::size_t>(lineLength(slot)));
 }
 
 void setLine(EepromImage& image, int line, const std::string& text) {
-    const LineSlot slot = lineSlot(addressBlock(image), line);
+    const LineSlot slot = lineSlotOf(addressBlock(image), line);
     std::fill(slot.begin(), slot.end(), 0);
     std::memcpy(slot.data(), text.data(), text.size());
 }
