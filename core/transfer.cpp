@@ -5,19 +5,15 @@
 
 #include "data/address_block.h"
 #include "data/charset.h"
+#include "link/frames.h"
+
+// The core runs the read and write frames itself, with scom's commands and pauses,
+// where it needs the page as it is on the line: a backup must hold what came, and the
+// character tables are not inverses.
 
 namespace pemlar {
 
 namespace {
-
-// The instrument's read and write commands with their pauses, as scom's transactions
-// send them. The core runs the frames itself where it needs the page as it is on the
-// line: a backup must hold what came, and the character tables are not inverses.
-constexpr std::uint8_t kCommandReadPage = 1;
-constexpr std::uint8_t kCommandWritePage = 2;
-constexpr std::int32_t kReadReplyPause = 600;
-constexpr std::int32_t kAfterWriteRequestPause = 300;
-constexpr std::int32_t kAfterDataFramePause = 1200;
 
 // The failed step with the port's own account of it, phrased for the user.
 TransferOutcome failedAt(const scom& com, TransferStep step, ScomResult result) {

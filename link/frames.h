@@ -20,6 +20,12 @@ inline constexpr std::uint8_t kCommandWritePage = 2;
 inline constexpr std::uint8_t kCommandQueryNine = 3;
 inline constexpr std::uint8_t kCommandQueryStatus = 4;
 
+// How long the instrument needs after each step of a transaction, in milliseconds.
+inline constexpr std::int32_t kReadReplyPause = 600;
+inline constexpr std::int32_t kAfterWriteRequestPause = 300;
+inline constexpr std::int32_t kAfterDataFramePause = 1200;
+inline constexpr std::int32_t kQueryPause = 300;
+
 inline constexpr int kRequestFrameSize = 6;
 inline constexpr int kDataFrameSize = kPageSize + 6;  // 262
 inline constexpr int kFrameOverhead = 6;              // start, two free bytes, check value

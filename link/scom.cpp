@@ -11,11 +11,6 @@ namespace pemlar {
 
 namespace {
 
-constexpr std::int32_t kReadReplyPause = 600;
-constexpr std::int32_t kAfterWriteRequestPause = 300;
-constexpr std::int32_t kAfterDataFramePause = 1200;
-constexpr std::int32_t kQueryPause = 300;
-
 std::chrono::milliseconds budget(std::uint32_t perByte, std::uint32_t constant, std::size_t bytes) {
     return std::chrono::milliseconds(std::uint64_t{perByte} * bytes + constant);
 }
