@@ -4,16 +4,11 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "data/windows1252.h"
+
 namespace pemlar {
 
 namespace {
-
-// Bytes 0x80-0x9F; the others stand for the code point of the same number.
-constexpr std::array<char32_t, 32> kHighControls{
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
 
 void appendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
@@ -26,18 +21,6 @@ void appendUtf8(std::string& out, char32_t c) {
         out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
-}
-
-std::optional<char> byteFor(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-        return static_cast<char>(c);
-    }
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == c) {
-            return static_cast<char>(0x80 + i);
-        }
-    }
-    return std::nullopt;
 }
 
 // The next code point of `text` from `at`, moving `at` past it; nothing when the bytes
@@ -87,7 +70,7 @@ std::string utf8FromWindows1252(std::string_view bytes) {
     out.reserve(bytes.size() * 2);
     for (const char byte : bytes) {
         const auto b = static_cast<std::uint8_t>(byte);
-        appendUtf8(out, b >= 0x80 && b < 0xA0 ? kHighControls[b - 0x80] : b);
+        appendUtf8(out, fromWindows1252(b));
     }
     return out;
 }
@@ -102,7 +85,7 @@ std::optional<std::string> windows1252FromUtf8(std::string_view text, std::strin
             error = "Der Text ist kein gültiges UTF-8 (Byte " + std::to_string(start + 1) + ").";
             return std::nullopt;
         }
-        const std::optional<char> byte = byteFor(*c);
+        const std::optional<std::uint8_t> byte = toWindows1252(*c);
         if (!byte) {
             char code[16];
             std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(*c));
@@ -112,7 +95,7 @@ std::optional<std::string> windows1252FromUtf8(std::string_view text, std::strin
                 ") gibt es im Zeichensatz Windows-1252 nicht; es kann nicht gespeichert werden.";
             return std::nullopt;
         }
-        out += *byte;
+        out += static_cast<char>(*byte);
     }
     return out;
 }
