@@ -4,9 +4,9 @@
 #include <QLocale>
 #include <QPointer>
 
-#include "framework/art_loader.h"
+#include "framework/qt/art_loader.h"
+#include "framework/qt/strings.h"
 #include "framework/resource_ids.h"
-#include "framework/strings.h"
 #include "link/scom.h"
 #include "shell/td_infoueber.h"
 #include "shell/tf_pemlare.h"

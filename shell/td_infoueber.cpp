@@ -5,8 +5,8 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include "framework/qt/strings.h"
 #include "framework/resource_ids.h"
-#include "framework/strings.h"
 #include "shell/tst_bitmap.h"
 
 namespace pemlar {

@@ -3,7 +3,7 @@
 // Template 2016 makes it the modal about box "Info über ..."; template 2017 the
 // caption-less content of the start-up splash.
 
-#include "framework/template_dialog.h"
+#include "framework/qt/template_dialog.h"
 
 class QLabel;
 

@@ -1,7 +1,7 @@
 #pragma once
 // The main window: a fixed-size frame around the main dialog.
 
-#include "framework/frame_window.h"
+#include "framework/qt/frame_window.h"
 
 namespace pemlar {
 

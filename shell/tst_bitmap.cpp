@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
-#include "framework/art_loader.h"
-#include "framework/template_dialog.h"
+#include "framework/qt/art_loader.h"
+#include "framework/qt/template_dialog.h"
 #include "shell/bitmap_fit.h"
 
 namespace pemlar {

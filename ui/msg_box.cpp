@@ -1,9 +1,9 @@
 #include "ui/msg_box.h"
 
-#include "framework/message_box.h"
+#include "framework/qt/message_box.h"
+#include "framework/qt/strings.h"
+#include "framework/qt/windows_text.h"
 #include "framework/resource_ids.h"
-#include "framework/strings.h"
-#include "framework/windows_text.h"
 
 namespace pemlar {
 

@@ -1,7 +1,7 @@
 #include "ui/open_save_dia.h"
 
-#include "framework/file_picker.h"
-#include "framework/strings.h"
+#include "framework/qt/file_picker.h"
+#include "framework/qt/strings.h"
 #include "ui/open_save_paths.h"
 
 namespace pemlar {

@@ -5,7 +5,7 @@
 #include <QThread>
 #include <QWindow>
 
-#include "framework/template_dialog.h"
+#include "framework/qt/template_dialog.h"
 
 namespace pemlar {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "framework/command_table.h"
-#include "framework/template_dialog.h"
+#include "framework/qt/command_table.h"
+#include "framework/qt/template_dialog.h"
 #include "ui/settings_store.h"
 
 class QComboBox;

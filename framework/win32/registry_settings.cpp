@@ -88,7 +88,7 @@ SettingsProblem RegistrySettings::save(std::string_view name, std::int32_t value
                                                            : SettingsProblem::NotWritten;
 }
 
-std::unique_ptr<SettingsBackend> makeRegistrySettings() {
+std::unique_ptr<SettingsStore> makeRegistrySettings() {
     return std::make_unique<RegistrySettings>(HKEY_CURRENT_USER, kSettingsKeyPath);
 }
 

@@ -7,14 +7,14 @@
 #include <memory>
 #include <string>
 
-#include "framework/settings_backend.h"
+#include "framework/settings_store.h"
 
 namespace pemlar::fw::win32 {
 
 // The program's own key.
 inline constexpr wchar_t kSettingsKeyPath[] = L"Software\\Nirvel\\Pemlar";
 
-class RegistrySettings final : public SettingsBackend {
+class RegistrySettings final : public SettingsStore {
 public:
     // Values under root\keyPath. `root` stays the caller's (a predefined key such as
     // HKEY_CURRENT_USER, or a key the caller closes after this object is gone).
@@ -29,6 +29,6 @@ private:
 };
 
 // HKEY_CURRENT_USER\Software\Nirvel\Pemlar.
-std::unique_ptr<SettingsBackend> makeRegistrySettings();
+std::unique_ptr<SettingsStore> makeRegistrySettings();
 
 }  // namespace pemlar::fw::win32

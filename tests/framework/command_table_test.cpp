@@ -6,8 +6,8 @@
 #include <array>
 #include <vector>
 
-#include "framework/command_table.h"
-#include "framework/template_dialog.h"
+#include "framework/qt/command_table.h"
+#include "framework/qt/template_dialog.h"
 #include "resources/resource_ids.h"
 
 using namespace pemlar;

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "framework/dialog_units.h"
-#include "framework/template_dialog.h"
-#include "framework/text_edit.h"
+#include "framework/qt/dialog_units.h"
+#include "framework/qt/template_dialog.h"
+#include "framework/qt/text_edit.h"
 #include "resources/resource_ids.h"
 
 using namespace pemlar;

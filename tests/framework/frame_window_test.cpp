@@ -5,8 +5,8 @@
 #include <QTest>
 
 #include "framework/dialog_results.h"
-#include "framework/frame_window.h"
-#include "framework/template_dialog.h"
+#include "framework/qt/frame_window.h"
+#include "framework/qt/template_dialog.h"
 #include "resources/resource_ids.h"
 
 using namespace pemlar;

@@ -7,10 +7,10 @@
 #include <QTimer>
 
 #include "framework/dialog_results.h"
-#include "framework/file_picker.h"
-#include "framework/message_box.h"
-#include "framework/template_dialog.h"
-#include "framework/test_seams.h"
+#include "framework/qt/file_picker.h"
+#include "framework/qt/message_box.h"
+#include "framework/qt/template_dialog.h"
+#include "framework/qt/test_seams.h"
 #include "resources/resource_ids.h"
 
 using namespace pemlar;

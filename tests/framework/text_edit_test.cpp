@@ -9,9 +9,9 @@
 #include <QtMath>
 #include <vector>
 
-#include "framework/dialog_units.h"
-#include "framework/text_edit.h"
-#include "framework/windows_text.h"
+#include "framework/qt/dialog_units.h"
+#include "framework/qt/text_edit.h"
+#include "framework/qt/windows_text.h"
 
 using namespace pemlar;
 

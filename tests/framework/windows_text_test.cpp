@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "framework/windows_text.h"
+#include "framework/qt/windows_text.h"
 
 using namespace pemlar;
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "framework/settings_backend.h"
+#include "framework/settings_store.h"
 #include "framework/win32/file_dialog_setup.h"
 #include "framework/win32/message_box_setup.h"
 #include "framework/win32/utf16.h"

@@ -8,9 +8,9 @@
 #include <QTimer>
 #include <chrono>
 
+#include "framework/qt/strings.h"
+#include "framework/qt/test_seams.h"
 #include "framework/resource_ids.h"
-#include "framework/strings.h"
-#include "framework/test_seams.h"
 #include "run_program.h"
 #include "shell/td_infoueber.h"
 

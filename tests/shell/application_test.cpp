@@ -6,10 +6,10 @@
 #include <functional>
 
 #include "data/eeprom_image.h"
-#include "framework/art_loader.h"
+#include "framework/qt/art_loader.h"
+#include "framework/qt/template_dialog.h"
+#include "framework/qt/windows_text.h"
 #include "framework/resource_ids.h"
-#include "framework/template_dialog.h"
-#include "framework/windows_text.h"
 #include "link/scom.h"
 #include "shell/ta_pemlare.h"
 #include "shell/tf_pemlare.h"

@@ -4,7 +4,7 @@
 #include <QSet>
 #include <string>
 
-#include "framework/art_loader.h"
+#include "framework/qt/art_loader.h"
 #include "framework/resource_ids.h"
 #include "shell/bitmap_fit.h"
 #include "shell/td_infoueber.h"

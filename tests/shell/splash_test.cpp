@@ -9,9 +9,9 @@
 #include <chrono>
 
 #include "framework/dialog_results.h"
+#include "framework/qt/test_seams.h"
+#include "framework/qt/windows_text.h"
 #include "framework/resource_ids.h"
-#include "framework/test_seams.h"
-#include "framework/windows_text.h"
 #include "run_program.h"
 #include "shell/td_infoueber.h"
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "framework/dialog_results.h"
-#include "framework/file_picker.h"
+#include "framework/qt/file_picker.h"
+#include "framework/qt/test_seams.h"
 #include "framework/resource_ids.h"
-#include "framework/test_seams.h"
 #include "main_window_fixture.h"
 #include "tests/support/private_mount.h"
 #include "ui/pemlar_host.h"

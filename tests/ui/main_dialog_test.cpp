@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "data/id_number.h"
+#include "framework/qt/text_edit.h"
 #include "framework/resource_ids.h"
-#include "framework/text_edit.h"
 #include "main_window_fixture.h"
 
 using namespace pemlar;

@@ -7,10 +7,10 @@
 #include <QTest>
 #include <memory>
 
-#include "framework/frame_window.h"
+#include "framework/qt/frame_window.h"
+#include "framework/qt/test_seams.h"
+#include "framework/qt/windows_text.h"
 #include "framework/resource_ids.h"
-#include "framework/test_seams.h"
-#include "framework/windows_text.h"
 #include "ui/td_pemlare.h"
 
 namespace pemlar {

@@ -6,9 +6,9 @@
 #include <QTimer>
 
 #include "framework/dialog_results.h"
-#include "framework/message_box.h"
+#include "framework/qt/message_box.h"
+#include "framework/qt/test_seams.h"
 #include "framework/resource_ids.h"
-#include "framework/test_seams.h"
 #include "ui/msg_box.h"
 
 using namespace pemlar;

@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "framework/dialog_results.h"
-#include "framework/frame_window.h"
-#include "framework/message_box.h"
+#include "framework/qt/frame_window.h"
+#include "framework/qt/message_box.h"
+#include "framework/qt/test_seams.h"
 #include "framework/resource_ids.h"
-#include "framework/test_seams.h"
 #include "link/scom.h"
 #include "tests/support/temp_folder.h"
 #include "tests/ui/test_application.h"

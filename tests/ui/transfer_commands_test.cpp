@@ -10,8 +10,8 @@
 
 #include "data/address_block.h"
 #include "framework/dialog_results.h"
+#include "framework/qt/strings.h"
 #include "framework/resource_ids.h"
-#include "framework/strings.h"
 #include "link/frames.h"
 #include "tests/support/line_bytes.h"
 #include "tests/support/scripted_port.h"

@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 #include "framework/dialog_results.h"
+#include "framework/qt/template_dialog.h"
 #include "framework/resource_ids.h"
-#include "framework/template_dialog.h"
 #include "transfer_fixture.h"
 
 using namespace pemlar;

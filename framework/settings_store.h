@@ -3,6 +3,7 @@
 // between runs (the registry on Windows). Toolkit-neutral: standard types only.
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string_view>
 
@@ -19,9 +20,9 @@ struct SettingsValue {
     std::int32_t value = 0;
 };
 
-class SettingsBackend {
+class SettingsStore {
 public:
-    virtual ~SettingsBackend() = default;
+    virtual ~SettingsStore() = default;
 
     // Reads each value by name. One that is missing or not a 32-bit number becomes 0
     // and is written back; every write is tried before NotWritten is reported. With
@@ -45,5 +46,10 @@ constexpr std::string_view settingsProblemText(SettingsProblem problem) {
     return {};
 }
 inline constexpr std::string_view kSettingsWarningCaption = "Warning";
+
+// The program's store for the user: the registry key HKEY_CURRENT_USER\Software\Nirvel\Pemlar
+// on Windows, <config>/Nirvel/Pemlar.conf elsewhere (XDG_CONFIG_HOME is honoured, so
+// tests point it at a folder of their own).
+std::unique_ptr<SettingsStore> openSettingsStore();
 
 }  // namespace pemlar::fw

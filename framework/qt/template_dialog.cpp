@@ -1,4 +1,4 @@
-#include "framework/template_dialog.h"
+#include "framework/qt/template_dialog.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -9,8 +9,8 @@
 #include <QtGlobal>
 
 #include "framework/dialog_results.h"
-#include "framework/test_seams.h"
-#include "framework/text_edit.h"
+#include "framework/qt/test_seams.h"
+#include "framework/qt/text_edit.h"
 #include "resources/dialog_templates.h"
 
 namespace pemlar {

@@ -1,4 +1,4 @@
-#include "framework/text_edit.h"
+#include "framework/qt/text_edit.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
@@ -12,7 +12,7 @@
 #include <QTextOption>
 #include <QtMath>
 
-#include "framework/windows_text.h"
+#include "framework/qt/windows_text.h"
 
 namespace pemlar {
 

@@ -1,9 +1,9 @@
-#include "framework/command_table.h"
+#include "framework/qt/command_table.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 
-#include "framework/template_dialog.h"
+#include "framework/qt/template_dialog.h"
 
 namespace pemlar {
 

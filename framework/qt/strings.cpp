@@ -1,4 +1,4 @@
-#include "framework/strings.h"
+#include "framework/qt/strings.h"
 
 #include "resources/string_table.h"
 

@@ -1,9 +1,9 @@
-#include "framework/file_picker.h"
+#include "framework/qt/file_picker.h"
 
 #include <QFileDialog>
 #include <QStringList>
 
-#include "framework/test_seams.h"
+#include "framework/qt/test_seams.h"
 
 namespace pemlar {
 

@@ -13,7 +13,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "framework/dialog_units.h"
+#include "framework/qt/dialog_units.h"
 #include "resources/dialog_template.h"
 
 namespace pemlar {

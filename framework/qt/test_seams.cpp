@@ -1,4 +1,4 @@
-#include "framework/test_seams.h"
+#include "framework/qt/test_seams.h"
 
 #include <deque>
 

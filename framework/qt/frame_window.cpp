@@ -1,9 +1,9 @@
-#include "framework/frame_window.h"
+#include "framework/qt/frame_window.h"
 
 #include <QCloseEvent>
 #include <QTimer>
 
-#include "framework/template_dialog.h"
+#include "framework/qt/template_dialog.h"
 
 namespace pemlar {
 

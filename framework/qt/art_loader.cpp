@@ -1,4 +1,4 @@
-#include "framework/art_loader.h"
+#include "framework/qt/art_loader.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -1,10 +1,10 @@
-#include "framework/message_box.h"
+#include "framework/qt/message_box.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
 
 #include "framework/dialog_results.h"
-#include "framework/test_seams.h"
+#include "framework/qt/test_seams.h"
 
 namespace pemlar {
 

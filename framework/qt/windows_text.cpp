@@ -1,4 +1,4 @@
-#include "framework/windows_text.h"
+#include "framework/qt/windows_text.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
