@@ -237,21 +237,27 @@ void attachEdit(Edit& edit) {
 
 void applyEditLayout(Edit& edit) {
     HWND window = handle(edit);
-    // One pixel each side, whatever the font: the default margins of a TrueType font
-    // would take the room of the 24th character of the address lines.
-    SendMessageW(window, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 1));
+    // No margins, whatever the font: the default ones of a TrueType font would take the
+    // room of the 24th character of the address lines.
+    SendMessageW(window, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
     if (edit.wrapColumn() <= 0 || !isMultiLine(window)) {
         return;
     }
-    const int width = averageCharWidth(window);
-    RECT format{};
-    SendMessageW(window, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    // EM_SETRECT may take off the border's inner pixel and the margins itself: the
+    // formatting rectangle of the whole client area tells by how much.
     RECT client{};
     GetClientRect(window, &client);
+    SendMessageW(window, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&client));
+    RECT format{};
+    SendMessageW(window, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
     // Room for `columns` characters and half of one more: the next one wraps.
-    const int right = format.left + edit.wrapColumn() * width + width / 2;
-    format.right = std::min<LONG>(format.right, right);
-    SendMessageW(window, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    const int width = averageCharWidth(window);
+    const LONG wanted = format.left + edit.wrapColumn() * width + width / 2;
+    if (wanted < format.right) {
+        RECT narrowed = client;
+        narrowed.right = wanted + (client.right - format.right);
+        SendMessageW(window, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&narrowed));
+    }
 }
 
 }  // namespace win32
@@ -305,8 +311,6 @@ void Edit::setLimit(int maxChars) {
 
 void Edit::setWrapColumn(int columns) {
     wrapColumn_ = std::max(columns, 0);
-    // Back to the edge first, then narrowed again.
-    SendMessageW(handle(*this), EM_SETRECT, 0, 0);
     win32::applyEditLayout(*this);
 }
 

@@ -46,24 +46,6 @@ WPARAM virtualKey(Key key) {
     return 0;
 }
 
-// The character a key produces, 0 for none.
-wchar_t keyChar(Key key) {
-    switch (key) {
-        case Key::Tab:
-            return L'\t';
-        case Key::Return:
-            return L'\r';
-        case Key::Escape:
-            return 0x1B;
-        case Key::Space:
-            return L' ';
-        case Key::Backspace:
-            return 0x08;
-        default:
-            return 0;
-    }
-}
-
 // The modifiers as the thread's key state, which GetKeyState (and so the dialog manager
 // and the controls) reads; restored after the key.
 class HeldModifiers {
@@ -109,7 +91,9 @@ void deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Application::processEvents();
 }
 
-void sendKey(WPARAM code, wchar_t character, Modifiers modifiers) {
+// A key press and release to the focus window; the loop's TranslateMessage makes the
+// character from the key, as it does for the keyboard.
+void sendKey(WPARAM code, Modifiers modifiers) {
     HWND focus = GetFocus();
     if (focus == nullptr) {
         focus = GetActiveWindow();
@@ -120,12 +104,6 @@ void sendKey(WPARAM code, wchar_t character, Modifiers modifiers) {
     const HeldModifiers held(modifiers);
     const bool alt = modifiers.alt;
     deliver(focus, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, code, keyData(code, alt, false));
-    // TranslateMessage would make the character from the keyboard layout; the driver
-    // gives it itself, so the layout of the machine does not matter.
-    if (character != 0) {
-        HWND now = GetFocus() != nullptr ? GetFocus() : focus;
-        deliver(now, alt ? WM_SYSCHAR : WM_CHAR, character, keyData(code, alt, false));
-    }
     HWND now = GetFocus() != nullptr ? GetFocus() : focus;
     deliver(now, alt ? WM_SYSKEYUP : WM_KEYUP, code, keyData(code, alt, true));
 }
@@ -177,20 +155,22 @@ void type(Dialog& dialog, int id, std::string_view text) {
 }
 
 void key(Key key, Modifiers modifiers) {
-    sendKey(virtualKey(key), modifiers.control || modifiers.alt ? 0 : keyChar(key), modifiers);
+    sendKey(virtualKey(key), modifiers);
 }
 
 void letter(char letter, Modifiers modifiers) {
     const wchar_t unit = win32::wide(std::string_view(&letter, 1)).front();
     const SHORT scan = VkKeyScanW(unit);
-    const WPARAM code = scan == -1 ? 0 : static_cast<WPARAM>(scan & 0xFF);
-    wchar_t character = unit;
-    if (modifiers.control && !modifiers.alt) {
-        // Ctrl with a letter gives the control character, as the layout does.
-        const wchar_t upper = unit >= L'a' && unit <= L'z' ? unit - (L'a' - L'A') : unit;
-        character = upper >= L'A' && upper <= L'Z' ? static_cast<wchar_t>(upper - L'A' + 1) : 0;
+    if (scan == -1) {
+        // No key of the layout gives it: only the character, as an input method would.
+        if (HWND focus = GetFocus()) {
+            deliver(focus, modifiers.alt ? WM_SYSCHAR : WM_CHAR, unit, 1);
+        }
+        return;
     }
-    sendKey(code, character, modifiers);
+    Modifiers held = modifiers;
+    held.shift = held.shift || (scan & 0x100) != 0;
+    sendKey(static_cast<WPARAM>(scan & 0xFF), held);
 }
 
 void choose(Dialog& dialog, int id, int index) {
