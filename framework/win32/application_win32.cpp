@@ -35,7 +35,8 @@ void frameDestroyed(HWND frame) {
 
 }  // namespace win32
 
-Application::Application(int& argc, char** argv) : native_(std::make_unique<Native>(Native{argc, argv})) {
+Application::Application(int& argc, char** argv)
+    : native_(std::make_unique<Native>(Native{argc, argv})) {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;

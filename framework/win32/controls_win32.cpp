@@ -160,8 +160,8 @@ LRESULT typed(Edit& edit, HWND window, WPARAM wParam, LPARAM lParam) {
     const std::u32string inserted = lineBreak ? std::u32string(U"\r\n") : std::u32string(1, c);
     const Selection selection = selectionOf(window);
     const bool held = lineBreak || !edit.charRule() || edit.charRule()(c);
-    if (!held || edit.fitting(selection.text, selection.start, selection.length, inserted) !=
-                     inserted) {
+    if (!held ||
+        edit.fitting(selection.text, selection.start, selection.length, inserted) != inserted) {
         MessageBeep(MB_OK);
         return 0;
     }
@@ -292,8 +292,7 @@ bool Control::hasFocus() const {
 
 void Control::setFocus() {
     // Through the dialog manager, so the default button follows the focus.
-    SendMessageW(dialogHandle(*this), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(handle(*this)),
-                 TRUE);
+    SendMessageW(dialogHandle(*this), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(handle(*this)), TRUE);
 }
 
 Rect Control::rect() const {
@@ -361,9 +360,9 @@ std::string ComboBox::itemText(int index) const {
         return {};
     }
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const auto got = static_cast<int>(SendMessageW(handle(*this), CB_GETLBTEXT,
-                                                   static_cast<WPARAM>(index),
-                                                   reinterpret_cast<LPARAM>(text.data())));
+    const auto got =
+        static_cast<int>(SendMessageW(handle(*this), CB_GETLBTEXT, static_cast<WPARAM>(index),
+                                      reinterpret_cast<LPARAM>(text.data())));
     text.resize(static_cast<std::size_t>(std::clamp(got, 0, length)));
     return win32::narrow(text);
 }
@@ -372,8 +371,7 @@ std::optional<std::int32_t> ComboBox::itemData(int index) const {
     if (index < 0 || index >= count()) {
         return std::nullopt;
     }
-    const LRESULT data =
-        SendMessageW(handle(*this), CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
+    const LRESULT data = SendMessageW(handle(*this), CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
     return static_cast<std::int32_t>(data);
 }
 

@@ -75,8 +75,7 @@ INT_PTR CALLBACK dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             if (isCombo || code != BN_CLICKED) {
                 return FALSE;
             }
-            if (!runHandler(*dialog, id, Notification::Clicked) &&
-                (id == IdOk || id == IdCancel)) {
+            if (!runHandler(*dialog, id, Notification::Clicked) && (id == IdOk || id == IdCancel)) {
                 dialog->end(id);
             }
             return TRUE;
@@ -128,8 +127,8 @@ Dialog::Dialog(int templateId, Window* owner)
         parent = win32::parkingWindow();
     }
     HWND window = CreateDialogIndirectParamW(
-        win32::instance(), reinterpret_cast<LPCDLGTEMPLATEW>(native_->templateBytes.data()),
-        parent, win32::dialogProc, reinterpret_cast<LPARAM>(this));
+        win32::instance(), reinterpret_cast<LPCDLGTEMPLATEW>(native_->templateBytes.data()), parent,
+        win32::dialogProc, reinterpret_cast<LPARAM>(this));
     if (window == nullptr) {
         win32::fatal("dialog", templateId);
     }

@@ -190,8 +190,8 @@ void Frame::create() {
     const Size size = win32::clientSizeOf(client);
     RECT outer{0, 0, size.width, size.height};
     AdjustWindowRectEx(&outer, win32::kFrameStyle, FALSE, 0);
-    SetWindowPos(native_->window, nullptr, 0, 0, outer.right - outer.left,
-                 outer.bottom - outer.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(native_->window, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(client, SW_SHOWNA);
     Setup();
 }
@@ -222,9 +222,9 @@ void Popup::create(std::unique_ptr<Dialog> content) {
     }
     content_ = std::move(content);
     HWND owner = GetAncestor(win32::handleOf(&owner_), GA_ROOT);
-    native_->window = CreateWindowExW(WS_EX_NOACTIVATE, win32::popupClassName(), L"",
-                                      WS_POPUP | WS_BORDER, 0, 0, 0, 0, owner, nullptr,
-                                      win32::instance(), native_.get());
+    native_->window =
+        CreateWindowExW(WS_EX_NOACTIVATE, win32::popupClassName(), L"", WS_POPUP | WS_BORDER, 0, 0,
+                        0, 0, owner, nullptr, win32::instance(), native_.get());
     if (native_->window == nullptr) {
         win32::fatal("popup for dialog", content_->templateId());
     }

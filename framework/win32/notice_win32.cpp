@@ -15,7 +15,8 @@ HWND ownerTopOf(const Dialog& dialog) {
 
 }  // namespace
 
-Notice::Notice(int templateId, Window* owner) : dialog_(std::make_unique<Dialog>(templateId, owner)) {
+Notice::Notice(int templateId, Window* owner)
+    : dialog_(std::make_unique<Dialog>(templateId, owner)) {
     dialog_->create();
     HWND window = static_cast<HWND>(dialog_->nativeHandle());
     // Nothing reaches the other windows while the call blocks; what arrives anyway is

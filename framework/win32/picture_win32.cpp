@@ -81,10 +81,10 @@ LRESULT CALLBACK pictureProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
                 const DibPicture& dib = found->second;
                 const Rect target = picture.target();
                 SetStretchBltMode(dc, COLORONCOLOR);
-                StretchDIBits(dc, target.x, target.y, target.width, target.height, 0, 0,
-                              dib.width, dib.height, dib.bits.data(),
-                              reinterpret_cast<const BITMAPINFO*>(dib.info.data()),
-                              DIB_RGB_COLORS, SRCCOPY);
+                StretchDIBits(dc, target.x, target.y, target.width, target.height, 0, 0, dib.width,
+                              dib.height, dib.bits.data(),
+                              reinterpret_cast<const BITMAPINFO*>(dib.info.data()), DIB_RGB_COLORS,
+                              SRCCOPY);
             }
             EndPaint(window, &paint);
             return 0;
@@ -115,7 +115,8 @@ std::optional<DibPicture> decodeBitmap(int id) {
 
 }  // namespace win32
 
-Picture::Picture(ControlSlot slot, int bitmapId) : Control(slot.dialog, slot.id, win32::slotWindow(slot)) {
+Picture::Picture(ControlSlot slot, int bitmapId)
+    : Control(slot.dialog, slot.id, win32::slotWindow(slot)) {
     auto& pictures = slot.dialog.native().pictures;
     pictures.erase(slot.id);
     if (auto dib = win32::decodeBitmap(bitmapId)) {

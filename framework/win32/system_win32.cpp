@@ -57,7 +57,8 @@ std::u16string units(const std::filesystem::path& path) {
 int messageBox(Window* owner, std::string_view text, std::string_view caption, MessageIcon icon,
                MessageButtons buttons) {
     int answer = 0;
-    const SeamCall call{SeamKind::MessageBox,        0, std::string(caption), std::string(text),
+    const SeamCall call{SeamKind::MessageBox,   0,
+                        std::string(caption),   std::string(text),
                         static_cast<int>(icon), static_cast<int>(buttons)};
     if (test_seams::takeAnswer(call, answer)) {
         return answer;
@@ -68,12 +69,12 @@ int messageBox(Window* owner, std::string_view text, std::string_view caption, M
     if (ownerWindow != nullptr) {
         ownerWindow = GetAncestor(ownerWindow, GA_ROOT);
     }
-    const int pressed =
-        win32::showMessageBox(win32::systemWin32DialogApi(), ownerWindow, box);
+    const int pressed = win32::showMessageBox(win32::systemWin32DialogApi(), ownerWindow, box);
     // A box that could not be shown counts as dismissed.
     if (pressed == 0) {
-        return buttons == MessageButtons::YesNo ? IdNo : buttons == MessageButtons::Ok ? IdOk
-                                                                                        : IdCancel;
+        return buttons == MessageButtons::YesNo ? IdNo
+               : buttons == MessageButtons::Ok  ? IdOk
+                                                : IdCancel;
     }
     return pressed;
 }
@@ -84,13 +85,14 @@ std::optional<std::filesystem::path> pickFile(Window* owner, FilePickerMode mode
                                               const std::filesystem::path& directory,
                                               const std::filesystem::path& proposedName) {
     std::optional<std::filesystem::path> chosen;
-    const SeamCall call{SeamKind::FilePicker, 0, std::string(title), std::string(barSeparatedFilter),
-                        0, static_cast<int>(mode)};
+    const SeamCall call{
+        SeamKind::FilePicker,  0, std::string(title), std::string(barSeparatedFilter), 0,
+        static_cast<int>(mode)};
     if (test_seams::takeFileAnswer(call, chosen)) {
         return chosen;
     }
-    const auto dialogMode = mode == FilePickerMode::Open ? win32::FileDialogMode::Open
-                                                         : win32::FileDialogMode::Save;
+    const auto dialogMode =
+        mode == FilePickerMode::Open ? win32::FileDialogMode::Open : win32::FileDialogMode::Save;
     win32::FileDialogSetup setup = win32::fileDialogSetup(dialogMode, 0, 0);
     setup.title = win32::wideFromWindows(title);
     setup.filter = win32::fileDialogFilterFrom(win32::wideFromWindows(barSeparatedFilter));
@@ -104,7 +106,9 @@ std::optional<std::filesystem::path> pickFile(Window* owner, FilePickerMode mode
     if (!path) {
         return std::nullopt;
     }
-    return std::filesystem::path(std::u8string(path->begin(), path->end()));
+    // From the native wide form: no conversion through the locale's code page.
+    const std::u16string wide = win32::toUtf16(*path);
+    return std::filesystem::path(std::wstring(wide.begin(), wide.end()));
 }
 
 std::string loadString(int id) {

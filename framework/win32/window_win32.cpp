@@ -65,8 +65,8 @@ HINSTANCE instance() {
 }
 
 HWND parkingWindow() {
-    static HWND window = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                         nullptr, instance(), nullptr);
+    static HWND window = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                         instance(), nullptr);
     return window;
 }
 

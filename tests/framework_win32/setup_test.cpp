@@ -60,4 +60,15 @@ TEST(Utf16, MalformedUtf8BecomesReplacementCharacters) {
     EXPECT_EQ(toUtf8(std::u16string(1, char16_t{0xD800})), "\xEF\xBF\xBD");
 }
 
+TEST(WindowsText, Windows1252AndUtf16BothWays) {
+    // Every byte has a character, the undefined ones included; CR LF passes as it is.
+    EXPECT_EQ(wideFromWindows("a\x80\x81\xE4\xFF\r\n"), u"a\u20AC\u0081\u00E4\u00FF\r\n");
+    EXPECT_EQ(windowsFromWide(u"a\u20AC\u0081\u00E4\r\n"), "a\x80\x81\xE4\r\n");
+    // What the code page lacks, a lone surrogate included, becomes one '?'.
+    EXPECT_EQ(windowsFromWide(u"\u0100\U0001F600" + std::u16string(1, char16_t{0xDC00})), "???");
+    EXPECT_EQ(wideFromChars(U"\u20AC\U0001F600"), u"\u20AC\U0001F600");
+    EXPECT_EQ(charsFromWide(u"\u20AC\U0001F600"), U"\u20AC\U0001F600");
+    EXPECT_EQ(windowsFromUtf8("Gr\xC3\xBC\xC3\x9F\n\r\nx\xE2\x82\xAC"), "Gr\xFC\xDF\r\n\r\nx\x80");
+}
+
 }  // namespace

@@ -126,7 +126,8 @@ TEST_F(MainFrame, ChoosingGivesOneSelectionChangeSettingByProgramNone) {
         ports.addItem(name, 10 + ports.count());
     }
     int changes = 0;
-    EXPECT_TRUE(dialog_.onCommand(kPortList, fw::Notification::SelectionChanged, [&] { ++changes; }));
+    EXPECT_TRUE(
+        dialog_.onCommand(kPortList, fw::Notification::SelectionChanged, [&] { ++changes; }));
     ports.setCurrentIndex(0);
     choose(dialog_, kPortList, 2);
     choose(dialog_, kPortList, 2);
