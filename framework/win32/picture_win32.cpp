@@ -68,27 +68,35 @@ std::optional<DibPicture> decode(std::span<const std::uint8_t> file) {
     return picture;
 }
 
+void paint(const Picture& picture, HDC dc) {
+    const auto& pictures = picture.dialog().native().pictures;
+    const auto found = pictures.find(picture.id());
+    if (dc == nullptr || found == pictures.end()) {
+        return;
+    }
+    const DibPicture& dib = found->second;
+    const Rect target = picture.target();
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchDIBits(dc, target.x, target.y, target.width, target.height, 0, 0, dib.width, dib.height,
+                  dib.bits.data(), reinterpret_cast<const BITMAPINFO*>(dib.info.data()),
+                  DIB_RGB_COLORS, SRCCOPY);
+}
+
 LRESULT CALLBACK pictureProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                              DWORD_PTR data) {
-    auto& picture = *reinterpret_cast<Picture*>(data);
+    const auto& picture = *reinterpret_cast<const Picture*>(data);
     switch (message) {
         case WM_PAINT: {
-            PAINTSTRUCT paint{};
-            HDC dc = BeginPaint(window, &paint);
-            const auto& pictures = picture.dialog().native().pictures;
-            const auto found = pictures.find(picture.id());
-            if (dc != nullptr && found != pictures.end()) {
-                const DibPicture& dib = found->second;
-                const Rect target = picture.target();
-                SetStretchBltMode(dc, COLORONCOLOR);
-                StretchDIBits(dc, target.x, target.y, target.width, target.height, 0, 0, dib.width,
-                              dib.height, dib.bits.data(),
-                              reinterpret_cast<const BITMAPINFO*>(dib.info.data()), DIB_RGB_COLORS,
-                              SRCCOPY);
-            }
-            EndPaint(window, &paint);
+            PAINTSTRUCT ps{};
+            HDC dc = BeginPaint(window, &ps);
+            paint(picture, dc);
+            EndPaint(window, &ps);
             return 0;
         }
+        case WM_PRINTCLIENT:
+            // Printing and window animation draw the client as it is painted.
+            paint(picture, reinterpret_cast<HDC>(wParam));
+            return 0;
         case WM_NCDESTROY:
             RemoveWindowSubclass(window, pictureProc, kPictureSubclass);
             break;

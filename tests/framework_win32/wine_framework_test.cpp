@@ -36,6 +36,10 @@ HWND hwnd(const fw::Window& window) {
     return static_cast<HWND>(window.nativeHandle());
 }
 
+HWND hwnd(const fw::Control& control) {
+    return static_cast<HWND>(control.nativeHandle());
+}
+
 class MainFrame : public testing::Test {
 protected:
     int argc_ = 1;
@@ -150,6 +154,23 @@ TEST_F(MainFrame, SplashPopupHoldsTheMouseWithoutTakingTheActivation) {
     EXPECT_EQ(name.bitmapSize(), (fw::Size{100, 52}));
     name.setPlacement([](fw::Size, fw::Size bitmap) { return fw::Rect{1, 2, bitmap.width, 9}; });
     EXPECT_EQ(name.target(), (fw::Rect{1, 2, 100, 9}));
+    // Painted top row first, unsmoothed, nothing outside the target: the name's first
+    // blue pixel at (4, 1) of the picture.
+    name.setPlacement([](fw::Size, fw::Size bitmap) { return fw::Rect{1, 0, bitmap.width, 52}; });
+    HDC dc = CreateCompatibleDC(nullptr);
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), 110, -60, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    void* pixels = nullptr;
+    HBITMAP canvas = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    HGDIOBJ previous = SelectObject(dc, canvas);
+    PatBlt(dc, 0, 0, 110, 60, WHITENESS);
+    SendMessageW(hwnd(name), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(255, 255, 255));
+    EXPECT_EQ(GetPixel(dc, 1, 0), RGB(192, 192, 192));
+    EXPECT_EQ(GetPixel(dc, 5, 1), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(dc, 101, 53), RGB(255, 255, 255));
+    SelectObject(dc, previous);
+    DeleteObject(canvas);
+    DeleteDC(dc);
     EXPECT_TRUE(splash.isVisible());
     EXPECT_TRUE(frame_.isActive());
     int presses = 0;
