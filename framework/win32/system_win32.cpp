@@ -6,6 +6,7 @@
 #include "framework/settings_store.h"
 #include "framework/test_seams.h"
 #include "framework/win32/file_dialog_setup.h"
+#include "framework/win32/message_box_setup.h"
 #include "framework/win32/native.h"
 #include "framework/win32/registry_settings.h"
 #include "framework/win32/system_dialogs.h"
@@ -18,34 +19,6 @@
 namespace pemlar::fw {
 
 namespace {
-
-UINT iconFlags(MessageIcon icon) {
-    switch (icon) {
-        case MessageIcon::Warning:
-            return MB_ICONEXCLAMATION;
-        case MessageIcon::Error:
-            return MB_ICONSTOP;
-        case MessageIcon::Information:
-            return MB_ICONINFORMATION;
-        case MessageIcon::Question:
-            return MB_ICONQUESTION;
-        case MessageIcon::None:
-            break;
-    }
-    return 0;
-}
-
-UINT buttonFlags(MessageButtons buttons) {
-    switch (buttons) {
-        case MessageButtons::YesNoCancel:
-            return MB_YESNOCANCEL;
-        case MessageButtons::YesNo:
-            return MB_YESNO;
-        case MessageButtons::Ok:
-            break;
-    }
-    return MB_OK;
-}
 
 std::u16string units(const std::filesystem::path& path) {
     const std::wstring text = path.native();
@@ -64,7 +37,7 @@ int messageBox(Window* owner, std::string_view text, std::string_view caption, M
         return answer;
     }
     const win32::MessageBoxCall box{win32::wideFromWindows(text), win32::wideFromWindows(caption),
-                                    iconFlags(icon) | buttonFlags(buttons)};
+                                    win32::messageBoxFlags(icon, buttons)};
     HWND ownerWindow = win32::handleOf(owner);
     if (ownerWindow != nullptr) {
         ownerWindow = GetAncestor(ownerWindow, GA_ROOT);

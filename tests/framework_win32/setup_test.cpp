@@ -37,6 +37,21 @@ TEST(MessageBoxSetup, CaptionIconAndButtonsByKind) {
     EXPECT_EQ(warning.flags, 0u);
 }
 
+TEST(MessageBoxSetup, FlagsOfIconAndButtons) {
+    using pemlar::fw::MessageButtons;
+    using pemlar::fw::MessageIcon;
+    const std::array<std::tuple<MessageIcon, MessageButtons, std::uint32_t>, 5> rows = {{
+        {MessageIcon::None, MessageButtons::Ok, 0x00},
+        {MessageIcon::Warning, MessageButtons::Ok, 0x30},
+        {MessageIcon::Error, MessageButtons::YesNo, 0x14},
+        {MessageIcon::Information, MessageButtons::Ok, 0x40},
+        {MessageIcon::Question, MessageButtons::YesNoCancel, 0x23},
+    }};
+    for (const auto& [icon, buttons, flags] : rows) {
+        EXPECT_EQ(messageBoxFlags(icon, buttons), flags) << flags;
+    }
+}
+
 TEST(FileDialogSetup, FilterTitleAndFlagsByMode) {
     EXPECT_EQ(fileDialogFilter("A|*.a"), u"A\0*.a\0\0"s);  // the final bar may be missing
     const FileDialogSetup open =

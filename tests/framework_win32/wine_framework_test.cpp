@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstring>
 #include <memory>
 
 #include "framework/application.h"
@@ -90,6 +91,10 @@ TEST_F(MainFrame, EscapeClosesTheFrameAndTabFollowsTheTemplate) {
     EXPECT_EQ(focusedControl(dialog_), kCentreButton);
     key(fw::Key::Tab, {.shift = true});
     EXPECT_EQ(focusedControl(dialog_), kLeftButton);
+    int written = 0;
+    dialog_.onCommand(kWriteButton, fw::Notification::Clicked, [&] { ++written; });
+    fw::driver::letter('b', {.alt = true});  // "&Beschreiben"
+    EXPECT_EQ(written, 1);
     key(fw::Key::Escape);
     EXPECT_TRUE(closed_);
 }
@@ -102,6 +107,18 @@ TEST_F(MainFrame, TypingKeepsTheLimitAndTheRules) {
     type(dialog_, kAddressEdit, "abx\r\nc!!d\xE4zzzzzzz");
     // x refused, the second ! breaks the rule, the limit (line break = 2) ends it.
     EXPECT_EQ(edit.text(), "ab\r\nc!d\xE4zzzz");
+    // Pasted: what the char rule refuses goes, the limit cuts the rest; LF becomes CR LF.
+    edit.setText("");
+    const std::wstring clip = L"x1\nx23456789abcdef";
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (clip.size() + 1) * sizeof(wchar_t));
+    std::memcpy(GlobalLock(block), clip.c_str(), (clip.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(block);
+    SetClipboardData(CF_UNICODETEXT, block);
+    CloseClipboard();
+    fw::driver::letter('v', {.control = true});
+    EXPECT_EQ(edit.text(), "1\r\n23456789a");
     edit.setText("program text is not limited");
     EXPECT_EQ(edit.text(), "program text is not limited");
     edit.setChars(U"\u20AC \U0001F600");
