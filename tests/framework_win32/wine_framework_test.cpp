@@ -85,6 +85,16 @@ TEST_F(MainFrame, ClickRunsTheHandlerAndBeendenClosesTheFrame) {
     EXPECT_FALSE(dialog_.isVisible());
 }
 
+TEST_F(MainFrame, LoopRunsUntilTheFrameHasClosed) {
+    SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(nullptr, timer);
+        key(fw::Key::Escape);
+    });
+    EXPECT_EQ(app_.exec(frame_), 0);
+    EXPECT_TRUE(closed_);
+    EXPECT_EQ(frame_.nativeHandle(), nullptr);
+}
+
 TEST_F(MainFrame, EscapeClosesTheFrameAndTabFollowsTheTemplate) {
     dialog_.requireControl(kLeftButton).setFocus();
     key(fw::Key::Tab);
@@ -119,6 +129,10 @@ TEST_F(MainFrame, TypingKeepsTheLimitAndTheRules) {
     CloseClipboard();
     fw::driver::letter('v', {.control = true});
     EXPECT_EQ(edit.text(), "1\r\n23456789a");
+    // Text another program puts in is the user's too.
+    edit.setText("");
+    SendMessageW(hwnd(edit), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"x!!yy"));
+    EXPECT_EQ(edit.text(), "!");  // the rule keeps the longest prefix
     edit.setText("program text is not limited");
     EXPECT_EQ(edit.text(), "program text is not limited");
     edit.setChars(U"\u20AC \U0001F600");
@@ -195,12 +209,25 @@ TEST_F(MainFrame, SplashPopupHoldsTheMouseWithoutTakingTheActivation) {
     click(dialog_, kReadButton);
     EXPECT_EQ(presses, 1);
     EXPECT_EQ(read, 0);
+    // The wheel goes to no window while the mouse is held.
+    auto& edit = dialog_.requireControl<fw::Edit>(kAddressEdit);
+    edit.setText("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9");
+    edit.setFocus();
+    const LRESULT firstLine = SendMessageW(hwnd(edit), EM_GETFIRSTVISIBLELINE, 0, 0);
+    const auto wheelUp = [&] {
+        PostMessageW(hwnd(edit), WM_MOUSEWHEEL, WPARAM{WHEEL_DELTA} << 16, 0);
+        processEvents();
+    };
+    wheelUp();
+    EXPECT_EQ(SendMessageW(hwnd(edit), EM_GETFIRSTVISIBLELINE, 0, 0), firstLine);
     bool fired = false;
     splash.startTimer(20ms, [&] { fired = true; });
     processEvents(300ms);
     EXPECT_TRUE(fired);
     splash.close();
     EXPECT_FALSE(splash.holdsMouse());
+    wheelUp();
+    EXPECT_LT(SendMessageW(hwnd(edit), EM_GETFIRSTVISIBLELINE, 0, 0), firstLine);
     click(dialog_, kReadButton);
     EXPECT_EQ(read, 1);
 }
