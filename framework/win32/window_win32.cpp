@@ -23,7 +23,7 @@ HWND& holder() {
     return popup;
 }
 
-bool isMouseButtonOrWheel(UINT message) {
+bool isWheel(UINT message) {
     return message == WM_MOUSEWHEEL || message == WM_MOUSEHWHEEL;
 }
 
@@ -65,6 +65,7 @@ HINSTANCE instance() {
 }
 
 HWND parkingWindow() {
+    // One for the process, made on first use; the system destroys it with the thread.
     static HWND window = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                          instance(), nullptr);
     return window;
@@ -90,7 +91,7 @@ HWND mouseHolder() {
 void handleMessage(MSG& message) {
     // With the mouse held, buttons come to the holder anyway; the wheel would go to the
     // focus window instead.
-    if (holder() != nullptr && isMouseButtonOrWheel(message.message)) {
+    if (holder() != nullptr && isWheel(message.message)) {
         return;
     }
     // Newest first: a modal dialog over the main dialog gets the keys meant for it. The
