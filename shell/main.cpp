@@ -1,16 +1,5 @@
-#include <iostream>
-
-#include "shell/command_line.h"
-#include "shell/ta_pemlare.h"
-
-using namespace pemlar;
+#include "shell/program_main.h"
 
 int main(int argc, char** argv) {
-    // Answered before Qt looks for a display.
-    if (const auto status = answerCommandLine(argc, argv, std::cout)) {
-        std::cout.flush();
-        return std::cout ? *status : 1;
-    }
-    TA_Pemlare app(argc, argv);
-    return app.Run();
+    return pemlar::programMain(argc, argv);
 }

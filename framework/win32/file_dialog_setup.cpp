@@ -14,10 +14,13 @@ constexpr std::uint32_t OFN_FILEMUSTEXIST = 0x1000;
 }  // namespace
 
 std::u16string fileDialogFilter(std::string_view barSeparatedUtf8) {
-    if (barSeparatedUtf8.empty()) {
+    return fileDialogFilterFrom(toUtf16(barSeparatedUtf8));
+}
+
+std::u16string fileDialogFilterFrom(std::u16string filter) {
+    if (filter.empty()) {
         return {};
     }
-    std::u16string filter = toUtf16(barSeparatedUtf8);
     for (char16_t& unit : filter) {
         if (unit == u'|') {
             unit = u'\0';

@@ -19,11 +19,15 @@ struct FileDialogSetup {
     std::u16string filter;          // "name\0pattern\0...\0\0" with both final NULs; empty: none
     std::uint32_t filterIndex = 1;  // the first pair is preselected
     std::uint32_t flags = 0;        // OFN_ bits
+    std::u16string directory;       // where the dialog starts; empty: the platform's choice
+    std::u16string fileName;        // the name filled in; empty: none
 };
 
 // The "|"-separated filter text of the string table in the dialog's form: every bar
 // becomes a NUL and the list ends with two NULs, also when the text lacks the final bar.
 std::u16string fileDialogFilter(std::string_view barSeparatedUtf8);
+// The same for text already in UTF-16.
+std::u16string fileDialogFilterFrom(std::u16string barSeparated);
 
 // Title and filter by string id (0: none), flags by mode. The initial directory is
 // left to the platform and no default extension is set.

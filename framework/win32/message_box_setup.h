@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "framework/message_box.h"
+
 namespace pemlar::fw::win32 {
 
 // The kinds of the program's messages, numbered as its message routine numbers them.
@@ -21,6 +23,9 @@ struct MessageBoxCall {
 // "Frage..." from the string table; exclamation, stop or information icon with an OK
 // button, or the question icon with Yes / No / Cancel.
 MessageBoxCall messageBoxCall(MessageKind kind, std::string_view textUtf8);
+
+// The MB_ bits of fw::messageBox: the icon's and the buttons', nothing else.
+std::uint32_t messageBoxFlags(MessageIcon icon, MessageButtons buttons);
 
 // The settings store's fixed English warnings: caption "Warning", OK button, no icon.
 MessageBoxCall settingsWarningCall(std::string_view textUtf8);

@@ -1,5 +1,6 @@
 #include "framework/win32/system_dialogs.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "framework/win32/utf16.h"
@@ -43,6 +44,10 @@ std::optional<std::string> runFileDialog(const Win32DialogApi& api, HWND owner,
     ofn.lpstrFile = path.data();
     ofn.nMaxFile = kPathBufferChars;
     ofn.lpstrTitle = setup.title.empty() ? nullptr : wide(setup.title);
+    ofn.lpstrInitialDir = setup.directory.empty() ? nullptr : wide(setup.directory);
+    // The proposed name, cut to the buffer (its last unit stays the NUL).
+    const std::size_t nameUnits = std::min<std::size_t>(setup.fileName.size(), path.size() - 1);
+    std::copy_n(setup.fileName.begin(), nameUnits, path.begin());
     ofn.Flags = setup.flags;
     const BOOL chosen = setup.mode == FileDialogMode::Open ? api.getOpenFileNameW(&ofn)
                                                            : api.getSaveFileNameW(&ofn);

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "data/windows1252.h"
+
 namespace pemlar::fw::win32 {
 
 namespace {
@@ -99,6 +101,78 @@ std::string toUtf8(std::u16string_view utf16) {
             cp = kReplacement;  // a lone surrogate
         }
         appendUtf8(out, cp);
+    }
+    return out;
+}
+
+}  // namespace pemlar::fw::win32
+
+namespace pemlar::fw::win32 {
+
+std::u16string wideFromWindows(std::string_view bytes) {
+    std::u16string out;
+    out.reserve(bytes.size());
+    for (const char byte : bytes) {
+        // Every Windows-1252 character lies in the basic plane.
+        out.push_back(static_cast<char16_t>(fromWindows1252(static_cast<std::uint8_t>(byte))));
+    }
+    return out;
+}
+
+std::string windowsFromWide(std::u16string_view units) {
+    std::string out;
+    out.reserve(units.size());
+    for (const char32_t c : charsFromWide(units)) {
+        out.push_back(static_cast<char>(toWindows1252(c).value_or('?')));
+    }
+    return out;
+}
+
+std::u16string wideFromChars(std::u32string_view chars) {
+    std::u16string out;
+    out.reserve(chars.size());
+    for (char32_t c : chars) {
+        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+            c = kReplacement;
+        }
+        if (c < 0x10000) {
+            out.push_back(static_cast<char16_t>(c));
+        } else {
+            out.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+        }
+    }
+    return out;
+}
+
+std::u32string charsFromWide(std::u16string_view units) {
+    std::u32string out;
+    out.reserve(units.size());
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        char32_t c = units[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
+            units[i + 1] <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (units[i + 1] - 0xDC00);
+            ++i;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = kReplacement;
+        }
+        out.push_back(c);
+    }
+    return out;
+}
+
+std::string windowsFromUtf8(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    char32_t previous = 0;
+    for (std::size_t at = 0; at < utf8.size();) {
+        const char32_t c = decodeOne(utf8, at);
+        if (c == '\n' && previous != '\r') {
+            out.push_back('\r');
+        }
+        out.push_back(static_cast<char>(toWindows1252(c).value_or('?')));
+        previous = c;
     }
     return out;
 }

@@ -37,6 +37,21 @@ TEST(MessageBoxSetup, CaptionIconAndButtonsByKind) {
     EXPECT_EQ(warning.flags, 0u);
 }
 
+TEST(MessageBoxSetup, FlagsOfIconAndButtons) {
+    using pemlar::fw::MessageButtons;
+    using pemlar::fw::MessageIcon;
+    const std::array<std::tuple<MessageIcon, MessageButtons, std::uint32_t>, 5> rows = {{
+        {MessageIcon::None, MessageButtons::Ok, 0x00},
+        {MessageIcon::Warning, MessageButtons::Ok, 0x30},
+        {MessageIcon::Error, MessageButtons::YesNo, 0x14},
+        {MessageIcon::Information, MessageButtons::Ok, 0x40},
+        {MessageIcon::Question, MessageButtons::YesNoCancel, 0x23},
+    }};
+    for (const auto& [icon, buttons, flags] : rows) {
+        EXPECT_EQ(messageBoxFlags(icon, buttons), flags) << flags;
+    }
+}
+
 TEST(FileDialogSetup, FilterTitleAndFlagsByMode) {
     EXPECT_EQ(fileDialogFilter("A|*.a"), u"A\0*.a\0\0"s);  // the final bar may be missing
     const FileDialogSetup open =
@@ -58,6 +73,17 @@ TEST(Utf16, MalformedUtf8BecomesReplacementCharacters) {
               std::u16string(u"\uFFFD(") + std::u16string(7, u'\uFFFD'));
     EXPECT_EQ(toUtf8(u"aä\U0001F600"), "a\xC3\xA4\xF0\x9F\x98\x80");
     EXPECT_EQ(toUtf8(std::u16string(1, char16_t{0xD800})), "\xEF\xBF\xBD");
+}
+
+TEST(WindowsText, Windows1252AndUtf16BothWays) {
+    // Every byte has a character, the undefined ones included; CR LF passes as it is.
+    EXPECT_EQ(wideFromWindows("a\x80\x81\xE4\xFF\r\n"), u"a\u20AC\u0081\u00E4\u00FF\r\n");
+    EXPECT_EQ(windowsFromWide(u"a\u20AC\u0081\u00E4\r\n"), "a\x80\x81\xE4\r\n");
+    // What the code page lacks, a lone surrogate included, becomes one '?'.
+    EXPECT_EQ(windowsFromWide(u"\u0100\U0001F600" + std::u16string(1, char16_t{0xDC00})), "???");
+    EXPECT_EQ(wideFromChars(U"\u20AC\U0001F600"), u"\u20AC\U0001F600");
+    EXPECT_EQ(charsFromWide(u"\u20AC\U0001F600"), U"\u20AC\U0001F600");
+    EXPECT_EQ(windowsFromUtf8("Gr\xC3\xBC\xC3\x9F\n\r\nx\xE2\x82\xAC"), "Gr\xFC\xDF\r\n\r\nx\x80");
 }
 
 }  // namespace

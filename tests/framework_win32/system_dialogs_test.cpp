@@ -21,9 +21,11 @@ TEST(FileDialogCall, SetUpGoesInAndThePathComesBack) {
     std::string call;
     OPENFILENAMEW seen{};
     std::optional<std::wstring> answer = L"C:\\Adressen\\Kühne";
+    std::wstring proposed;
     auto respond = [&](const char* name, LPOPENFILENAMEW ofn) -> BOOL {
         call = name;
         seen = *ofn;
+        proposed = ofn->lpstrFile;
         if (answer) {
             lstrcpynW(ofn->lpstrFile, answer->c_str(), static_cast<int>(ofn->nMaxFile));
         }
@@ -44,6 +46,15 @@ TEST(FileDialogCall, SetUpGoesInAndThePathComesBack) {
     EXPECT_EQ(seen.Flags, setup.flags);
     EXPECT_EQ(seen.lpstrDefExt, nullptr);  // "name" stays "name", never "name.PML"
     EXPECT_EQ(seen.lpstrInitialDir, nullptr);
+
+    EXPECT_EQ(proposed, L"");
+
+    FileDialogSetup placed = setup;
+    placed.directory = u"C:\\Adressen";
+    placed.fileName = u"alt.PML";
+    runFileDialog(api, nullptr, placed);
+    EXPECT_STREQ(seen.lpstrInitialDir, L"C:\\Adressen");
+    EXPECT_EQ(proposed, L"alt.PML");
 
     answer.reset();  // cancelled
     EXPECT_EQ(runFileDialog(api, nullptr, fileDialogSetup(FileDialogMode::Open, 0, 0)),

@@ -1,0 +1,95 @@
+// Message boxes, file pickers, strings and the settings store of the Win32 back end.
+
+#include "framework/file_picker.h"
+#include "framework/message_box.h"
+#include "framework/resources.h"
+#include "framework/settings_store.h"
+#include "framework/test_seams.h"
+#include "framework/win32/file_dialog_setup.h"
+#include "framework/win32/message_box_setup.h"
+#include "framework/win32/native.h"
+#include "framework/win32/registry_settings.h"
+#include "framework/win32/system_dialogs.h"
+#include "framework/win32/utf16.h"
+#include "resources/string_table.h"
+
+// <windows.h> names MessageBoxW MessageBox; SeamKind::MessageBox is meant here.
+#undef MessageBox
+
+namespace pemlar::fw {
+
+namespace {
+
+std::u16string units(const std::filesystem::path& path) {
+    const std::wstring text = path.native();
+    return {text.begin(), text.end()};
+}
+
+}  // namespace
+
+int messageBox(Window* owner, std::string_view text, std::string_view caption, MessageIcon icon,
+               MessageButtons buttons) {
+    int answer = 0;
+    const SeamCall call{SeamKind::MessageBox,   0,
+                        std::string(caption),   std::string(text),
+                        static_cast<int>(icon), static_cast<int>(buttons)};
+    if (test_seams::takeAnswer(call, answer)) {
+        return answer;
+    }
+    const win32::MessageBoxCall box{win32::wideFromWindows(text), win32::wideFromWindows(caption),
+                                    win32::messageBoxFlags(icon, buttons)};
+    HWND ownerWindow = win32::handleOf(owner);
+    if (ownerWindow != nullptr) {
+        ownerWindow = GetAncestor(ownerWindow, GA_ROOT);
+    }
+    const int pressed = win32::showMessageBox(win32::systemWin32DialogApi(), ownerWindow, box);
+    // A box that could not be shown counts as dismissed.
+    if (pressed == 0) {
+        return buttons == MessageButtons::YesNo ? IdNo
+               : buttons == MessageButtons::Ok  ? IdOk
+                                                : IdCancel;
+    }
+    return pressed;
+}
+
+std::optional<std::filesystem::path> pickFile(Window* owner, FilePickerMode mode,
+                                              std::string_view title,
+                                              std::string_view barSeparatedFilter,
+                                              const std::filesystem::path& directory,
+                                              const std::filesystem::path& proposedName) {
+    std::optional<std::filesystem::path> chosen;
+    const SeamCall call{
+        SeamKind::FilePicker,  0, std::string(title), std::string(barSeparatedFilter), 0,
+        static_cast<int>(mode)};
+    if (test_seams::takeFileAnswer(call, chosen)) {
+        return chosen;
+    }
+    const auto dialogMode =
+        mode == FilePickerMode::Open ? win32::FileDialogMode::Open : win32::FileDialogMode::Save;
+    win32::FileDialogSetup setup = win32::fileDialogSetup(dialogMode, 0, 0);
+    setup.title = win32::wideFromWindows(title);
+    setup.filter = win32::fileDialogFilterFrom(win32::wideFromWindows(barSeparatedFilter));
+    setup.directory = units(directory);
+    setup.fileName = units(proposedName);
+    HWND ownerWindow = win32::handleOf(owner);
+    if (ownerWindow != nullptr) {
+        ownerWindow = GetAncestor(ownerWindow, GA_ROOT);
+    }
+    const auto path = win32::runFileDialog(win32::systemWin32DialogApi(), ownerWindow, setup);
+    if (!path) {
+        return std::nullopt;
+    }
+    // From the native wide form: no conversion through the locale's code page.
+    const std::u16string wide = win32::toUtf16(*path);
+    return std::filesystem::path(std::wstring(wide.begin(), wide.end()));
+}
+
+std::string loadString(int id) {
+    return win32::windowsFromUtf8(stringResource(id));
+}
+
+std::unique_ptr<SettingsStore> openSettingsStore() {
+    return win32::makeRegistrySettings();
+}
+
+}  // namespace pemlar::fw
