@@ -1,6 +1,6 @@
 // The floor for the window program's start under Wine (and on Windows): an empty
 // top-level window with a fixed frame around the main dialog's 432 x 246 client area,
-// nothing else. bench/wine-start-times starts it and pemlar.exe alternately; the Wine
+// nothing else. bench/start-times starts it and pemlar.exe alternately; the Wine
 // smoke test drives it when pemlar.exe is not built.
 //
 // The caption is the command line (default "Leeres Fenster"), so a script can tell

@@ -83,6 +83,7 @@ REG
 
 # pemlar_wine_path <unix path>: the same file as Wine sees it (drive Z: is the root).
 pemlar_wine_path() {
+    # shellcheck disable=SC1003  # a backslash, not an escaped quote
     printf 'Z:%s' "$(realpath -m "$1" | tr / '\\')"
 }
 

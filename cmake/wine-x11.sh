@@ -1,7 +1,8 @@
 # shellcheck shell=bash
-# Sourced by .ci/wine-smoke and bench/wine-start-times: a private X server for Wine's
+# Sourced by .ci/wine-smoke and bench/start-times: a private X server for Wine's
 # window runs, and finding and placing the windows of a Windows program on it.
 # Needs xvfb, xdotool and x11-utils (xwininfo).
+# shellcheck disable=SC2034  # PEMLAR_XVFB_PID is for the caller
 
 # pemlar_start_xvfb <log file>: an X server on a free display number; exports DISPLAY,
 # sets PEMLAR_XVFB_PID (the caller ends it). Fails if it is not up within 5 s.
@@ -10,7 +11,7 @@ pemlar_start_xvfb() {
     number_file=$(mktemp "${TMPDIR:-/tmp}/pemlar-xvfb.XXXXXX")
     exec {number_fd}>"$number_file"
     Xvfb -displayfd "$number_fd" -screen 0 1024x768x24 -nolisten tcp >"$log" 2>&1 &
-    PEMLAR_XVFB_PID=$!
+    PEMLAR_XVFB_PID=$!  # read by the caller
     exec {number_fd}>&-
     for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.05; done
     DISPLAY=:$(head -n1 "$number_file")
@@ -62,7 +63,7 @@ pemlar_window_gone() {
 # (Managed=N) inside the X window itself: equal borders left, right and below, the
 # caption (and a menu bar) above. Fails if the window is smaller than its client.
 pemlar_client_origin() {
-    local id=$1 client_w=$2 client_h=$3 x= y= w= h= border
+    local id=$1 client_w=$2 client_h=$3 x='' y='' w='' h='' border
     eval "$(xwininfo -id "$id" | awk '
         /Absolute upper-left X:/ {print "x=" $NF}
         /Absolute upper-left Y:/ {print "y=" $NF}
