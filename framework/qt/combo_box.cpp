@@ -47,15 +47,17 @@ void TemplateComboBox::showPopup() {
         rows += view()->sizeHintForRow(row);
     }
     int height = chrome + rows;
-    if (dropDownHeight_ > 0) {
-        // At least one row, however small the template.
-        const int firstRow = count() > 0 ? view()->sizeHintForRow(0) : 0;
-        height = qMin(height, qMax(chrome + firstRow, dropDownHeight_));
+    if (dropDownHeight_ > 0 && count() > 0) {
+        // Whole rows only, at least one, however small the template.
+        const int row = qMax(1, view()->sizeHintForRow(0));
+        const int fitting = qMax(1, (dropDownHeight_ - chrome) / row);
+        height = qMin(height, chrome + fitting * row);
     }
     QPoint topLeft = mapToGlobal(QPoint(0, this->height()));
     if (const QScreen* screen = this->screen()) {
         const QRect area = screen->availableGeometry();
-        if (topLeft.y() + height > area.bottom() + 1 && mapToGlobal(QPoint(0, 0)).y() - height >= area.top()) {
+        if (topLeft.y() + height > area.bottom() + 1 &&
+            mapToGlobal(QPoint(0, 0)).y() - height >= area.top()) {
             topLeft = mapToGlobal(QPoint(0, -height));
         }
     }

@@ -1,7 +1,7 @@
 #include "framework/qt/dialog_frame.h"
 
-#include <QPainter>
 #include <qdrawutil.h>
+#include <QPainter>
 
 namespace pemlar {
 
