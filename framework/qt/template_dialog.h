@@ -4,7 +4,7 @@
 // tab order in template order, controls found by their numeric id.
 //
 // Kinds become: group box -> QGroupBox, push button -> QPushButton, static -> QLabel,
-// edit -> TemplateTextEdit (multi-line) or QLineEdit, combo box -> QComboBox.
+// edit -> TemplateTextEdit (multi-line) or QLineEdit, combo box -> TemplateComboBox.
 //
 // A child dialog with the ModalFrame style shows the dialog frame's raised edge; arrow
 // keys and plain mnemonic letters act as in a Win32 dialog (dialog_keys.h); a popup
