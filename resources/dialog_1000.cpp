@@ -38,8 +38,11 @@ constexpr std::array<ControlTemplate, 19> kControls = {{
 }  // namespace
 
 const DialogTemplate kDialog1000 = {
-    kMainDialog, DialogStyle::Child | DialogStyle::Visible, "", "Courier New", 10, 0, 0, 216, 131,
-    kControls,
+    kMainDialog, DialogStyle::Child | DialogStyle::Visible | DialogStyle::ModalFrame,
+    "",          "Courier New",
+    10,          0,
+    0,           216,
+    131,         kControls,
 };
 
 }  // namespace pemlar

@@ -43,8 +43,8 @@ struct DialogStyle {
     static constexpr std::uint32_t Popup = 1u << 1;    // a window of its own, owned by its parent
     static constexpr std::uint32_t Caption = 1u << 2;  // title bar
     static constexpr std::uint32_t SysMenu = 1u << 3;  // system menu and close box
-    static constexpr std::uint32_t ModalFrame = 1u << 4;
-    static constexpr std::uint32_t Visible = 1u << 5;  // shown as soon as it is created
+    static constexpr std::uint32_t ModalFrame = 1u << 4;  // dialog frame: a raised double edge
+    static constexpr std::uint32_t Visible = 1u << 5;     // shown as soon as it is created
     static constexpr std::uint32_t ContextHelp = 1u << 6;
 };
 

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include "framework/qt/placement.h"
 #include "framework/qt/strings.h"
 #include "framework/resource_ids.h"
 #include "shell/tst_bitmap.h"
@@ -25,12 +26,7 @@ TD_InfoUeber::TD_InfoUeber(QWidget* parent, int templateId, int bitmapId, int ve
 TD_InfoUeber::~TD_InfoUeber() = default;
 
 void TD_InfoUeber::centreOnPrimaryScreen() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        const QSize outer = frameGeometry().size();
-        move(area.x() + (area.width() - outer.width()) / 2,
-             area.y() + (area.height() - outer.height()) / 2);
-    }
+    centreOuterOnPrimaryScreen(*this);
 }
 
 void TD_InfoUeber::showEvent(QShowEvent* event) {

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "framework/qt/placement.h"
 #include "framework/resource_ids.h"
 #include "shell/td_infoueber.h"
 
@@ -72,6 +73,7 @@ void TW_Splash::createWindow() {
     qApp->installEventFilter(this);
     holdingMouse_ = true;
     showing_ = true;
+    keepAboveOwner(*this);
     show();
     timer_.start();
 }

@@ -5,10 +5,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QtGlobal>
 
 #include "framework/dialog_results.h"
+#include "framework/qt/combo_box.h"
+#include "framework/qt/dialog_frame.h"
+#include "framework/qt/placement.h"
 #include "framework/qt/test_seams.h"
 #include "framework/qt/text_edit.h"
 #include "resources/dialog_templates.h"
@@ -55,7 +59,7 @@ Qt::WindowFlags windowFlagsFor(std::uint32_t style) {
 }  // namespace
 
 TemplateDialog::TemplateDialog(int templateId, QWidget* parent)
-    : QDialog(parent), template_(&requireTemplate(templateId)) {
+    : QDialog(parent), template_(&requireTemplate(templateId)), keys_(new DialogKeys(this)) {
     const DialogTemplate& t = *template_;
     setWindowFlags(windowFlagsFor(t.style));
     setWindowTitle(fromUtf8(t.caption));
@@ -69,12 +73,13 @@ TemplateDialog::TemplateDialog(int templateId, QWidget* parent)
     if (has(t.style, DialogStyle::Child)) {
         move(rect.topLeft());
     } else if (parent != nullptr) {
-        move(parent->mapToGlobal(QPoint(0, 0)) + rect.topLeft());
+        placeClientAt(*this, parent->mapToGlobal(QPoint(0, 0)) + rect.topLeft());
     } else {
         move(rect.topLeft());
     }
     buildControls();
     applyTabOrder();
+    watchKeys();
 }
 
 TemplateDialog::~TemplateDialog() = default;
@@ -112,6 +117,7 @@ void TemplateDialog::replaceControl(int id, QWidget* replacement) {
         entry.widget = replacement;
         delete old;
         applyTabOrder();
+        watchKeys();
         return;
     }
 }
@@ -121,11 +127,10 @@ void TemplateDialog::buildControls() {
         QWidget* widget = makeControl(c);
         widget->setObjectName(QStringLiteral("control%1").arg(c.id));
         QRect rect = mapDialogRect(QRect(c.x, c.y, c.w, c.h));
-        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        if (auto* combo = qobject_cast<TemplateComboBox*>(widget)) {
             // A combo box's template height includes its drop-down list.
             const int closed = combo->sizeHint().height();
-            const int rowHeight = qMax(1, combo->fontMetrics().height());
-            combo->setMaxVisibleItems(qMax(1, (rect.height() - closed) / rowHeight));
+            combo->setDropDownHeight(rect.height() - closed);
             rect.setHeight(closed);
         }
         widget->setGeometry(rect);
@@ -205,7 +210,7 @@ QWidget* TemplateDialog::makeControl(const ControlTemplate& c) {
             return line;
         }
         case ControlKind::ComboBox: {
-            auto* combo = new QComboBox(this);
+            auto* combo = new TemplateComboBox(this);
             combo->setEditable(!has(c.style, ControlStyle::DropDownList));
             combo->setFocusPolicy(focus);
             combo->view()->setVerticalScrollBarPolicy(has(c.style, ControlStyle::VScroll)
@@ -227,6 +232,25 @@ void TemplateDialog::applyTabOrder() {
             QWidget::setTabOrder(previous, entry.widget);
         }
         previous = entry.widget;
+    }
+}
+
+void TemplateDialog::watchKeys() {
+    std::vector<KeyedControl> keyed;
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const bool group = i < template_->controls.size() &&
+                           has(template_->controls[i].style, ControlStyle::Group);
+        keyed.push_back({controls_[i].widget, group});
+    }
+    keys_->setControls(keyed);
+}
+
+void TemplateDialog::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    if (has(template_->style, DialogStyle::Child) &&
+        has(template_->style, DialogStyle::ModalFrame)) {
+        QPainter painter(this);
+        drawDialogFrame(painter, rect(), palette());
     }
 }
 

@@ -4,7 +4,11 @@
 // tab order in template order, controls found by their numeric id.
 //
 // Kinds become: group box -> QGroupBox, push button -> QPushButton, static -> QLabel,
-// edit -> TemplateTextEdit (multi-line) or QLineEdit, combo box -> QComboBox.
+// edit -> TemplateTextEdit (multi-line) or QLineEdit, combo box -> TemplateComboBox.
+//
+// A child dialog with the ModalFrame style shows the dialog frame's raised edge; arrow
+// keys and plain mnemonic letters act as in a Win32 dialog (dialog_keys.h); a popup
+// with an owner sits with its client origin at the template point of the owner's.
 //
 // Standard buttons: id 1 ends the dialog with IdOk, id 2 with IdCancel; Escape and the
 // close box end it with IdCancel. A dialog that lives as a child (the main dialog) then
@@ -13,6 +17,7 @@
 #include <QDialog>
 #include <vector>
 
+#include "framework/qt/dialog_keys.h"
 #include "framework/qt/dialog_units.h"
 #include "resources/dialog_template.h"
 
@@ -62,6 +67,7 @@ public:
     void reject() override;  // done(IdCancel)
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     // Runs once, after the controls exist and before the dialog is first shown.
     virtual void Setup() {}
 
@@ -70,6 +76,7 @@ private:
     void buildControls();
     QWidget* makeControl(const ControlTemplate& control);
     void applyTabOrder();
+    void watchKeys();
 
     const DialogTemplate* template_;
     DialogBaseUnits base_{};
@@ -78,6 +85,7 @@ private:
         QWidget* widget;
     };
     std::vector<Entry> controls_;  // template order
+    DialogKeys* keys_;
     bool created_ = false;
 };
 

@@ -59,7 +59,7 @@ TEST(DialogTemplateBytes, StyleBits) {
     for (const auto& [control, bits] : rows) {
         EXPECT_EQ(controlStyleBits(control), bits) << control.id;
     }
-    EXPECT_EQ(dialogStyleBits(kDialog1000.style), 0x50000044u);
+    EXPECT_EQ(dialogStyleBits(kDialog1000.style), 0x500000C4u);
     EXPECT_EQ(dialogStyleBits(kDialog2000.style), 0x90C800C4u);  // as 2001-2003 and 2016
     EXPECT_EQ(dialogStyleBits(kDialog2017.style), 0x50002044u);
 }
@@ -68,7 +68,7 @@ TEST(DialogTemplateBytes, MainDialogHeaderAndFirstItem) {
     const std::vector<std::uint8_t> bytes = dialogTemplateBytes(kDialog1000);
     const std::vector<std::uint8_t> header(bytes.begin(), bytes.begin() + 28);
     EXPECT_EQ(header,
-              (std::vector<std::uint8_t>{0x44, 0, 0,   0x50, 0, 0, 0, 0, 19, 0, 0,  0, 0,   0,
+              (std::vector<std::uint8_t>{0xC4, 0, 0,   0x50, 0, 0, 0, 0, 19, 0, 0,  0, 0,   0,
                                          216,  0, 131, 0,    0, 0, 0, 0, 0,  0, 10, 0, 'C', 0}));
     // "Courier New" ends at 50; the group box "Pemlare" starts on the next DWORD.
     EXPECT_EQ(bytes.at(52), 0x07);

@@ -1,0 +1,27 @@
+#pragma once
+// A template's combo box. Its template height is that of the whole dropped-down control:
+// the closed box plus the list below it. The list drops below the box (above it when
+// the screen has no room below), as wide as the box, and is never taller than the
+// template allows; more items than fit scroll. Qt's own styles would instead lay a
+// list of every item over the dialog, centred on the current one.
+
+#include <QComboBox>
+
+namespace pemlar {
+
+class TemplateComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit TemplateComboBox(QWidget* parent = nullptr);
+
+    // The list's largest height in pixels: the template height less the closed box.
+    void setDropDownHeight(int pixels);
+    int dropDownHeight() const { return dropDownHeight_; }
+
+    void showPopup() override;
+
+private:
+    int dropDownHeight_ = 0;
+};
+
+}  // namespace pemlar

@@ -1,0 +1,16 @@
+#include "framework/qt/dialog_frame.h"
+
+#include <qdrawutil.h>
+#include <QPainter>
+
+namespace pemlar {
+
+void drawDialogFrame(QPainter& painter, const QRect& rect, const QPalette& palette) {
+    // The platform's raised edge: outer light / dark shadow, inner highlight / shadow.
+    qDrawWinPanel(&painter, rect, palette, false);
+    painter.setPen(palette.color(QPalette::Button));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect.adjusted(2, 2, -3, -3));
+}
+
+}  // namespace pemlar
