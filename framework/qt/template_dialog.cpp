@@ -3,13 +3,15 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 #include <QtGlobal>
 
 #include "framework/dialog_results.h"
-#include "framework/qt/test_seams.h"
 #include "framework/qt/text_edit.h"
 #include "resources/dialog_templates.h"
 
@@ -96,7 +98,16 @@ void TemplateDialog::missingControl(int id) const {
     qFatal("dialog %d has no control %d of the expected kind", template_->id, id);
 }
 
-void TemplateDialog::replaceControl(int id, QWidget* replacement) {
+std::optional<int> TemplateDialog::idOf(const QWidget* widget) const {
+    for (const Entry& entry : controls_) {
+        if (entry.widget == widget || entry.widget->isAncestorOf(widget)) {
+            return entry.id;
+        }
+    }
+    return std::nullopt;
+}
+
+bool TemplateDialog::replaceControl(int id, QWidget* replacement) {
     for (Entry& entry : controls_) {
         if (entry.id != id) {
             continue;
@@ -112,8 +123,9 @@ void TemplateDialog::replaceControl(int id, QWidget* replacement) {
         entry.widget = replacement;
         delete old;
         applyTabOrder();
-        return;
+        return true;
     }
+    return false;
 }
 
 void TemplateDialog::buildControls() {
@@ -230,28 +242,21 @@ void TemplateDialog::applyTabOrder() {
     }
 }
 
-void TemplateDialog::createWindow() {
-    if (created_) {
-        return;
+void TemplateDialog::centreOnPrimaryScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        const QSize outer = frameGeometry().size();
+        move(area.x() + (area.width() - outer.width()) / 2,
+             area.y() + (area.height() - outer.height()) / 2);
     }
-    created_ = true;
-    Setup();
-    if (has(template_->style, DialogStyle::Visible)) {
-        show();
-    }
+    centreWhenShown_ = !isVisible();
 }
 
-int TemplateDialog::runModal() {
-    int answer = 0;
-    if (test_seams::takeAnswer({SeamKind::ModalDialog, template_->id, windowTitle(), {}, 0, 0},
-                               answer)) {
-        return answer;
+void TemplateDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (centreWhenShown_ && !event->spontaneous()) {
+        centreOnPrimaryScreen();
     }
-    if (!created_) {
-        created_ = true;
-        Setup();
-    }
-    return exec();
 }
 
 void TemplateDialog::accept() {

@@ -1,13 +1,15 @@
-#include "ui/progress_notice.h"
+// fw::Notice: an application-modal template dialog, painted before the caller blocks.
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QPointer>
 #include <QThread>
 #include <QWindow>
 
-#include "framework/qt/template_dialog.h"
+#include "framework/notice.h"
+#include "framework/qt/dialog_native.h"
 
-namespace pemlar {
+namespace pemlar::fw {
 
 namespace {
 
@@ -17,40 +19,46 @@ constexpr int kMapWaitMs = 500;
 
 }  // namespace
 
-ProgressNotice::ProgressNotice(int templateId, QWidget* parent)
-    : dialog_(new TemplateDialog(templateId, parent)) {
-    dialog_->setWindowModality(Qt::ApplicationModal);
-    dialog_->createWindow();
-    dialog_->show();
+Notice::Notice(int templateId, Window* owner)
+    : dialog_(std::make_unique<Dialog>(templateId, owner)) {
+    QWidget* widget = widgetOf(*dialog_);
+    widget->setWindowModality(Qt::ApplicationModal);
+    dialog_->create();
+    widget->show();
     // The window system maps the window in its own time; a window that is not yet
     // exposed would be painted into the void.
     const QDeadlineTimer deadline(kMapWaitMs);
-    QWindow* window = dialog_->windowHandle();
+    QWindow* window = widget->windowHandle();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     while (window != nullptr && !window->isExposed() && !deadline.hasExpired()) {
         QThread::msleep(5);
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
-    dialog_->repaint();
+    widget->repaint();
     // Hands what was painted to the window system before the caller blocks.
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-ProgressNotice::~ProgressNotice() {
-    if (dialog_ == nullptr) {
+Notice::~Notice() {
+    QWidget* widget = widgetOf(*dialog_);
+    if (widget == nullptr) {
         return;
     }
     // Clicks and keys that came in while the notice was up are taken now, while it
     // still blocks the other windows, so that none of them starts another command.
     QApplication::processEvents();
+    widget = widgetOf(*dialog_);
+    if (widget == nullptr) {
+        return;
+    }
     // As when an owned window closes: if the notice had the keyboard, the window that
     // owns it gets it back, instead of no window of the program having it.
-    const bool wasActive = QApplication::activeWindow() == dialog_;
-    QPointer<QWidget> owner = dialog_->parentWidget() ? dialog_->parentWidget()->window() : nullptr;
-    delete dialog_.data();
+    const bool wasActive = QApplication::activeWindow() == widget;
+    QPointer<QWidget> owner = widget->parentWidget() ? widget->parentWidget()->window() : nullptr;
+    dialog_.reset();
     if (wasActive && owner != nullptr) {
         owner->activateWindow();
     }
 }
 
-}  // namespace pemlar
+}  // namespace pemlar::fw
