@@ -26,8 +26,7 @@ struct Application::Native {
     QTranslator qtTexts;
 };
 
-Application::Application(int& argc, char** argv)
-    : native_(std::make_unique<Native>(argc, argv)) {
+Application::Application(int& argc, char** argv) : native_(std::make_unique<Native>(argc, argv)) {
     current() = this;
     // Ties the windows to the installed menu entry (Wayland app id, X11 startup notice).
     QGuiApplication::setDesktopFileName(QStringLiteral("de.nirvel.Pemlar"));

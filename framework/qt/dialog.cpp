@@ -75,8 +75,7 @@ void Dialog::create() {
 
 int Dialog::runModal() {
     int answer = 0;
-    if (test_seams::takeAnswer({SeamKind::ModalDialog, templateId_, caption(), {}, 0, 0},
-                               answer)) {
+    if (test_seams::takeAnswer({SeamKind::ModalDialog, templateId_, caption(), {}, 0, 0}, answer)) {
         return answer;
     }
     if (!created_) {

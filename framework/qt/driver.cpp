@@ -89,8 +89,8 @@ void type(Dialog& dialog, int id, std::string_view text) {
         }
         const QString character = fromWindowsText(text.substr(i, 1));
         const char32_t code = character.isEmpty() ? 0 : character.toUcs4().value(0);
-        const auto key = code < 0x80 ? static_cast<Qt::Key>(QChar(code).toUpper().unicode())
-                                     : Qt::Key_unknown;
+        const auto key =
+            code < 0x80 ? static_cast<Qt::Key>(QChar(code).toUpper().unicode()) : Qt::Key_unknown;
         QWidget* focus = QApplication::focusWidget();
         QTest::sendKeyEvent(QTest::Click, focus != nullptr ? focus : widget, key, character,
                             Qt::NoModifier);

@@ -83,6 +83,9 @@ TEST_F(Seams, RealMessageBoxReturnsThePressedButton) {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
             EXPECT_EQ(box->text(), QStringLiteral("Text \u00FC\n2"));
+            EXPECT_EQ(box->windowTitle(), QStringLiteral("Titel"));
+            EXPECT_EQ(box->icon(), QMessageBox::Warning);
+            EXPECT_EQ(box->buttons().size(), run.buttons == MessageButtons::Ok ? 1 : 3);
             if (run.pressed == QMessageBox::NoButton) {
                 QTest::keyClick(box, Qt::Key_Escape);
             } else {
