@@ -34,9 +34,9 @@ Dialog::Dialog(int templateId, Window* owner)
 
 Dialog::~Dialog() {
     // The edits check their input through their handles: take those away first.
-    for (const std::unique_ptr<Control>& control : controls_) {
-        if (native_->widget != nullptr && dynamic_cast<Edit*>(control.get()) != nullptr) {
-            if (auto* text = qobject_cast<TemplateTextEdit*>(widgetOf(*control))) {
+    if (native_->widget != nullptr) {
+        for (const TemplateDialog::Entry& entry : native_->widget->controls()) {
+            if (auto* text = qobject_cast<TemplateTextEdit*>(entry.widget)) {
                 text->setRules(nullptr);
             }
         }
