@@ -1,8 +1,7 @@
 #pragma once
 // Where a picture lands in a control that shows it scaled.
 
-#include <QRect>
-#include <QSize>
+#include "framework/geometry.h"
 
 namespace pemlar {
 
@@ -16,6 +15,6 @@ namespace pemlar {
 // fills the control; both sides are the picture's sides times that scale, truncated
 // toward zero, so a product that lands just below a whole number loses a pixel.
 // An empty picture or control gives an empty rectangle.
-QRect bitmapTarget(QSize picture, QSize control, bool keepAspect);
+fw::Rect bitmapTarget(fw::Size picture, fw::Size control, bool keepAspect);
 
 }  // namespace pemlar

@@ -8,7 +8,7 @@
 namespace pemlar {
 
 int programMain(int argc, char** argv) {
-    // Answered before Qt looks for a display.
+    // Answered before the window system is asked for a display.
     if (const auto status = answerCommandLine(argc, argv, std::cout)) {
         std::cout.flush();
         return std::cout ? *status : 1;

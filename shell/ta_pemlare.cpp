@@ -1,12 +1,6 @@
 #include "shell/ta_pemlare.h"
 
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QPointer>
-
-#include "framework/qt/art_loader.h"
-#include "framework/qt/strings.h"
-#include "framework/resource_ids.h"
+#include "framework/resources.h"
 #include "link/scom.h"
 #include "shell/td_infoueber.h"
 #include "shell/tf_pemlare.h"
@@ -16,7 +10,7 @@ namespace pemlar {
 
 namespace {
 
-constexpr qsizetype kCaptionMaxChars = 99;
+constexpr std::size_t kCaptionMaxChars = 99;
 
 }  // namespace
 
@@ -30,21 +24,13 @@ std::int32_t initialPort(scom& com) {
 }
 
 TA_Pemlare::TA_Pemlare(int& argc, char** argv, PortResolver resolver)
-    : QApplication(argc, argv),
+    : fw::Application(argc, argv),
       devices_(resolver),
       com_(std::make_unique<scom>(1, std::move(resolver))) {
     com_->setPort(initialPort(*com_));
-    // Ties the windows to the installed menu entry (Wayland app id, X11 startup notice).
-    setDesktopFileName(QStringLiteral("de.nirvel.Pemlar"));
     // A write before any read still sends a well-formed page.
     setDefaults(storedImage_);
     updateChecksums(storedImage_);
-    // The platform's own buttons and file dialogs (Ja, Nein, Abbrechen) in German, as
-    // everything else, whatever the locale says (LANG=C would give English ones).
-    if (qtTexts_.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        installTranslator(&qtTexts_);
-    }
 }
 
 TA_Pemlare::~TA_Pemlare() {
@@ -53,29 +39,20 @@ TA_Pemlare::~TA_Pemlare() {
 }
 
 void TA_Pemlare::InitMainWindow() {
-    const QString caption = loadString(kProgramTitleString).left(kCaptionMaxChars);
-    auto dialog = std::make_unique<TD_Pemlare>();
-    mainWindow_ = std::make_unique<TF_Pemlare>(nullptr, caption, dialog.release());
-    const QIcon icon = loadIcon(kProgramIcon);
-    if (!icon.isNull()) {
-        mainWindow_->setWindowIcon(icon);
-    }
-    connect(mainWindow_.get(), &FrameWindow::closed, this, [] { QCoreApplication::exit(0); });
+    const std::string caption = fw::loadString(kProgramTitleString).substr(0, kCaptionMaxChars);
+    mainWindow_ = std::make_unique<TF_Pemlare>(caption, std::make_unique<TD_Pemlare>());
+    mainWindow_->setIcon(kProgramIcon);
 }
 
 int TA_Pemlare::Run() {
     InitMainWindow();
-    mainWindow_->createWindow();
-    mainWindow_->show();
-    return exec();
+    mainWindow_->create();
+    return exec(*mainWindow_);
 }
 
-void TA_Pemlare::RunAboutBox(QWidget* owner) {
-    // Owned by `owner` while it runs; the guard covers an owner that goes first.
-    QPointer<TD_InfoUeber> box =
-        new TD_InfoUeber(owner, kAboutDialog, kNameBitmap, kVersionString, true);
-    box->runModal();
-    delete box.data();
+void TA_Pemlare::RunAboutBox(fw::Window* owner) {
+    TD_InfoUeber box(owner, kAboutDialog, kNameBitmap, kVersionString, true);
+    box.runModal();
 }
 
 }  // namespace pemlar

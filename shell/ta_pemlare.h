@@ -2,12 +2,11 @@
 // The application object: owns the serial link and the stored EEPROM image for the
 // whole run, builds the main window and runs the message loop.
 
-#include <QApplication>
-#include <QTranslator>
 #include <cstdint>
 #include <memory>
 
 #include "data/eeprom_image.h"
+#include "framework/application.h"
 #include "link/port_resolver.h"
 #include "ui/pemlar_host.h"
 
@@ -19,8 +18,7 @@ class scom;
 // The first of COM1 to COM4 that `com` can open, else 1. Ports above 4 are not tried.
 std::int32_t initialPort(scom& com);
 
-class TA_Pemlare : public QApplication, public PemlarHost {
-    Q_OBJECT
+class TA_Pemlare : public fw::Application, public PemlarHost {
 public:
     // `argc` must outlive the application. The link starts on initialPort(); tests hand
     // in a resolver that maps only the devices they made.
@@ -38,7 +36,7 @@ public:
     scom& Com() override { return *com_; }
     EepromImage& StoredImage() override { return storedImage_; }
     // "Info über ...": template 2016, centred on the primary screen, a new one each time.
-    void RunAboutBox(QWidget* owner) override;
+    void RunAboutBox(fw::Window* owner) override;
     PortResolver PortDevices() override { return devices_; }
 
 protected:
@@ -46,7 +44,6 @@ protected:
     virtual void InitMainWindow();
 
 private:
-    QTranslator qtTexts_;
     PortResolver devices_;
     std::unique_ptr<TF_Pemlare> mainWindow_;  // destroyed after the link
     std::unique_ptr<scom> com_;

@@ -5,16 +5,15 @@
 
 namespace pemlar {
 
-TF_Pemlare::TF_Pemlare(QWidget* parent, const QString& caption, TemplateDialog* client)
-    : FrameWindow(parent, caption, client) {}
+TF_Pemlare::TF_Pemlare(std::string_view caption, std::unique_ptr<fw::Dialog> client)
+    : fw::Frame(caption, std::move(client)) {}
 
 TF_Pemlare::~TF_Pemlare() = default;
 
 void TF_Pemlare::Setup() {
-    FrameWindow::Setup();
-    // Owned by the frame; stays among its children after it has gone away.
-    auto* splash = new TW_Splash(this, kNameBitmap, kVersionString);
-    splash->createWindow();
+    fw::Frame::Setup();
+    splash_ = std::make_unique<TW_Splash>(*this, kNameBitmap, kVersionString);
+    splash_->createWindow();
 }
 
 }  // namespace pemlar

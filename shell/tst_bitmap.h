@@ -3,30 +3,21 @@
 // paints a bitmap of the program's resources over it, scaled to the control's size
 // (bitmapTarget), without smoothing. The static's own text never shows.
 
-#include <QImage>
-#include <QLabel>
+#include "framework/controls.h"
 
 namespace pemlar {
 
-class TemplateDialog;
-
-class TST_Bitmap : public QLabel {
-    Q_OBJECT
+class TST_Bitmap : public fw::Picture {
 public:
-    // Replaces control `controlId` of `dialog` (which then owns this object) and shows
-    // bitmap `bitmapId`: with its proportions kept (keepAspect) or stretched over the
-    // whole control.
-    TST_Bitmap(TemplateDialog* dialog, int controlId, int bitmapId, bool keepAspect);
+    // Made through Dialog::replaceControl<TST_Bitmap>(controlId, bitmapId, keepAspect):
+    // shows bitmap `bitmapId` with its proportions kept (keepAspect) or stretched over
+    // the whole control.
+    TST_Bitmap(fw::ControlSlot slot, int bitmapId, bool keepAspect);
     ~TST_Bitmap() override;
 
-    const QImage& picture() const { return Dib; }
     bool keepsAspect() const { return KeepAspect; }
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
 private:
-    QImage Dib;
     bool KeepAspect;
 };
 

@@ -6,29 +6,28 @@
 // presses, releases and the wheel reach no other window, so the press that closes it
 // does nothing else. Keys are left alone.
 
-#include <QFrame>
-#include <QTimer>
 #include <chrono>
+
+#include "framework/popup.h"
 
 namespace pemlar {
 
 class TD_InfoUeber;
 
-class TW_Splash : public QFrame {
-    Q_OBJECT
+class TW_Splash : public fw::Popup {
 public:
     static constexpr std::chrono::milliseconds kDefaultDisplayTime{2000};
 
-    // A top-level window owned by `owner`; shows bitmap `bitmapId` as the name picture
-    // and string `versionStringId` as the version line.
-    TW_Splash(QWidget* owner, int bitmapId, int versionStringId);
+    // A popup owned by `owner`; shows bitmap `bitmapId` as the name picture and string
+    // `versionStringId` as the version line.
+    TW_Splash(fw::Window& owner, int bitmapId, int versionStringId);
     ~TW_Splash() override;
 
     // Builds the content, places and shows the splash, starts its timer and takes the
     // mouse. Once.
     void createWindow();
 
-    TD_InfoUeber* contentDialog() const { return Content; }
+    TD_InfoUeber* contentDialog() const;
     // Whether it still shows (until its timer or a click closes it).
     bool isShowing() const { return showing_; }
 
@@ -36,26 +35,13 @@ public:
     static void setDisplayTime(std::chrono::milliseconds time);
     static std::chrono::milliseconds displayTime();
 
-Q_SIGNALS:
-    // The splash has gone away.
-    void dismissed();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void dismiss();
-    void stopHoldingMouse();
 
-    TD_InfoUeber* Content;
     int BitmapId;
     int VersionStringId;
-    QTimer timer_;
     bool created_ = false;
     bool showing_ = false;
-    bool holdingMouse_ = false;
-    // Buttons pressed while the splash held the mouse; their releases are swallowed too.
-    Qt::MouseButtons pressedWhileHeld_;
 };
 
 }  // namespace pemlar

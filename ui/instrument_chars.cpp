@@ -7,7 +7,7 @@
 
 namespace pemlar {
 
-bool confirmInstrumentChars(QWidget* owner, ConstAddressSlots lines) {
+bool confirmInstrumentChars(fw::Window* owner, ConstAddressSlots lines) {
     const std::string changed = bytesTheInstrumentChanges(lines);
     if (changed.empty()) {
         return true;

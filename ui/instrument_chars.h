@@ -5,12 +5,14 @@
 
 #include "data/address_block.h"
 
-class QWidget;
-
 namespace pemlar {
+
+namespace fw {
+class Window;
+}
 
 // Asks question kMsgUnshownChars naming the characters of `lines` that the instrument would show
 // as something else; true when there are none or the user answers Ja.
-bool confirmInstrumentChars(QWidget* owner, ConstAddressSlots lines);
+bool confirmInstrumentChars(fw::Window* owner, ConstAddressSlots lines);
 
 }  // namespace pemlar

@@ -4,13 +4,13 @@
 #include <cstdint>
 #include <string_view>
 
-class QComboBox;
+#include "framework/controls.h"
 
 namespace pemlar {
 
 // Refills list with the labels of text (see parseLabels; item data = index) and
 // selects the stored label when it names one (see labelSelection), else nothing.
-// Emits no selection change.
-void fillLabelCombo(QComboBox& list, std::string_view text, std::int32_t selectedLabel);
+// Gives no selection change.
+void fillLabelCombo(fw::ComboBox& list, std::string_view text, std::int32_t selectedLabel);
 
 }  // namespace pemlar

@@ -1,9 +1,7 @@
 #include "ui/msg_box.h"
 
-#include "framework/qt/message_box.h"
-#include "framework/qt/strings.h"
-#include "framework/qt/windows_text.h"
-#include "framework/resource_ids.h"
+#include "framework/message_box.h"
+#include "framework/resources.h"
 
 namespace pemlar {
 
@@ -13,41 +11,38 @@ constexpr std::size_t kMaxChars = 199;
 
 struct KindFacts {
     int captionId;
-    MessageIcon icon;
-    MessageButtons buttons;
+    fw::MessageIcon icon;
+    fw::MessageButtons buttons;
 };
 
 constexpr KindFacts kKinds[] = {
-    {kWarningCaption, MessageIcon::Warning, MessageButtons::Ok},
-    {kErrorCaption, MessageIcon::Error, MessageButtons::Ok},
-    {kInfoCaption, MessageIcon::Information, MessageButtons::Ok},
-    {kQuestionCaption, MessageIcon::Question, MessageButtons::YesNoCancel},
+    {kWarningCaption, fw::MessageIcon::Warning, fw::MessageButtons::Ok},
+    {kErrorCaption, fw::MessageIcon::Error, fw::MessageButtons::Ok},
+    {kInfoCaption, fw::MessageIcon::Information, fw::MessageButtons::Ok},
+    {kQuestionCaption, fw::MessageIcon::Question, fw::MessageButtons::YesNoCancel},
 };
+
+int show(fw::Window* owner, const KindFacts& facts, fw::MessageButtons buttons,
+         const std::string& text) {
+    return fw::messageBox(owner, std::string_view(text).substr(0, kMaxChars),
+                          msgBoxString(facts.captionId), facts.icon, buttons);
+}
 
 }  // namespace
 
 std::string msgBoxString(int id) {
-    return toWindowsText(loadString(id)).substr(0, kMaxChars);
+    return fw::loadString(id).substr(0, kMaxChars);
 }
 
-namespace {
-
-int show(QWidget* owner, const KindFacts& facts, MessageButtons buttons, const std::string& text) {
-    return showMessageBox(owner, fromWindowsText(text.substr(0, kMaxChars)),
-                          fromWindowsText(msgBoxString(facts.captionId)), facts.icon, buttons);
-}
-
-}  // namespace
-
-int showMsgBox(QWidget* owner, MsgKind kind, const std::string& text) {
+int showMsgBox(fw::Window* owner, MsgKind kind, const std::string& text) {
     if (kind > MsgQuestion) {
         return 0;
     }
     return show(owner, kKinds[kind], kKinds[kind].buttons, text);
 }
 
-int showYesNoBox(QWidget* owner, const std::string& text) {
-    return show(owner, kKinds[MsgQuestion], MessageButtons::YesNo, text);
+int showYesNoBox(fw::Window* owner, const std::string& text) {
+    return show(owner, kKinds[MsgQuestion], fw::MessageButtons::YesNo, text);
 }
 
 }  // namespace pemlar

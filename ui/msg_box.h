@@ -14,9 +14,11 @@
 #include <cstdio>
 #include <string>
 
-class QWidget;
-
 namespace pemlar {
+
+namespace fw {
+class Window;
+}
 
 enum MsgKind : std::uint8_t { MsgWarning = 0, MsgError = 1, MsgInfo = 2, MsgQuestion = 3 };
 
@@ -24,9 +26,9 @@ enum MsgKind : std::uint8_t { MsgWarning = 0, MsgError = 1, MsgInfo = 2, MsgQues
 std::string msgBoxString(int id);
 // Shows `text` (Windows-1252) modally, owned by `owner`; returns the id of the pressed
 // button (IdOk, IdYes, IdNo, IdCancel). An unknown kind shows nothing and returns 0.
-int showMsgBox(QWidget* owner, MsgKind kind, const std::string& text);
+int showMsgBox(fw::Window* owner, MsgKind kind, const std::string& text);
 // The same question with the buttons Yes and No; Escape and the close box answer IdNo.
-int showYesNoBox(QWidget* owner, const std::string& text);
+int showYesNoBox(fw::Window* owner, const std::string& text);
 
 // String `id`, as a printf format for the arguments if there are any, cut at 199.
 template <class... Args>
@@ -44,12 +46,12 @@ std::string msgBoxText(int id, Args... args) {
 // Shows string `id` of the string table. With arguments the string is a printf format
 // for them and the result is cut at 199 characters; without, it is shown as it stands.
 template <class... Args>
-int MsgBox(QWidget* owner, MsgKind kind, int id, Args... args) {
+int MsgBox(fw::Window* owner, MsgKind kind, int id, Args... args) {
     return showMsgBox(owner, kind, msgBoxText(id, args...));
 }
 
 template <class... Args>
-int MsgAsk(QWidget* owner, int id, Args... args) {
+int MsgAsk(fw::Window* owner, int id, Args... args) {
     return showYesNoBox(owner, msgBoxText(id, args...));
 }
 

@@ -4,57 +4,72 @@ namespace pemlar {
 
 namespace {
 
-bool isSeparator(QChar c, bool withDrives) {
-    return c == u'/' || (withDrives && c == u'\\');
+bool isSeparator(char c, bool withDrives) {
+    return c == '/' || (withDrives && c == '\\');
+}
+
+bool isAsciiLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
 }  // namespace
 
-PathParts splitPath(const QString& path, bool withDrives) {
+PathParts splitPath(const std::string& path, bool withDrives) {
     PathParts parts;
-    qsizetype pos = 0;
-    if (withDrives && path.size() >= 2 && path[1] == u':' && path[0].isLetter()) {
-        parts.drive = path.left(2);
+    std::size_t pos = 0;
+    if (withDrives && path.size() >= 2 && path[1] == ':' && isAsciiLetter(path[0])) {
+        parts.drive = path.substr(0, 2);
         pos = 2;
     }
-    qsizetype fileStart = pos;
-    for (qsizetype i = pos; i < path.size(); ++i) {
+    std::size_t fileStart = pos;
+    for (std::size_t i = pos; i < path.size(); ++i) {
         if (isSeparator(path[i], withDrives)) {
             fileStart = i + 1;
         }
     }
-    parts.dir = path.mid(pos, fileStart - pos);
-    const QString file = path.mid(fileStart);
-    const qsizetype dot = file.lastIndexOf(u'.');
-    parts.name = dot < 0 ? file : file.left(dot);
-    parts.ext = dot < 0 ? QString() : file.mid(dot);
+    parts.dir = path.substr(pos, fileStart - pos);
+    const std::string file = path.substr(fileStart);
+    const std::size_t dot = file.rfind('.');
+    parts.name = dot == std::string::npos ? file : file.substr(0, dot);
+    parts.ext = dot == std::string::npos ? std::string() : file.substr(dot);
     return parts;
 }
 
-QString dialogDirectory(const QString& proposedName, const QString& initialDir, bool withDrives) {
+std::string dialogDirectory(const std::string& proposedName, const std::string& initialDir,
+                            bool withDrives) {
     PathParts parts = splitPath(proposedName, withDrives);
-    if (parts.drive.isEmpty() && parts.dir.isEmpty()) {
+    if (parts.drive.empty() && parts.dir.empty()) {
         parts = splitPath(initialDir, withDrives);
     }
-    QString dir = parts.drive + parts.dir;
-    if (!dir.isEmpty() && isSeparator(dir.back(), withDrives)) {
-        dir.chop(1);
+    std::string dir = parts.drive + parts.dir;
+    if (!dir.empty() && isSeparator(dir.back(), withDrives)) {
+        dir.pop_back();
     }
     return dir;
 }
 
-QString dialogFileName(const QString& proposedName, bool withDrives) {
+std::string dialogFileName(const std::string& proposedName, bool withDrives) {
     const PathParts parts = splitPath(proposedName, withDrives);
     return parts.name + parts.ext;
 }
 
-QString confirmedPath(const QString& chosenPath, const QString& initialDir, bool withDrives) {
+std::string confirmedPath(const std::string& chosenPath, const std::string& initialDir,
+                          bool withDrives) {
     const PathParts chosen = splitPath(chosenPath, withDrives);
     const PathParts initial = splitPath(initialDir, withDrives);
     if (chosen.drive == initial.drive && chosen.dir == initial.dir) {
         return chosen.name + chosen.ext;
     }
     return chosenPath;
+}
+
+std::filesystem::path pathFromUtf8(const std::string& text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string utf8Of(const std::filesystem::path& path) {
+    const std::u8string text = path.generic_u8string();
+    return std::string(text.begin(), text.end());
 }
 
 }  // namespace pemlar

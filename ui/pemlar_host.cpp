@@ -1,11 +1,11 @@
 #include "ui/pemlar_host.h"
 
-#include <QCoreApplication>
+#include "framework/application.h"
 
 namespace pemlar {
 
 PemlarHost* currentHost() {
-    return dynamic_cast<PemlarHost*>(QCoreApplication::instance());
+    return dynamic_cast<PemlarHost*>(fw::Application::instance());
 }
 
 }  // namespace pemlar

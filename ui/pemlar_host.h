@@ -1,14 +1,17 @@
 #pragma once
 // What the main dialog needs of the running application: the serial link and the
 // stored EEPROM image. The application object (shell/ta_pemlare.h) provides them; a
-// window finds it through qApp with a checked downcast, never through a global.
+// window finds it through fw::Application::instance() with a checked downcast, never
+// through a global.
 
 #include "data/eeprom_image.h"
 #include "link/port_resolver.h"
 
-class QWidget;
-
 namespace pemlar {
+
+namespace fw {
+class Window;
+}
 
 class scom;
 
@@ -18,7 +21,7 @@ public:
     virtual EepromImage& StoredImage() = 0;
     // Runs the about box modally over `owner` until the user closes it. The about box
     // belongs to the shell, above this layer; an application without one shows nothing.
-    virtual void RunAboutBox(QWidget* owner) { (void)owner; }
+    virtual void RunAboutBox(fw::Window* owner) { (void)owner; }
     // The devices behind the COM numbers, shown beside the port list; none by default.
     virtual PortResolver PortDevices() { return {}; }
 

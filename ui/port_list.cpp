@@ -1,12 +1,36 @@
 #include "ui/port_list.h"
 
-#include <QComboBox>
-#include <QSignalBlocker>
 #include <system_error>
 
+#include "data/windows1252.h"
 #include "link/scom.h"
 
 namespace pemlar {
+
+namespace {
+
+// A device path (UTF-8) as the program's text; what Windows-1252 lacks, or what is no
+// UTF-8, becomes '?'.
+std::string windowsTextOf(const std::string& utf8) {
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        bool valid = lead < 0x80 || (lead >= 0xC2 && lead <= 0xF4);
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = i + k < utf8.size() ? static_cast<unsigned char>(utf8[i + k]) : 0;
+            valid = valid && (next & 0xC0) == 0x80;
+            c = (c << 6) | (next & 0x3F);
+        }
+        const auto byte = valid ? toWindows1252(c) : std::nullopt;
+        out += byte ? static_cast<char>(*byte) : '?';
+        i += valid ? length : 1;
+    }
+    return out;
+}
+
+}  // namespace
 
 std::string portDeviceText(const std::filesystem::path& device) {
     std::error_code error;
@@ -20,31 +44,32 @@ std::string portDeviceText(const std::filesystem::path& device) {
     return (device.parent_path() / target).lexically_normal().string();
 }
 
-bool fillPortCombo(QComboBox& list, scom& com, std::int32_t selectedPort,
+bool fillPortCombo(fw::ComboBox& list, scom& com, std::int32_t selectedPort,
                    const PortResolver& devices) {
-    const QSignalBlocker quiet(list);
     list.clear();
     int selected = -1;
     for (std::int32_t n = kFirstProbedPort; n <= kLastProbedPort; ++n) {
         if (!com.probe(n)) {
             continue;
         }
+        const int index = list.addItem("COM" + std::to_string(n), n);
         if (n == selectedPort) {
-            selected = list.count();
-        }
-        list.addItem(QStringLiteral("COM%1").arg(n), n);
-        if (const auto device = devices ? devices(n) : std::nullopt) {
-            list.setItemData(list.count() - 1, QString::fromStdString(portDeviceText(*device)),
-                             Qt::ToolTipRole);
+            selected = index;
         }
     }
     list.setCurrentIndex(selected);
-    showSelectedPortDevice(list);
+    showSelectedPortDevice(list, devices);
     return selected >= 0;
 }
 
-void showSelectedPortDevice(QComboBox& list) {
-    list.setToolTip(list.currentData(Qt::ToolTipRole).toString());
+void showSelectedPortDevice(fw::ComboBox& list, const PortResolver& devices) {
+    std::string text;
+    if (const auto port = list.currentData(); port && devices) {
+        if (const auto device = devices(*port)) {
+            text = windowsTextOf(portDeviceText(*device));
+        }
+    }
+    list.setToolTip(text);
 }
 
 }  // namespace pemlar

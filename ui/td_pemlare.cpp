@@ -1,6 +1,7 @@
 #include "ui/td_pemlare.h"
 
-#include <QComboBox>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 
@@ -10,9 +11,7 @@
 #include "data/id_number.h"
 #include "data/line_chars.h"
 #include "data/windows1252.h"
-#include "framework/qt/message_box.h"
-#include "framework/qt/text_edit.h"
-#include "framework/qt/windows_text.h"
+#include "framework/message_box.h"
 #include "framework/resource_ids.h"
 #include "link/scom.h"
 #include "ui/label_combo.h"
@@ -30,55 +29,49 @@ constexpr int kIdNumberLimit = 19;
 constexpr int kIdCodeLimit = 9;
 constexpr int kIdDateLimit = 9;
 
-// The picked path as the core takes it (UTF-16 from the file dialog; the local 8-bit
-// encoding on POSIX is UTF-8 in both Qt and the standard library).
-std::filesystem::path filePath(const QString& path) {
-    return std::filesystem::path(path.toStdU16String());
-}
-
 }  // namespace
 
-const std::array<CommandEntry<TD_Pemlare>, 10> TD_Pemlare::Commands = {{
-    {kCentreButton, Notification::Clicked, &TD_Pemlare::alignCentre},
-    {kLeftButton, Notification::Clicked, &TD_Pemlare::alignLeft},
-    {kInfoButton, Notification::Clicked, &TD_Pemlare::CmInfo},
-    {kReadButton, Notification::Clicked, &TD_Pemlare::CmRead},
-    {kWriteButton, Notification::Clicked, &TD_Pemlare::CmWrite},
-    {kLoadButton, Notification::Clicked, &TD_Pemlare::CmLoad},
-    {kSaveButton, Notification::Clicked, &TD_Pemlare::CmSave},
-    {kSetButton, Notification::Clicked, &TD_Pemlare::stampIdNumber},
-    {kPortList, Notification::SelectionChanged, &TD_Pemlare::EvPortChange},
-    {kLabelList, Notification::SelectionChanged, &TD_Pemlare::EvLabelChange},
+const std::array<fw::CommandEntry<TD_Pemlare>, 10> TD_Pemlare::Commands = {{
+    {kCentreButton, fw::Notification::Clicked, &TD_Pemlare::alignCentre},
+    {kLeftButton, fw::Notification::Clicked, &TD_Pemlare::alignLeft},
+    {kInfoButton, fw::Notification::Clicked, &TD_Pemlare::CmInfo},
+    {kReadButton, fw::Notification::Clicked, &TD_Pemlare::CmRead},
+    {kWriteButton, fw::Notification::Clicked, &TD_Pemlare::CmWrite},
+    {kLoadButton, fw::Notification::Clicked, &TD_Pemlare::CmLoad},
+    {kSaveButton, fw::Notification::Clicked, &TD_Pemlare::CmSave},
+    {kSetButton, fw::Notification::Clicked, &TD_Pemlare::stampIdNumber},
+    {kPortList, fw::Notification::SelectionChanged, &TD_Pemlare::EvPortChange},
+    {kLabelList, fw::Notification::SelectionChanged, &TD_Pemlare::EvLabelChange},
 }};
 
-TD_Pemlare::TD_Pemlare(QWidget* parent)
-    : TemplateDialog(kMainDialog, parent),
-      AddressEdit(requireControl<TemplateTextEdit>(kAddressEdit)),
-      IdNumberEdit(requireControl<TemplateTextEdit>(kIdNumberEdit)),
-      IdCodeEdit(requireControl<TemplateTextEdit>(kIdCodeEdit)),
-      IdDateEdit(requireControl<TemplateTextEdit>(kIdDateEdit)),
-      PortList(requireControl<QComboBox>(kPortList)),
-      LabelList(requireControl<QComboBox>(kLabelList)) {
-    AddressEdit->setTextLimit(kAddressLimit);
+TD_Pemlare::TD_Pemlare(fw::Window* owner)
+    : fw::Dialog(kMainDialog, owner),
+      AddressEdit(&requireControl<fw::Edit>(kAddressEdit)),
+      IdNumberEdit(&requireControl<fw::Edit>(kIdNumberEdit)),
+      IdCodeEdit(&requireControl<fw::Edit>(kIdCodeEdit)),
+      IdDateEdit(&requireControl<fw::Edit>(kIdDateEdit)),
+      PortList(&requireControl<fw::ComboBox>(kPortList)),
+      LabelList(&requireControl<fw::ComboBox>(kLabelList)) {
+    AddressEdit->setLimit(kAddressLimit);
     // What goes beyond the fifth line would never reach the instrument or the file:
     // the edit refuses it rather than let it vanish at the next write or save. Like the
     // original control it also refuses to open an (empty) sixth line.
-    AddressEdit->setTextRule([](const QString& text) {
-        const std::u32string chars = toEditChars(text);
-        const bool opensALine = text.endsWith(QLatin1Char('\n'));
-        return fitsAddressBlock(chars) && (!opensALine || fitsAddressBlock(chars + U' '));
+    AddressEdit->setTextRule([](std::u32string_view text) {
+        const bool opensALine = !text.empty() && (text.back() == U'\n' || text.back() == U'\r');
+        return fitsAddressBlock(text) &&
+               (!opensALine || fitsAddressBlock(std::u32string(text) + U' '));
     });
     // A character without a byte would be stored as '?': the edits refuse it instead.
     AddressEdit->setCharRule([](char32_t c) { return lineByte(c).has_value(); });
     // Visible lines break where the slots do.
     AddressEdit->setWrapColumn(kLineMaxChars);
-    IdNumberEdit->setTextLimit(kIdNumberLimit);
-    IdCodeEdit->setTextLimit(kIdCodeLimit);
-    IdDateEdit->setTextLimit(kIdDateLimit);
-    for (TemplateTextEdit* edit : {IdNumberEdit, IdCodeEdit, IdDateEdit}) {
+    IdNumberEdit->setLimit(kIdNumberLimit);
+    IdCodeEdit->setLimit(kIdCodeLimit);
+    IdDateEdit->setLimit(kIdDateLimit);
+    for (fw::Edit* edit : {IdNumberEdit, IdCodeEdit, IdDateEdit}) {
         edit->setCharRule([](char32_t c) { return toWindows1252(c).has_value(); });
     }
-    connectCommands<TD_Pemlare>(this, Commands);
+    fw::connectCommands<TD_Pemlare>(*this, Commands);
 }
 
 TD_Pemlare::~TD_Pemlare() = default;
@@ -86,28 +79,29 @@ TD_Pemlare::~TD_Pemlare() = default;
 PemlarHost& TD_Pemlare::app() {
     PemlarHost* host = currentHost();
     if (host == nullptr) {
-        qFatal("the main dialog runs only inside the Pemlar application");
+        std::fprintf(stderr, "Pemlar: the main dialog runs only inside the Pemlar application\n");
+        std::abort();
     }
     return *host;
 }
 
 void TD_Pemlare::Setup() {
     PemlarHost& host = app();
-    TemplateDialog::Setup();
+    fw::Dialog::Setup();
     LoadSettings();
     FillPortList(host.Com());
-    for (TemplateTextEdit* edit : {AddressEdit, IdNumberEdit, IdCodeEdit, IdDateEdit}) {
-        edit->setPlainText(QString());
+    for (fw::Edit* edit : {AddressEdit, IdNumberEdit, IdCodeEdit, IdDateEdit}) {
+        edit->setText({});
     }
     FillLabelList(labelFileText());
 }
 
 void TD_Pemlare::LoadSettings() {
     StoredChoices choices{SelectedPort, SelectedLabel};
-    const SettingsWarning warning = readStoredSettings(choices);
+    const fw::SettingsProblem problem = readStoredSettings(choices);
     SelectedPort = choices.port;
     SelectedLabel = choices.label;
-    ShowSettingsWarning(warning);
+    ShowSettingsWarning(problem);
 }
 
 void TD_Pemlare::SavePortSetting() {
@@ -118,10 +112,10 @@ void TD_Pemlare::SaveLabelSetting() {
     ShowSettingsWarning(storeLabelSetting(SelectedLabel));
 }
 
-void TD_Pemlare::ShowSettingsWarning(SettingsWarning warning) {
-    if (warning != SettingsWarning::None) {
-        showMessageBox(this, settingsWarningText(warning), settingsWarningCaption(),
-                       MessageIcon::None, MessageButtons::Ok);
+void TD_Pemlare::ShowSettingsWarning(fw::SettingsProblem problem) {
+    if (problem != fw::SettingsProblem::None) {
+        fw::messageBox(this, fw::settingsProblemText(problem), fw::kSettingsWarningCaption,
+                       fw::MessageIcon::None, fw::MessageButtons::Ok);
     }
 }
 
@@ -142,11 +136,11 @@ void TD_Pemlare::FillLabelList(std::string_view text) {
 }
 
 void TD_Pemlare::alignCentre() {
-    setEditChars(AddressEdit, pemlar::alignCentre(editChars(AddressEdit)));
+    AddressEdit->setChars(pemlar::alignCentre(AddressEdit->chars()));
 }
 
 void TD_Pemlare::alignLeft() {
-    setEditChars(AddressEdit, pemlar::alignLeft(editChars(AddressEdit)));
+    AddressEdit->setChars(pemlar::alignLeft(AddressEdit->chars()));
 }
 
 void TD_Pemlare::CmInfo() {
@@ -156,29 +150,27 @@ void TD_Pemlare::CmInfo() {
 }
 
 void TD_Pemlare::CmLoad() {
-    QString path;
-    TC_OpenSaveDia dialog(TC_OpenSaveDia::OpenFile, QString(), QString(), kLoadTitleString,
-                          kFileFilterString);
+    std::filesystem::path path;
+    TC_OpenSaveDia dialog(TC_OpenSaveDia::OpenFile, {}, {}, kLoadTitleString, kFileFilterString);
     if (dialog.Execute(this, path) != 1) {
         return;
     }
-    const std::optional<pemlar::AddressFileBytes> lines = pemlar::loadAddressFile(filePath(path));
+    const std::optional<pemlar::AddressFileBytes> lines = pemlar::loadAddressFile(path);
     if (!lines) {
         MsgBox(this, MsgError, kMsgLoadFailed);
         return;
     }
-    setEditChars(AddressEdit, showAddressChars(*lines));
+    AddressEdit->setChars(showAddressChars(*lines));
 }
 
 void TD_Pemlare::CmSave() {
-    QString path;
-    TC_OpenSaveDia dialog(TC_OpenSaveDia::SaveFile, QString(), QString(), kSaveTitleString,
-                          kFileFilterString);
+    std::filesystem::path path;
+    TC_OpenSaveDia dialog(TC_OpenSaveDia::SaveFile, {}, {}, kSaveTitleString, kFileFilterString);
     if (dialog.Execute(this, path) != 1) {
         return;
     }
-    const pemlar::FileOutcome saved = pemlar::saveAddressFile(
-        filePath(path), pemlar::addressFileFromText(editChars(AddressEdit)));
+    const pemlar::FileOutcome saved =
+        pemlar::saveAddressFile(path, pemlar::addressFileFromText(AddressEdit->chars()));
     if (!saved.ok()) {
         MsgBox(this, MsgError, kMsgSaveFailed);
     }
@@ -187,28 +179,28 @@ void TD_Pemlare::CmSave() {
 void TD_Pemlare::stampIdNumber() {
     // Without a selected label the code is left as it stands.
     if (LabelList->currentIndex() >= 0) {
-        setWindowText(IdCodeEdit, pemlar::labelCode(toWindowsText(LabelList->currentText())));
+        IdCodeEdit->setText(pemlar::labelCode(LabelList->itemText(LabelList->currentIndex())));
     }
-    setWindowText(IdDateEdit, pemlar::monthYearStamp(pemlar::localMonthYear()));
+    IdDateEdit->setText(pemlar::monthYearStamp(pemlar::localMonthYear()));
 }
 
 void TD_Pemlare::EvPortChange() {
-    const QVariant port = PortList->currentData();
-    if (!port.isValid()) {
+    const std::optional<std::int32_t> port = PortList->currentData();
+    if (!port) {
         return;
     }
-    SelectedPort = port.toInt();
-    showSelectedPortDevice(*PortList);
+    SelectedPort = *port;
+    showSelectedPortDevice(*PortList, app().PortDevices());
     app().Com().setPort(SelectedPort);
     SavePortSetting();
 }
 
 void TD_Pemlare::EvLabelChange() {
-    const QVariant label = LabelList->currentData();
-    if (!label.isValid()) {
+    const std::optional<std::int32_t> label = LabelList->currentData();
+    if (!label) {
         return;
     }
-    SelectedLabel = label.toInt();
+    SelectedLabel = *label;
     SaveLabelSetting();
 }
 

@@ -2,28 +2,23 @@
 // The program's one working window, built from template 1000 and placed as the frame's
 // client. Every user action arrives here as a command of its command table.
 
-#include <QString>
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "framework/qt/command_table.h"
-#include "framework/qt/template_dialog.h"
+#include "framework/command_table.h"
+#include "framework/dialog.h"
 #include "ui/settings_store.h"
-
-class QComboBox;
 
 namespace pemlar {
 
 class PemlarHost;
-class TemplateTextEdit;
 class scom;
 
-class TD_Pemlare : public TemplateDialog {
-    Q_OBJECT
+class TD_Pemlare : public fw::Dialog {
 public:
-    explicit TD_Pemlare(QWidget* parent = nullptr);
+    explicit TD_Pemlare(fw::Window* owner = nullptr);
     ~TD_Pemlare() override;
 
 protected:
@@ -32,7 +27,7 @@ protected:
     void Setup() override;
 
 private:
-    // The running application (checked downcast of qApp).
+    // The running application (checked downcast of fw::Application::instance()).
     static PemlarHost& app();
 
     // Settings and lists. A store that can't be opened or written is reported with the
@@ -40,7 +35,7 @@ private:
     void LoadSettings();
     void SavePortSetting();
     void SaveLabelSetting();
-    void ShowSettingsWarning(SettingsWarning warning);
+    void ShowSettingsWarning(fw::SettingsProblem problem);
     void FillPortList(scom& com);
     std::string labelFileText();
     void FillLabelList(std::string_view text);
@@ -57,7 +52,7 @@ private:
     void EvPortChange();
     void EvLabelChange();
 
-    static const std::array<CommandEntry<TD_Pemlare>, 10> Commands;
+    static const std::array<fw::CommandEntry<TD_Pemlare>, 10> Commands;
 
     std::int32_t SelectedPort = 0;   // persisted as "Selcted_Com"; 0 = none stored
     std::int32_t SelectedLabel = 0;  // persisted as "Selcted_Lab"
@@ -65,12 +60,12 @@ private:
     // rest of the stored page know nothing of the instrument, so a write fetches them
     // from it first.
     bool AddressRead = false;
-    TemplateTextEdit* AddressEdit;   // kAddressEdit
-    TemplateTextEdit* IdNumberEdit;  // kIdNumberEdit
-    TemplateTextEdit* IdCodeEdit;    // kIdCodeEdit
-    TemplateTextEdit* IdDateEdit;    // kIdDateEdit
-    QComboBox* PortList;             // kPortList
-    QComboBox* LabelList;            // kLabelList
+    fw::Edit* AddressEdit;    // kAddressEdit
+    fw::Edit* IdNumberEdit;   // kIdNumberEdit
+    fw::Edit* IdCodeEdit;     // kIdCodeEdit
+    fw::Edit* IdDateEdit;     // kIdDateEdit
+    fw::ComboBox* PortList;   // kPortList
+    fw::ComboBox* LabelList;  // kLabelList
 };
 
 }  // namespace pemlar

@@ -8,14 +8,12 @@
 #include "data/address_text.h"
 #include "data/id_number.h"
 #include "framework/dialog_results.h"
-#include "framework/qt/text_edit.h"
-#include "framework/qt/windows_text.h"
+#include "framework/notice.h"
 #include "framework/resource_ids.h"
 #include "link/scom.h"
 #include "ui/instrument_chars.h"
 #include "ui/msg_box.h"
 #include "ui/pemlar_host.h"
-#include "ui/progress_notice.h"
 #include "ui/td_pemlare.h"
 
 namespace pemlar {
@@ -45,7 +43,7 @@ int transactionFailureMessage(ScomResult result, Direction direction) {
 
 // Shows what went wrong in a transfer; true when it counts as done. The first read of a
 // write is reported as a read.
-bool reportTransfer(QWidget* owner, const pemlar::TransferOutcome& outcome) {
+bool reportTransfer(fw::Window* owner, const pemlar::TransferOutcome& outcome) {
     switch (outcome.failedStep) {
         case pemlar::TransferStep::None:
             return true;
@@ -83,11 +81,11 @@ void TD_Pemlare::CmRead() {
     PemlarHost& host = app();
     scom& com = host.Com();
 
-    TemplateDialog prompt(kReadPromptDialog, this);
+    fw::Dialog prompt(kReadPromptDialog, this);
     if (prompt.runModal() != IdOk) {
         return;
     }
-    const ProgressNotice progress(kReadProgressDialog, this);
+    const fw::Notice progress(kReadProgressDialog, this);
     // Only the address page comes from the instrument; every other page of what the
     // read leaves behind holds the defaults.
     const pemlar::BackupStore backups = pemlar::userBackupStore();
@@ -98,11 +96,11 @@ void TD_Pemlare::CmRead() {
     AddressRead = true;
     const EepromImage& working = read.image;
     host.StoredImage() = working;
-    setEditChars(AddressEdit, pemlar::showAddressChars(addressBlock(working)));
+    AddressEdit->setChars(pemlar::showAddressChars(addressBlock(working)));
     const IdNumberTexts id = pemlar::showIdNumber(idBlockOf(working));
-    setWindowText(IdNumberEdit, id.number);
-    setWindowText(IdCodeEdit, id.code);
-    setWindowText(IdDateEdit, id.date);
+    IdNumberEdit->setText(id.number);
+    IdCodeEdit->setText(id.code);
+    IdDateEdit->setText(id.date);
 }
 
 void TD_Pemlare::CmWrite() {
@@ -112,19 +110,18 @@ void TD_Pemlare::CmWrite() {
 
     // Taken before the prompt, so the stored image holds the dialog's text even when
     // the user goes no further.
-    pemlar::takeAddress(editChars(AddressEdit), addressBlock(stored));
-    const IdNumberTexts id{windowText(IdNumberEdit), windowText(IdCodeEdit),
-                           windowText(IdDateEdit)};
+    pemlar::takeAddress(AddressEdit->chars(), addressBlock(stored));
+    const IdNumberTexts id{IdNumberEdit->text(), IdCodeEdit->text(), IdDateEdit->text()};
     pemlar::takeIdNumber(id, idBlockOf(stored));
     if (!confirmInstrumentChars(this, addressBlock(stored))) {
         return;
     }
 
-    TemplateDialog prompt(kWritePromptDialog, this);
+    fw::Dialog prompt(kWritePromptDialog, this);
     if (prompt.runModal() != IdOk) {
         return;
     }
-    const ProgressNotice progress(kWriteProgressDialog, this);
+    const fw::Notice progress(kWriteProgressDialog, this);
     // Before any read the instrument's own ID and the rest of its page are fetched and
     // kept, rather than overwritten with blanks and defaults.
     const pemlar::WriteRequest request{

@@ -7,18 +7,18 @@
 
 namespace pemlar {
 
-bool connectCommand(TemplateDialog* dialog, int id, Notification notification,
+bool connectCommand(TemplateDialog* dialog, int id, fw::Notification notification,
                     std::function<void()> handler) {
     QWidget* control = dialog->control(id);
     switch (notification) {
-        case Notification::Clicked:
+        case fw::Notification::Clicked:
             if (auto* button = qobject_cast<QAbstractButton*>(control)) {
                 QObject::connect(button, &QAbstractButton::clicked, dialog,
                                  [handler = std::move(handler)] { handler(); });
                 return true;
             }
             break;
-        case Notification::SelectionChanged:
+        case fw::Notification::SelectionChanged:
             if (auto* combo = qobject_cast<QComboBox*>(control)) {
                 QObject::connect(combo, &QComboBox::activated, dialog,
                                  [handler = std::move(handler)] { handler(); });

@@ -3,7 +3,10 @@
 #include <QFileDialog>
 #include <QStringList>
 
-#include "framework/qt/test_seams.h"
+#include "framework/file_picker.h"
+#include "framework/qt/windows_text.h"
+#include "framework/test_seams.h"
+#include "framework/window.h"
 
 namespace pemlar {
 
@@ -26,16 +29,37 @@ QString qtFileFilter(const QString& barSeparatedFilter) {
     return filters.join(QStringLiteral(";;"));
 }
 
-QString pickFile(QWidget* owner, FilePickerMode mode, const QString& title,
-                 const QString& barSeparatedFilter, const QString& directory) {
-    const QString filter = qtFileFilter(barSeparatedFilter);
-    QString answer;
-    if (test_seams::takeFileAnswer(
-            {SeamKind::FilePicker, 0, title, filter, 0, static_cast<int>(mode)}, answer)) {
+namespace fw {
+
+namespace {
+
+QString fromPath(const std::filesystem::path& path) {
+    return QString::fromStdU16String(path.u16string());
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> pickFile(Window* owner, FilePickerMode mode,
+                                              std::string_view title,
+                                              std::string_view barSeparatedFilter,
+                                              const std::filesystem::path& directory,
+                                              const std::filesystem::path& proposedName) {
+    std::optional<std::filesystem::path> answer;
+    if (test_seams::takeFileAnswer({SeamKind::FilePicker, 0, std::string(title),
+                                    std::string(barSeparatedFilter), 0, static_cast<int>(mode)},
+                                   answer)) {
         return answer;
     }
 
-    QFileDialog dialog(owner, title, directory, filter);
+    // The dialog takes a file path as its start: it opens in that file's directory with
+    // the name filled in.
+    QString start = fromPath(directory);
+    if (!proposedName.empty()) {
+        start = start.isEmpty() ? fromPath(proposedName) : start + u'/' + fromPath(proposedName);
+    }
+    QWidget* parent = owner != nullptr ? static_cast<QWidget*>(owner->nativeHandle()) : nullptr;
+    QFileDialog dialog(parent, fromWindowsText(title), start,
+                       qtFileFilter(fromWindowsText(barSeparatedFilter)));
     // The labels carry their patterns already ("Pemlar-Format *.PML").
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     if (mode == FilePickerMode::Open) {
@@ -47,9 +71,11 @@ QString pickFile(QWidget* owner, FilePickerMode mode, const QString& title,
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
+        return std::nullopt;
     }
-    return dialog.selectedFiles().constFirst();
+    return std::filesystem::path(dialog.selectedFiles().constFirst().toStdU16String());
 }
+
+}  // namespace fw
 
 }  // namespace pemlar

@@ -21,15 +21,9 @@ FrameWindow::FrameWindow(QWidget* parent, const QString& caption, TemplateDialog
 
 FrameWindow::~FrameWindow() = default;
 
-void FrameWindow::createWindow() {
-    if (created_) {
-        return;
-    }
-    created_ = true;
-    client_->createWindow();
+void FrameWindow::fitClient() {
     client_->show();
     setFixedSize(client_->size());
-    Setup();
 }
 
 void FrameWindow::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,7 @@
 // A fixed-size top-level window around one client dialog: the client area is exactly
 // the client's size; title bar, system menu, minimise and close box, no maximise box,
 // no sizing. The frame closes itself when its client finishes (id 1, Escape, ...).
+// The native window of fw::Frame.
 
 #include <QWidget>
 
@@ -18,24 +19,20 @@ public:
 
     TemplateDialog* client() const { return client_; }
 
-    // Creates the client's window (running its Setup), fits the frame to it, then runs
-    // the frame's own Setup. Once; before the frame is first shown.
-    void createWindow();
+    // Shows the client and fits the frame to it; after the client has been set up.
+    void fitClient();
 
 Q_SIGNALS:
     // The frame has closed.
     void closed();
 
 protected:
-    // Runs once, after the client's window exists.
-    virtual void Setup() {}
     void closeEvent(QCloseEvent* event) override;
     // Undoes a maximise that a window manager or the program asked for anyway.
     void changeEvent(QEvent* event) override;
 
 private:
     TemplateDialog* client_;
-    bool created_ = false;
 };
 
 }  // namespace pemlar

@@ -1,12 +1,12 @@
-#include "framework/qt/message_box.h"
-
 #include <QAbstractButton>
 #include <QMessageBox>
 
-#include "framework/dialog_results.h"
-#include "framework/qt/test_seams.h"
+#include "framework/message_box.h"
+#include "framework/qt/windows_text.h"
+#include "framework/test_seams.h"
+#include "framework/window.h"
 
-namespace pemlar {
+namespace pemlar::fw {
 
 namespace {
 
@@ -28,16 +28,18 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
 
 }  // namespace
 
-int showMessageBox(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon,
-                   MessageButtons buttons) {
+int messageBox(Window* owner, std::string_view text, std::string_view caption, MessageIcon icon,
+               MessageButtons buttons) {
     int answer = 0;
-    if (test_seams::takeAnswer({SeamKind::MessageBox, 0, caption, text, static_cast<int>(icon),
-                                static_cast<int>(buttons)},
+    if (test_seams::takeAnswer({SeamKind::MessageBox, 0, std::string(caption), std::string(text),
+                                static_cast<int>(icon), static_cast<int>(buttons)},
                                answer)) {
         return answer;
     }
 
-    QMessageBox box(qtIcon(icon), caption, text, QMessageBox::NoButton, owner);
+    QWidget* parent = owner != nullptr ? static_cast<QWidget*>(owner->nativeHandle()) : nullptr;
+    QMessageBox box(qtIcon(icon), fromWindowsText(caption), fromWindowsText(text),
+                    QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
     if (buttons == MessageButtons::YesNoCancel) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
@@ -67,4 +69,4 @@ int showMessageBox(QWidget* owner, const QString& text, const QString& caption, 
     return IdCancel;
 }
 
-}  // namespace pemlar
+}  // namespace pemlar::fw

@@ -1,12 +1,14 @@
-#include "framework/qt/strings.h"
+#include <QString>
 
+#include "framework/qt/windows_text.h"
+#include "framework/resources.h"
 #include "resources/string_table.h"
 
-namespace pemlar {
+namespace pemlar::fw {
 
-QString loadString(int id) {
-    std::string_view text = stringResource(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+std::string loadString(int id) {
+    const std::string_view text = stringResource(id);
+    return toWindowsText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-}  // namespace pemlar
+}  // namespace pemlar::fw

@@ -13,7 +13,6 @@
 #include "framework/qt/combo_box.h"
 #include "framework/qt/dialog_frame.h"
 #include "framework/qt/placement.h"
-#include "framework/qt/test_seams.h"
 #include "framework/qt/text_edit.h"
 #include "resources/dialog_templates.h"
 
@@ -101,7 +100,16 @@ void TemplateDialog::missingControl(int id) const {
     qFatal("dialog %d has no control %d of the expected kind", template_->id, id);
 }
 
-void TemplateDialog::replaceControl(int id, QWidget* replacement) {
+std::optional<int> TemplateDialog::idOf(const QWidget* widget) const {
+    for (const Entry& entry : controls_) {
+        if (entry.widget == widget || entry.widget->isAncestorOf(widget)) {
+            return entry.id;
+        }
+    }
+    return std::nullopt;
+}
+
+bool TemplateDialog::replaceControl(int id, QWidget* replacement) {
     for (Entry& entry : controls_) {
         if (entry.id != id) {
             continue;
@@ -118,8 +126,9 @@ void TemplateDialog::replaceControl(int id, QWidget* replacement) {
         delete old;
         applyTabOrder();
         watchKeys();
-        return;
+        return true;
     }
+    return false;
 }
 
 void TemplateDialog::buildControls() {
@@ -254,28 +263,9 @@ void TemplateDialog::paintEvent(QPaintEvent* event) {
     }
 }
 
-void TemplateDialog::createWindow() {
-    if (created_) {
-        return;
-    }
-    created_ = true;
-    Setup();
-    if (has(template_->style, DialogStyle::Visible)) {
-        show();
-    }
-}
-
-int TemplateDialog::runModal() {
-    int answer = 0;
-    if (test_seams::takeAnswer({SeamKind::ModalDialog, template_->id, windowTitle(), {}, 0, 0},
-                               answer)) {
-        return answer;
-    }
-    if (!created_) {
-        created_ = true;
-        Setup();
-    }
-    return exec();
+// Centred again once the window system's frame is known (see placement.h).
+void TemplateDialog::centreOnPrimaryScreen() {
+    centreOuterOnPrimaryScreen(*this);
 }
 
 void TemplateDialog::accept() {

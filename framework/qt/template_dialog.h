@@ -12,9 +12,10 @@
 //
 // Standard buttons: id 1 ends the dialog with IdOk, id 2 with IdCancel; Escape and the
 // close box end it with IdCancel. A dialog that lives as a child (the main dialog) then
-// hides and emits finished(); its frame closes on that.
+// hides and emits finished(); its frame closes on that. The native state of fw::Dialog.
 
 #include <QDialog>
+#include <optional>
 #include <vector>
 
 #include "framework/qt/dialog_keys.h"
@@ -53,23 +54,28 @@ public:
         return widget;
     }
     // Puts `replacement` in the place of control `id`: same geometry, state, tab position
-    // and id; the old control is deleted. For controls that paint themselves.
-    void replaceControl(int id, QWidget* replacement);
+    // and id; the old control is deleted. For controls that paint themselves. False (and
+    // `replacement` left alone) when there is no such control.
+    bool replaceControl(int id, QWidget* replacement);
 
-    // Creates the window once: runs Setup() the first time, then shows the dialog if its
-    // template says it is visible. For modeless dialogs and the frame's client.
-    void createWindow();
-    // Runs the dialog modally and returns the id of the button that ended it (IdOk,
-    // IdCancel, or whatever done() was given). A test may have answered it in advance.
-    int runModal();
+    struct Entry {
+        int id;
+        QWidget* widget;
+    };
+    // Every control, in template order.
+    const std::vector<Entry>& controls() const { return controls_; }
+    // The id of the control that is `widget` or holds it; nothing when none does.
+    std::optional<int> idOf(const QWidget* widget) const;
+
+    // Moves the outer rectangle to the middle of the primary screen; before the dialog
+    // is first shown, again once it is, when the title bar's size is known.
+    void centreOnPrimaryScreen();
 
     void accept() override;  // done(IdOk)
     void reject() override;  // done(IdCancel)
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    // Runs once, after the controls exist and before the dialog is first shown.
-    virtual void Setup() {}
 
 private:
     [[noreturn]] void missingControl(int id) const;
@@ -80,13 +86,8 @@ private:
 
     const DialogTemplate* template_;
     DialogBaseUnits base_{};
-    struct Entry {
-        int id;
-        QWidget* widget;
-    };
     std::vector<Entry> controls_;  // template order
     DialogKeys* keys_;
-    bool created_ = false;
 };
 
 }  // namespace pemlar

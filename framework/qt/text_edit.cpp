@@ -12,6 +12,7 @@
 #include <QTextOption>
 #include <QtMath>
 
+#include "framework/controls.h"
 #include "framework/qt/windows_text.h"
 
 namespace pemlar {
@@ -32,10 +33,6 @@ TemplateTextEdit::TemplateTextEdit(bool wantReturn, QWidget* parent)
     setTabChangesFocus(true);
 }
 
-void TemplateTextEdit::setTextLimit(int maxChars) {
-    limit_ = maxChars;
-}
-
 int TemplateTextEdit::countedLength(const QString& text) {
     int n = 0;
     for (QChar c : text) {
@@ -44,52 +41,30 @@ int TemplateTextEdit::countedLength(const QString& text) {
     return n;
 }
 
-int TemplateTextEdit::room() const {
-    QString selected = textCursor().selectedText();
-    return limit_ - countedLength(widgetText(this)) + countedLength(selected);
+bool TemplateTextEdit::checksInput() const {
+    return rules_ != nullptr &&
+           (rules_->limit() > 0 || rules_->textRule() != nullptr || rules_->charRule() != nullptr);
 }
 
 QString TemplateTextEdit::fitting(const QString& text) const {
-    qsizetype end = text.size();
-    if (limit_ > 0) {
-        int left = room();
-        end = 0;
-        while (end < text.size()) {
-            int cost = countedChar(text[end]);
-            qsizetype step = text[end].isHighSurrogate() && end + 1 < text.size() ? 2 : 1;
-            if (cost > left) {
-                break;
-            }
-            left -= cost;
-            end += step;
-        }
+    if (rules_ == nullptr) {
+        return text;
     }
-    if (rule_) {
-        const QString current = widgetText(this);
-        const QTextCursor cursor = textCursor();
-        const QString before = current.left(cursor.selectionStart());
-        const QString after = current.mid(cursor.selectionEnd());
-        while (end > 0 && !rule_(before + text.left(end) + after)) {
-            --end;
-            if (end > 0 && text[end].isLowSurrogate()) {
-                --end;
-            }
-        }
-    }
-    return text.left(end);
+    const QString current = widgetText(this);
+    const QTextCursor cursor = textCursor();
+    const qsizetype start = cursor.selectionStart();
+    const qsizetype length = cursor.selectionEnd() - start;
+    const std::u32string fits =
+        rules_->fitting(toEditChars(current), toEditChars(current.left(start)).size(),
+                        toEditChars(current.mid(start, length)).size(), toEditChars(text));
+    return fromEditChars(fits);
 }
 
 QString TemplateTextEdit::holdable(const QString& text) const {
-    if (!charRule_) {
+    if (rules_ == nullptr) {
         return text;
     }
-    QString kept;
-    for (char32_t c : text.toUcs4()) {
-        if (c == '\n' || charRule_(c)) {
-            kept += QString::fromUcs4(&c, 1);
-        }
-    }
-    return kept;
+    return fromEditChars(rules_->holdable(toEditChars(text)));
 }
 
 QString TemplateTextEdit::accepted(const QString& text) const {

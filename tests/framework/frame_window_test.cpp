@@ -1,56 +1,56 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 
 #include "framework/dialog_results.h"
-#include "framework/qt/frame_window.h"
-#include "framework/qt/template_dialog.h"
+#include "framework/frame.h"
 #include "resources/resource_ids.h"
+#include "tests/framework/native.h"
 
 using namespace pemlar;
 
 namespace {
 
-TEST(FrameWindow, FitsItsClientAndCannotBeResizedOrMaximised) {
-    auto* client = new TemplateDialog(kMainDialog);
+TEST(Frame, FitsItsClientAndCannotBeResizedOrMaximised) {
+    fw::Frame frame("Titel", std::make_unique<fw::Dialog>(kMainDialog));
+    QWidget* client = widgetOf(frame.client());
     const QSize clientSize = client->size();
-    FrameWindow frame(nullptr, QStringLiteral("Titel"), client);
-    frame.createWindow();
+    frame.create();
     frame.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    QWidget* window = widgetOf(frame);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
 
-    EXPECT_EQ(frame.size(), clientSize);
-    EXPECT_EQ(frame.minimumSize(), clientSize);
-    EXPECT_EQ(frame.maximumSize(), clientSize);
+    EXPECT_EQ(window->size(), clientSize);
+    EXPECT_EQ(window->minimumSize(), clientSize);
+    EXPECT_EQ(window->maximumSize(), clientSize);
     EXPECT_EQ(client->geometry(), QRect(QPoint(0, 0), clientSize));
-    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Titel"));
-    Qt::WindowFlags flags = frame.windowFlags();
+    EXPECT_EQ(frame.caption(), "Titel");
+    Qt::WindowFlags flags = window->windowFlags();
     EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
 
-    frame.resize(clientSize * 2);
-    EXPECT_EQ(frame.size(), clientSize);
-    frame.showMaximized();
+    window->resize(clientSize * 2);
+    EXPECT_EQ(window->size(), clientSize);
+    window->showMaximized();
     QTest::qWait(50);
-    EXPECT_FALSE(frame.isMaximized());
-    EXPECT_EQ(frame.size(), clientSize);
+    EXPECT_FALSE(window->isMaximized());
+    EXPECT_EQ(window->size(), clientSize);
 }
 
-TEST(FrameWindow, ClosesWhenItsClientFinishes) {
+TEST(Frame, ClosesWhenItsClientFinishes) {
     for (int button : {IdOk, IdCancel}) {
-        auto* client = new TemplateDialog(kMainDialog);
-        FrameWindow frame(nullptr, QStringLiteral("Titel"), client);
-        frame.createWindow();
+        fw::Frame frame("Titel", std::make_unique<fw::Dialog>(kMainDialog));
+        frame.create();
         frame.show();
-        QSignalSpy closed(&frame, &FrameWindow::closed);
+        bool closed = false;
+        frame.onClosed([&] { closed = true; });
         if (button == IdOk) {
-            client->control<QPushButton>(kOkButton)->click();
+            widgetOf<QPushButton>(frame.client(), kOkButton)->click();
         } else {
-            QTest::keyClick(client->control(kAddressEdit), Qt::Key_Escape);
+            QTest::keyClick(widgetOf(frame.client(), kAddressEdit), Qt::Key_Escape);
         }
-        EXPECT_TRUE(closed.wait(1000)) << button;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return closed; }, 1000)) << button;
         EXPECT_FALSE(frame.isVisible());
     }
 }

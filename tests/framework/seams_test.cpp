@@ -6,14 +6,16 @@
 #include <QTest>
 #include <QTimer>
 
+#include "framework/dialog.h"
 #include "framework/dialog_results.h"
+#include "framework/file_picker.h"
+#include "framework/message_box.h"
 #include "framework/qt/file_picker.h"
-#include "framework/qt/message_box.h"
-#include "framework/qt/template_dialog.h"
-#include "framework/qt/test_seams.h"
+#include "framework/test_seams.h"
 #include "resources/resource_ids.h"
 
 using namespace pemlar;
+using namespace pemlar::fw;
 
 namespace {
 
@@ -28,37 +30,36 @@ protected:
 
 TEST_F(Seams, AnsweredWindowsAreRecordedNotShown) {
     test_seams::answerNextMessageBox(IdNo);
-    test_seams::answerNextFilePicker(QStringLiteral("/tmp/a.PML"));
+    test_seams::answerNextFilePicker(std::filesystem::path("/tmp/a.PML"));
     test_seams::answerNextModalDialog(IdCancel);
 
-    EXPECT_EQ(showMessageBox(nullptr, QStringLiteral("Text"), QStringLiteral("Frage..."),
-                             MessageIcon::Question, MessageButtons::YesNoCancel),
-              IdNo);
-    EXPECT_EQ(pickFile(nullptr, FilePickerMode::Save, QStringLiteral("Titel"),
-                       QStringLiteral("A *.PML|*.PML|")),
-              QStringLiteral("/tmp/a.PML"));
-    TemplateDialog dialog(kMainDialog);
+    EXPECT_EQ(
+        messageBox(nullptr, "Text", "Frage...", MessageIcon::Question, MessageButtons::YesNoCancel),
+        IdNo);
+    EXPECT_EQ(pickFile(nullptr, FilePickerMode::Save, "Titel", "A *.PML|*.PML|"),
+              std::filesystem::path("/tmp/a.PML"));
+    Dialog dialog(kMainDialog);
     EXPECT_EQ(dialog.runModal(), IdCancel);
     EXPECT_FALSE(dialog.isVisible());
 
     const auto& calls = test_seams::answeredCalls();
     ASSERT_EQ(calls.size(), 3u);
     EXPECT_EQ(calls[0].kind, SeamKind::MessageBox);
-    EXPECT_EQ(calls[0].caption, QStringLiteral("Frage..."));
+    EXPECT_EQ(calls[0].caption, "Frage...");
     EXPECT_EQ(calls[0].icon, static_cast<int>(MessageIcon::Question));
     EXPECT_EQ(calls[1].kind, SeamKind::FilePicker);
-    EXPECT_EQ(calls[1].text, QStringLiteral("A *.PML (*.PML)"));
+    EXPECT_EQ(calls[1].text, "A *.PML|*.PML|");
     EXPECT_EQ(calls[1].buttons, static_cast<int>(FilePickerMode::Save));
     EXPECT_EQ(calls[2].kind, SeamKind::ModalDialog);
     EXPECT_EQ(calls[2].id, kMainDialog);
 }
 
 TEST_F(Seams, AnswersGoToTheirOwnKindOnly) {
-    test_seams::answerNextFilePicker(QString());
+    test_seams::answerNextFilePicker(std::nullopt);
     test_seams::answerNextMessageBox(IdOk);
-    EXPECT_EQ(showMessageBox(nullptr, {}, {}, MessageIcon::None, MessageButtons::Ok), IdOk);
+    EXPECT_EQ(messageBox(nullptr, {}, {}, MessageIcon::None, MessageButtons::Ok), IdOk);
     EXPECT_EQ(test_seams::pendingAnswers(), 1);
-    EXPECT_TRUE(pickFile(nullptr, FilePickerMode::Open, {}, {}).isEmpty());
+    EXPECT_FALSE(pickFile(nullptr, FilePickerMode::Open, {}, {}).has_value());
 }
 
 struct RealRun {
@@ -67,7 +68,8 @@ struct RealRun {
     int expected;
 };
 
-// Real modal message boxes, closed from a timer as a user would.
+// Real modal message boxes, closed from a timer as a user would; the text arrives as
+// Windows-1252.
 TEST_F(Seams, RealMessageBoxReturnsThePressedButton) {
     const RealRun kRuns[] = {
         {MessageButtons::Ok, QMessageBox::Ok, IdOk},
@@ -80,14 +82,17 @@ TEST_F(Seams, RealMessageBoxReturnsThePressedButton) {
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->text(), QStringLiteral("Text \u00FC\n2"));
+            EXPECT_EQ(box->windowTitle(), QStringLiteral("Titel"));
+            EXPECT_EQ(box->icon(), QMessageBox::Warning);
+            EXPECT_EQ(box->buttons().size(), run.buttons == MessageButtons::Ok ? 1 : 3);
             if (run.pressed == QMessageBox::NoButton) {
                 QTest::keyClick(box, Qt::Key_Escape);
             } else {
                 box->button(run.pressed)->click();
             }
         });
-        EXPECT_EQ(showMessageBox(nullptr, QStringLiteral("Text"), QStringLiteral("Titel"),
-                                 MessageIcon::Warning, run.buttons),
+        EXPECT_EQ(messageBox(nullptr, "Text \xFC\r\n2", "Titel", MessageIcon::Warning, run.buttons),
                   run.expected);
     }
 }

@@ -9,13 +9,22 @@
 #include <QtMath>
 #include <vector>
 
+#include "framework/dialog.h"
 #include "framework/qt/dialog_units.h"
 #include "framework/qt/text_edit.h"
 #include "framework/qt/windows_text.h"
+#include "resources/resource_ids.h"
 
 using namespace pemlar;
 
 namespace {
+
+// A multi-line edit of a template, which takes Return, with its handle's rules.
+struct RuledEdit {
+    fw::Dialog dialog{kMainDialog};
+    fw::Edit& rules = dialog.requireControl<fw::Edit>(kAddressEdit);
+    TemplateTextEdit& edit = *static_cast<TemplateTextEdit*>(rules.nativeHandle());
+};
 
 struct LimitCase {
     const char* name;
@@ -33,8 +42,9 @@ TEST(TemplateTextEdit, TypingStopsAtTheLimitWithLineBreaksCountingTwo) {
         {"enter key too", 9, Qt::Key_Enter, false},
     };
     for (const LimitCase& c : kCases) {
-        TemplateTextEdit edit(true);
-        edit.setTextLimit(10);
+        RuledEdit ruled;
+        TemplateTextEdit& edit = ruled.edit;
+        ruled.rules.setLimit(10);
         edit.setPlainText(QString(c.before, QLatin1Char('x')));
         edit.moveCursor(QTextCursor::End);
         QTest::keyClick(&edit, c.key);
@@ -44,8 +54,9 @@ TEST(TemplateTextEdit, TypingStopsAtTheLimitWithLineBreaksCountingTwo) {
 }
 
 TEST(TemplateTextEdit, TypingOverASelectionUsesItsRoom) {
-    TemplateTextEdit edit(true);
-    edit.setTextLimit(4);
+    RuledEdit ruled;
+    TemplateTextEdit& edit = ruled.edit;
+    ruled.rules.setLimit(4);
     edit.setPlainText(QStringLiteral("abcd"));
     edit.selectAll();
     QTest::keyClick(&edit, Qt::Key_X);
@@ -53,8 +64,9 @@ TEST(TemplateTextEdit, TypingOverASelectionUsesItsRoom) {
 }
 
 TEST(TemplateTextEdit, PasteIsCutToFit) {
-    TemplateTextEdit edit(true);
-    edit.setTextLimit(10);
+    RuledEdit ruled;
+    TemplateTextEdit& edit = ruled.edit;
+    ruled.rules.setLimit(10);
     edit.setPlainText(QStringLiteral("abc"));
     edit.moveCursor(QTextCursor::End);
     QApplication::clipboard()->setText(QStringLiteral("12\r\n3456789"));
@@ -64,8 +76,9 @@ TEST(TemplateTextEdit, PasteIsCutToFit) {
 }
 
 TEST(TemplateTextEdit, ProgramTextIsNotLimited) {
-    TemplateTextEdit edit(true);
-    edit.setTextLimit(3);
+    RuledEdit ruled;
+    TemplateTextEdit& edit = ruled.edit;
+    ruled.rules.setLimit(3);
     edit.setPlainText(QStringLiteral("abcdef"));
     EXPECT_EQ(widgetText(&edit), QStringLiteral("abcdef"));
 }
@@ -85,8 +98,9 @@ TEST(TemplateTextEdit, TabNeverInsertsATab) {
 
 // Characters the rule refuses are dropped alone: what follows them still gets in.
 TEST(TemplateTextEdit, RefusedCharactersAreDroppedAlone) {
-    TemplateTextEdit edit(true);
-    edit.setCharRule([](char32_t ch) { return ch < 0x100; });
+    RuledEdit ruled;
+    TemplateTextEdit& edit = ruled.edit;
+    ruled.rules.setCharRule([](char32_t ch) { return ch < 0x100; });
     for (const QString& key : {QStringLiteral("Ł"), QStringLiteral("ó")}) {
         QTest::sendKeyEvent(QTest::Click, &edit, Qt::Key_unknown, key, Qt::NoModifier);
     }

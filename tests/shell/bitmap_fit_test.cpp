@@ -8,10 +8,10 @@ namespace {
 
 struct FitCase {
     const char* what;
-    QSize picture;
-    QSize control;
+    fw::Size picture;
+    fw::Size control;
     bool keepsAspect;
-    QRect expected;
+    fw::Rect expected;
 };
 
 const FitCase kCases[] = {
@@ -41,12 +41,12 @@ TEST(BitmapTarget, Table) {
 TEST(BitmapTarget, KeptProportionsAlwaysFitAtTheTopLeft) {
     for (int w = 1; w <= 40; ++w) {
         for (int h = 1; h <= 40; ++h) {
-            const QRect target = bitmapTarget({100, 52}, {w, h}, true);
-            ASSERT_EQ(target.topLeft(), QPoint(0, 0));
-            ASSERT_LE(target.width(), w);
-            ASSERT_LE(target.height(), h);
+            const fw::Rect target = bitmapTarget({100, 52}, {w, h}, true);
+            ASSERT_EQ(target.origin(), (fw::Point{0, 0}));
+            ASSERT_LE(target.width, w);
+            ASSERT_LE(target.height, h);
             // One side fills the control, up to the pixel lost by truncation.
-            ASSERT_TRUE(target.width() >= w - 1 || target.height() >= h - 1) << w << "x" << h;
+            ASSERT_TRUE(target.width >= w - 1 || target.height >= h - 1) << w << "x" << h;
         }
     }
 }

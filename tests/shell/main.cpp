@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QtGlobal>
-
-#include <QSettings>
+#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -12,18 +10,15 @@
 using namespace pemlar;
 
 int main(int argc, char** argv) {
-    // Also when ctest lists the cases, which it does without the test's environment.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    // The Qt back end draws offscreen, also when ctest lists the cases, which it does
+    // without the test's environment.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     // The settings, the port mapping folder and any backups of this run live in
     // temporary folders, never in the user's own.
     const TempFolder config;
-    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.path().string()));
+    setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
     const TempFolder data;
-    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data.path().string()));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QString::fromStdString(config.path().string()));
+    setenv("XDG_DATA_HOME", data.path().c_str(), 1);
     // The program's own application object, with a link that reaches no device.
     TA_Pemlare app(argc, argv,
                    [](std::int32_t) -> std::optional<std::string> { return std::nullopt; });

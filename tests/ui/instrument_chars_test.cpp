@@ -27,7 +27,7 @@ TEST_F(InstrumentChars, QuestionNamesTheCharactersAndNeinTouchesNoPort) {
         } else {
             useLink(port.comNumber(), port.resolver());
         }
-        typeAddress(QStringLiteral("Preis 5 €\nü ©\n\n\n€"));
+        typeAddress("Preis 5 €\nü ©\n\n\n€");
         test_seams::answerNextMessageBox(answer);
         if (answer == IdYes) {
             test_seams::answerNextModalDialog(IdOk);

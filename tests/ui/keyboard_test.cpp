@@ -1,5 +1,4 @@
-#include <QPushButton>
-#include <QSignalSpy>
+#include <chrono>
 #include <functional>
 #include <map>
 
@@ -11,47 +10,53 @@ using namespace pemlar;
 
 namespace {
 
+using fw::Key;
+using namespace std::chrono_literals;
+
+// Handles events until `done` or `limit` has passed.
+bool waitFor(const std::function<bool()>& done, std::chrono::milliseconds limit = 1000ms) {
+    for (auto waited = 0ms; !done(); waited += 10ms) {
+        if (waited >= limit) {
+            return false;
+        }
+        driver::processEvents(10ms);
+    }
+    return true;
+}
+
 class Keyboard : public MainWindowTest {
 protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         for (int id : {kLeftButton, kCentreButton, kLoadButton, kSaveButton, kReadButton,
                        kWriteButton, kInfoButton, kOkButton}) {
-            clicks[id] =
-                std::make_unique<QSignalSpy>(control<QPushButton>(id), &QPushButton::clicked);
+            clicks[id] = 0;
+            ASSERT_TRUE(
+                dialog->onCommand(id, fw::Notification::Clicked, [this, id] { ++clicks[id]; }));
         }
     }
-    int focusedId() {
-        for (int id : {kLeftButton, kCentreButton, kLoadButton, kSaveButton, kPortList, kReadButton,
-                       kWriteButton, kInfoButton, kOkButton, kAddressEdit, kIdNumberEdit,
-                       kIdCodeEdit, kIdDateEdit, kLabelList}) {
-            if (QApplication::focusWidget() == control(id)) {
-                return id;
-            }
-        }
-        return 0;
-    }
+    int focusedId() { return driver::focusedControl(*dialog); }
     int totalClicks() {
         int n = 0;
-        for (auto& [id, spy] : clicks) {
-            n += static_cast<int>(spy->count());
+        for (auto& [id, count] : clicks) {
+            n += count;
         }
         return n;
     }
-    std::map<int, std::unique_ptr<QSignalSpy>> clicks;
+    std::map<int, int> clicks;
 };
 
 TEST_F(Keyboard, TabFollowsTemplateOrderAndLeavesTheAddressEdit) {
     const int kOrder[] = {kLeftButton, kCentreButton, kLoadButton,  kSaveButton,
                           kPortList,   kReadButton,   kWriteButton, kInfoButton,
                           kOkButton,   kAddressEdit,  kLeftButton};
-    control(kLeftButton)->setFocus();
+    control(kLeftButton).setFocus();
     for (std::size_t i = 1; i < std::size(kOrder); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        driver::key(Key::Tab);
         EXPECT_EQ(focusedId(), kOrder[i]) << "step " << i;
     }
     for (std::size_t i = std::size(kOrder) - 1; i > 0; --i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        driver::key(Key::Tab, {.shift = true});
         EXPECT_EQ(focusedId(), kOrder[i - 1]) << "back step " << i;
     }
     EXPECT_EQ(addressText(), "");  // nothing typed anywhere
@@ -59,52 +64,47 @@ TEST_F(Keyboard, TabFollowsTemplateOrderAndLeavesTheAddressEdit) {
 }
 
 TEST_F(Keyboard, ReturnInTheAddressEditBreaksTheLineAndPressesNothing) {
-    control(kAddressEdit)->setFocus();
-    QTest::keyClicks(control(kAddressEdit), QStringLiteral("ab"));
-    QTest::keyClick(control(kAddressEdit), Qt::Key_Return);
-    QTest::keyClicks(control(kAddressEdit), QStringLiteral("c"));
+    driver::type(*dialog, kAddressEdit, "ab\r\nc");
     EXPECT_EQ(addressText(), "ab\r\nc");
-    QTest::qWait(150);
+    driver::processEvents(150ms);
     EXPECT_EQ(totalClicks(), 0);
     EXPECT_TRUE(frame->isVisible());
 }
 
 TEST_F(Keyboard, MnemonicsPressTheirButtons) {
-    const std::pair<Qt::Key, int> kMnemonics[] = {{Qt::Key_L, kLoadButton},
-                                                  {Qt::Key_S, kSaveButton},
-                                                  {Qt::Key_A, kReadButton},
-                                                  {Qt::Key_I, kInfoButton}};
-    for (auto [key, id] : kMnemonics) {
+    const std::pair<char, int> kMnemonics[] = {
+        {'l', kLoadButton}, {'s', kSaveButton}, {'a', kReadButton}, {'i', kInfoButton}};
+    for (auto [letter, id] : kMnemonics) {
         if (id == kLoadButton || id == kSaveButton) {
-            test_seams::answerNextFilePicker(QString());  // the file dialog is cancelled
+            test_seams::answerNextFilePicker(std::nullopt);  // the file dialog is cancelled
         }
         if (id == kReadButton) {
             test_seams::answerNextModalDialog(IdCancel);  // the read's prompt
         }
-        control(kAddressEdit)->setFocus();
-        QTest::keyClick(control(kAddressEdit), key, Qt::AltModifier);
-        EXPECT_TRUE(clicks[id]->wait(1000)) << id;
-        EXPECT_EQ(clicks[id]->count(), 1) << id;
+        control(kAddressEdit).setFocus();
+        driver::letter(letter, {.alt = true});
+        EXPECT_TRUE(waitFor([&] { return clicks[id] > 0; })) << id;
+        EXPECT_EQ(clicks[id], 1) << id;
     }
     EXPECT_EQ(addressText(), "");
 }
 
 TEST_F(Keyboard, AltWithoutMnemonicTypesNothing) {
-    control(kAddressEdit)->setFocus();
-    QTest::keyClick(control(kAddressEdit), Qt::Key_Z, Qt::AltModifier);
-    QTest::qWait(150);
+    control(kAddressEdit).setFocus();
+    driver::letter('z', {.alt = true});
+    driver::processEvents(150ms);
     EXPECT_EQ(addressText(), "");
     EXPECT_EQ(totalClicks(), 0);
 }
 
 TEST_F(Keyboard, AltBAlternatesBetweenTheTwoBButtonsWithoutPressing) {
-    control(kAddressEdit)->setFocus();
+    control(kAddressEdit).setFocus();
     std::vector<int> focused;
     for (int i = 0; i < 3; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::AltModifier);
+        driver::letter('b', {.alt = true});
         focused.push_back(focusedId());
     }
-    QTest::qWait(150);
+    driver::processEvents(150ms);
     EXPECT_EQ(totalClicks(), 0);
     ASSERT_TRUE(focused[0] == kWriteButton || focused[0] == kOkButton) << focused[0];
     int other = focused[0] == kWriteButton ? kOkButton : kWriteButton;
@@ -113,26 +113,26 @@ TEST_F(Keyboard, AltBAlternatesBetweenTheTwoBButtonsWithoutPressing) {
 }
 
 // With unsaved text the program still ends at once: no question, no message.
-void expectClosesWithoutQuestion(FrameWindow& frame, QWidget* edit,
+void expectClosesWithoutQuestion(fw::Frame& frame, fw::Dialog& dialog,
                                  const std::function<void()>& action) {
-    QSignalSpy closed(&frame, &FrameWindow::closed);
-    edit->setFocus();
-    QTest::keyClicks(edit, QStringLiteral("nicht gespeichert"));
+    bool closed = false;
+    frame.onClosed([&] { closed = true; });
+    driver::type(dialog, kAddressEdit, "nicht gespeichert");
     action();
-    EXPECT_TRUE(closed.wait(1000));
+    EXPECT_TRUE(waitFor([&] { return closed; }));
     EXPECT_FALSE(frame.isVisible());
     EXPECT_TRUE(test_seams::answeredCalls().empty());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(Keyboard, EscapeEndsWithoutAQuestion) {
-    expectClosesWithoutQuestion(*frame, control(kAddressEdit),
-                                [&] { QTest::keyClick(control(kAddressEdit), Qt::Key_Escape); });
+    expectClosesWithoutQuestion(*frame, *dialog, [] { driver::key(Key::Escape); });
 }
 
 TEST_F(Keyboard, BeendenEndsWithoutAQuestion) {
-    expectClosesWithoutQuestion(*frame, control(kAddressEdit),
-                                [&] { QTest::keyClick(control(kOkButton), Qt::Key_Space); });
+    expectClosesWithoutQuestion(*frame, *dialog, [&] {
+        control(kOkButton).setFocus();
+        driver::key(Key::Space);
+    });
 }
 
 }  // namespace

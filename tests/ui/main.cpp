@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QtGlobal>
-
-#include <QApplication>
-#include <QSettings>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "framework/application.h"
 #include "link/scom.h"
 #include "tests/support/temp_folder.h"
 #include "tests/ui/test_application.h"
@@ -22,16 +20,16 @@ PortResolver& testPorts() {
     return resolver;
 }
 
-QString& settingsFolder() {
-    static QString folder;
+std::filesystem::path& settingsFolder() {
+    static std::filesystem::path folder;
     return folder;
 }
 
 // The application the main dialog expects, with a link that reaches only what the
 // running test maps.
-class TestApplication : public QApplication, public PemlarHost {
+class TestApplication : public fw::Application, public PemlarHost {
 public:
-    TestApplication(int& argc, char** argv) : QApplication(argc, argv), com_(defaultLink()) {}
+    TestApplication(int& argc, char** argv) : fw::Application(argc, argv), com_(defaultLink()) {}
     scom& Com() override { return *com_; }
     EepromImage& StoredImage() override { return image_; }
     void useLink(std::unique_ptr<scom> link) { com_ = link ? std::move(link) : defaultLink(); }
@@ -54,10 +52,10 @@ void useTestPorts(PortResolver resolver) {
 }
 
 void useTestLink(std::unique_ptr<scom> link) {
-    static_cast<TestApplication*>(QCoreApplication::instance())->useLink(std::move(link));
+    static_cast<TestApplication*>(fw::Application::instance())->useLink(std::move(link));
 }
 
-QString testSettingsFolder() {
+std::filesystem::path testSettingsFolder() {
     return settingsFolder();
 }
 
@@ -66,18 +64,16 @@ QString testSettingsFolder() {
 using namespace pemlar;
 
 int main(int argc, char** argv) {
-    // Also when ctest lists the cases, which it does without the test's environment.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    // The Qt back end draws offscreen, also when ctest lists the cases, which it does
+    // without the test's environment.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     // Settings, the port mapping folder and the backups of pages read in this run live
     // in temporary folders.
     const TempFolder config;
-    settingsFolder() = QString::fromStdString(config.path().string());
-    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.path().string()));
+    settingsFolder() = config.path();
+    setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
     const TempFolder data;
-    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data.path().string()));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder());
+    setenv("XDG_DATA_HOME", data.path().c_str(), 1);
     TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

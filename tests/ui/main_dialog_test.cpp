@@ -1,13 +1,8 @@
-#include <QClipboard>
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QTextBlock>
-#include <QTextLayout>
+#include <chrono>
+#include <string>
 #include <vector>
 
 #include "data/id_number.h"
-#include "framework/qt/text_edit.h"
 #include "framework/resource_ids.h"
 #include "main_window_fixture.h"
 
@@ -19,61 +14,46 @@ using MainDialog = MainWindowTest;
 
 TEST_F(MainDialog, PlaceholdersAreGoneWhenTheWindowAppears) {
     for (int id : {kAddressEdit, kIdNumberEdit, kIdCodeEdit, kIdDateEdit}) {
-        EXPECT_EQ(windowText(control(id)), "") << id;
+        EXPECT_EQ(edit(id).text(), "") << id;
     }
-    for (QWidget* widget : dialog->findChildren<QWidget*>()) {
-        QString shown = widgetText(widget);
+    for (int id : {kReadButton, kLoadButton, kSaveButton, kCentreButton, kSettingsGroup, kSetButton,
+                   kWriteButton, kInfoButton, kIdNumberGroup, kPortList, kInstrumentGroup,
+                   kLeftButton, kLabelList, kOkButton}) {
+        const std::string shown = control(id).text();
         for (const char* placeholder : {"NK TQy-xxxxx", "xxx", "mmjj"}) {
-            EXPECT_FALSE(widget->isVisible() && shown.contains(QLatin1String(placeholder)))
-                << widget->objectName().toStdString();
+            EXPECT_FALSE(control(id).isVisible() && shown.find(placeholder) != std::string::npos)
+                << id;
         }
     }
 }
 
 TEST_F(MainDialog, LockedControlsStayLocked) {
     for (int id : {kLabelList, kIdNumberEdit, kIdCodeEdit, kIdDateEdit}) {
-        EXPECT_TRUE(control(id)->isVisible()) << id;
-        EXPECT_FALSE(control(id)->isEnabled()) << id;
+        EXPECT_TRUE(control(id).isVisible()) << id;
+        EXPECT_FALSE(control(id).isEnabled()) << id;
     }
-    EXPECT_FALSE(control(kSetButton)->isVisible());
-    EXPECT_FALSE(control(kSetButton)->isEnabled());
+    EXPECT_FALSE(control(kSetButton).isVisible());
+    EXPECT_FALSE(control(kSetButton).isEnabled());
 
-    control(kAddressEdit)->setFocus();
-    QTest::mouseClick(control(kIdNumberEdit), Qt::LeftButton);
-    QTest::mouseClick(control(kLabelList), Qt::LeftButton);
-    EXPECT_EQ(QApplication::focusWidget(), control(kAddressEdit));
+    control(kAddressEdit).setFocus();
+    driver::click(*dialog, kIdNumberEdit);
+    driver::click(*dialog, kLabelList);
+    EXPECT_EQ(driver::focusedControl(*dialog), kAddressEdit);
 }
 
 // No default push button: Return outside a button presses nothing (a focused button
 // takes Return, as in any dialog).
 TEST_F(MainDialog, ReturnOutsideAButtonPressesNothing) {
     int clicks = 0;
-    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-        QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
+    for (int id : {kReadButton, kLoadButton, kSaveButton, kCentreButton, kSetButton, kWriteButton,
+                   kInfoButton, kLeftButton, kOkButton}) {
+        ASSERT_TRUE(dialog->onCommand(id, fw::Notification::Clicked, [&] { ++clicks; })) << id;
     }
-    control(kPortList)->setFocus();
-    QTest::keyClick(control(kPortList), Qt::Key_Return);
-    QTest::qWait(150);
+    control(kPortList).setFocus();
+    driver::key(fw::Key::Return);
+    driver::processEvents(std::chrono::milliseconds(150));
     EXPECT_EQ(clicks, 0);
     EXPECT_TRUE(frame->isVisible());
-}
-
-TEST_F(MainDialog, AddressEditShowsFiveLinesOf24WithoutWrapping) {
-    const std::string line(24, 'W');
-    setAddressText(line + "\r\n" + line + "\r\n" + line + "\r\n" + line + "\r\n" + line);
-    auto* edit = control<TemplateTextEdit>(kAddressEdit);
-    QTest::qWait(0);
-    int bottom = 0;
-    for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
-        EXPECT_EQ(block.layout()->lineCount(), 1) << block.blockNumber();
-        bottom = block.layout()->boundingRect().toRect().bottom() +
-                 static_cast<int>(block.layout()->position().y());
-    }
-    EXPECT_LE(bottom, edit->viewport()->height());
-    // A 25th character is the next slot's, and shows on the next line.
-    setAddressText(line + "W");
-    QTest::qWait(0);
-    EXPECT_EQ(edit->document()->begin().layout()->lineCount(), 2);
 }
 
 struct Alignment {
@@ -116,7 +96,7 @@ const Alignment kAlignments[] = {
 TEST_F(MainDialog, AlignmentButtonsReworkTheEdit) {
     for (const Alignment& a : kAlignments) {
         setAddressText(a.before);
-        QTest::mouseClick(control(a.button), Qt::LeftButton);
+        driver::click(*dialog, a.button);
         EXPECT_EQ(addressText(), a.after) << a.button << " on \"" << a.before << '"';
     }
 }
@@ -126,41 +106,28 @@ TEST_F(MainDialog, AlignmentButtonsReworkTheEdit) {
 TEST_F(MainDialog, AddressEditTakesWhatTheFiveLinesHold) {
     struct Case {
         std::vector<int> lineLengths;  // typed as lines of 'a', Return between them
-        Qt::Key key;                   // then this key
+        const char* then;              // then this
         std::size_t expectedBytes;
     };
     const Case kCases[] = {
-        {{24, 24, 24, 23}, Qt::Key_Return, 103},
-        {{24, 24, 24, 24, 23}, Qt::Key_Return, 127},  // no sixth line, not even an empty one
-        {{24, 24, 24, 24, 24}, Qt::Key_X, 128},       // no 25th column on the fifth line
-        {{24, 24, 24, 24, 23}, Qt::Key_X, 128},       // the 24th column is there
-        {{1, 1, 1, 1, 1, 1}, Qt::Key_X, 15},  // no sixth line: its letters stay on the fifth
-        {{30, 1, 1, 1}, Qt::Key_X, 40},       // 30 letters take two of the lines
-        {{30, 1, 1, 1, 1}, Qt::Key_X, 41},
-        {{120}, Qt::Key_X, 120},  // one long line: five slots full
+        {{24, 24, 24, 23}, "\r\n", 103},
+        {{24, 24, 24, 24, 23}, "\r\n", 127},  // no sixth line, not even an empty one
+        {{24, 24, 24, 24, 24}, "x", 128},     // no 25th column on the fifth line
+        {{24, 24, 24, 24, 23}, "x", 128},     // the 24th column is there
+        {{1, 1, 1, 1, 1, 1}, "x", 15},        // no sixth line: its letters stay on the fifth
+        {{30, 1, 1, 1}, "x", 40},             // 30 letters take two of the lines
+        {{30, 1, 1, 1, 1}, "x", 41},
+        {{120}, "x", 120},  // one long line: five slots full
     };
-    auto* edit = control<TemplateTextEdit>(kAddressEdit);
     for (const Case& c : kCases) {
-        edit->clear();
-        edit->setFocus();
+        setAddressText("");
+        std::string typed;
         for (std::size_t i = 0; i < c.lineLengths.size(); ++i) {
-            if (i > 0) {
-                QTest::keyClick(edit, Qt::Key_Return);
-            }
-            QTest::keyClicks(edit, QString(c.lineLengths[i], QLatin1Char('a')));
+            typed += (i > 0 ? "\r\n" : "") + std::string(c.lineLengths[i], 'a');
         }
-        QTest::keyClick(edit, c.key);
+        driver::type(*dialog, kAddressEdit, typed + c.then);
         EXPECT_EQ(addressText().size(), c.expectedBytes) << c.lineLengths.size();
     }
-}
-
-TEST_F(MainDialog, PastedTextIsCutAfterTheFifthLine) {
-    QApplication::clipboard()->setText(QStringLiteral("1\n2\n3\n4\n5\n6\n7"));
-    auto* edit = control<TemplateTextEdit>(kAddressEdit);
-    edit->clear();
-    edit->setFocus();
-    edit->paste();
-    EXPECT_EQ(addressText(), "1\r\n2\r\n3\r\n4\r\n5");
 }
 
 // "Se&t" is never reachable from the window (kSetButton stays hidden and disabled); when the
@@ -171,22 +138,21 @@ TEST_F(MainDialog, SetStampsLabelCodeAndMonth) {
         const char* expectedCode;
     };
     const Case cases[] = {{"NEU", "NEU"}, {"KALIBRIERT", "KAL"}, {"AB", "AB"}, {nullptr, "xyz"}};
-    auto* labels = control<QComboBox>(kLabelList);
-    auto* set = control<QPushButton>(kSetButton);
-    set->setEnabled(true);
+    fw::ComboBox& labels = combo(kLabelList);
+    control(kSetButton).setEnabled(true);
     for (const Case& c : cases) {
-        labels->clear();
+        labels.clear();
         if (c.label != nullptr) {
-            labels->addItem(QString::fromLatin1(c.label), 0);
-            labels->setCurrentIndex(0);
+            labels.addItem(c.label, 0);
+            labels.setCurrentIndex(0);
         }
-        setWindowText(control(kIdCodeEdit), "xyz");
-        setWindowText(control(kIdDateEdit), "");
+        edit(kIdCodeEdit).setText("xyz");
+        edit(kIdDateEdit).setText("");
         const std::string before = monthYearStamp(localMonthYear());
-        set->click();
+        driver::click(*dialog, kSetButton);
         const std::string after = monthYearStamp(localMonthYear());
-        EXPECT_EQ(windowText(control(kIdCodeEdit)), c.expectedCode) << (c.label ? c.label : "none");
-        const std::string date = windowText(control(kIdDateEdit));
+        EXPECT_EQ(edit(kIdCodeEdit).text(), c.expectedCode) << (c.label ? c.label : "none");
+        const std::string date = edit(kIdDateEdit).text();
         EXPECT_TRUE(date == before || date == after) << date;
         EXPECT_EQ(date.size(), 4u);
     }

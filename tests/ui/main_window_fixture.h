@@ -3,28 +3,33 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QTest>
 #include <memory>
+#include <string>
+#include <string_view>
 
-#include "framework/qt/frame_window.h"
-#include "framework/qt/test_seams.h"
-#include "framework/qt/windows_text.h"
+#include "framework/driver.h"
+#include "framework/frame.h"
 #include "framework/resource_ids.h"
+#include "framework/test_seams.h"
 #include "ui/td_pemlare.h"
 
 namespace pemlar {
+
+namespace test_seams = fw::test_seams;
+namespace driver = fw::driver;
+using fw::SeamCall;
+using fw::SeamKind;
 
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         test_seams::reset();
-        dialog = new TD_Pemlare();
-        frame = std::make_unique<FrameWindow>(nullptr, QStringLiteral("Pemlar-Programm"), dialog);
-        frame->createWindow();
+        auto client = std::make_unique<TD_Pemlare>();
+        dialog = client.get();
+        frame = std::make_unique<fw::Frame>("Pemlar-Programm", std::move(client));
+        frame->create();
         frame->show();
-        frame->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+        ASSERT_TRUE(driver::activate(*frame));
     }
     void TearDown() override {
         frame.reset();
@@ -32,15 +37,14 @@ protected:
         test_seams::reset();
     }
 
-    template <class W = QWidget>
-    W* control(int id) {
-        return dialog->control<W>(id);
-    }
-    std::string addressText() { return windowText(control(kAddressEdit)); }
-    void setAddressText(std::string_view bytes) { setWindowText(control(kAddressEdit), bytes); }
+    fw::Control& control(int id) { return dialog->requireControl(id); }
+    fw::Edit& edit(int id) { return dialog->requireControl<fw::Edit>(id); }
+    fw::ComboBox& combo(int id) { return dialog->requireControl<fw::ComboBox>(id); }
+    std::string addressText() { return edit(kAddressEdit).text(); }
+    void setAddressText(std::string_view bytes) { edit(kAddressEdit).setText(bytes); }
 
-    TD_Pemlare* dialog = nullptr;  // owned by the frame
-    std::unique_ptr<FrameWindow> frame;
+    TD_Pemlare* dialog = nullptr;  // the frame's client
+    std::unique_ptr<fw::Frame> frame;
 };
 
 }  // namespace pemlar

@@ -19,7 +19,7 @@ class SplitPathTest : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(SplitPathTest, SplitsIntoDriveDirNameExt) {
     const SplitCase& c = GetParam();
-    const PathParts parts = splitPath(QString::fromUtf8(c.path), c.withDrives);
+    const PathParts parts = splitPath(std::string(c.path), c.withDrives);
     EXPECT_EQ(parts.drive, c.parts.drive);
     EXPECT_EQ(parts.dir, c.parts.dir);
     EXPECT_EQ(parts.name, c.parts.name);
@@ -27,8 +27,7 @@ TEST_P(SplitPathTest, SplitsIntoDriveDirNameExt) {
 }
 
 PathParts parts(const char* drive, const char* dir, const char* name, const char* ext) {
-    return {QString::fromUtf8(drive), QString::fromUtf8(dir), QString::fromUtf8(name),
-            QString::fromUtf8(ext)};
+    return {std::string(drive), std::string(dir), std::string(name), std::string(ext)};
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -61,11 +60,9 @@ class DialogDirectoryTest : public ::testing::TestWithParam<DirectoryCase> {};
 
 TEST_P(DialogDirectoryTest, FollowsTheProposedNameThenTheInitialDirectory) {
     const DirectoryCase& c = GetParam();
-    EXPECT_EQ(
-        dialogDirectory(QString::fromUtf8(c.proposed), QString::fromUtf8(c.initial), c.withDrives),
-        QString::fromUtf8(c.directory));
-    EXPECT_EQ(dialogFileName(QString::fromUtf8(c.proposed), c.withDrives),
-              QString::fromUtf8(c.fileName));
+    EXPECT_EQ(dialogDirectory(std::string(c.proposed), std::string(c.initial), c.withDrives),
+              std::string(c.directory));
+    EXPECT_EQ(dialogFileName(std::string(c.proposed), c.withDrives), std::string(c.fileName));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -94,9 +91,8 @@ class ConfirmedPathTest : public ::testing::TestWithParam<ConfirmedCase> {};
 
 TEST_P(ConfirmedPathTest, ShortensOnlyPathsInTheInitialDirectory) {
     const ConfirmedCase& c = GetParam();
-    EXPECT_EQ(
-        confirmedPath(QString::fromUtf8(c.chosen), QString::fromUtf8(c.initial), c.withDrives),
-        QString::fromUtf8(c.result));
+    EXPECT_EQ(confirmedPath(std::string(c.chosen), std::string(c.initial), c.withDrives),
+              std::string(c.result));
 }
 
 INSTANTIATE_TEST_SUITE_P(

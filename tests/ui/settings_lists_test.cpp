@@ -2,22 +2,20 @@
 #include <pty.h>
 #include <unistd.h>
 
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "framework/dialog_results.h"
-#include "framework/qt/frame_window.h"
-#include "framework/qt/message_box.h"
-#include "framework/qt/test_seams.h"
+#include "framework/driver.h"
+#include "framework/frame.h"
+#include "framework/message_box.h"
 #include "framework/resource_ids.h"
+#include "framework/test_seams.h"
 #include "link/scom.h"
 #include "tests/support/temp_folder.h"
 #include "tests/ui/test_application.h"
@@ -25,6 +23,7 @@
 #include "ui/td_pemlare.h"
 
 using namespace pemlar;
+using namespace pemlar::fw;
 
 namespace {
 
@@ -61,44 +60,43 @@ private:
 // label file (in the current directory) and its ports all in temporary folders.
 class SettingsAndLists : public ::testing::Test {
 protected:
+    // Each test starts without a store, in a folder of its own.
     void SetUp() override {
         test_seams::reset();
-        useStore(store_.path());
-        previousDir_ = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(work_.path()));
+        std::filesystem::remove_all(storeFolder());
+        previousDir_ = std::filesystem::current_path();
+        std::filesystem::current_path(work_.path());
         currentHost()->Com().setPort(1);
     }
     void TearDown() override {
         frame_.reset();
-        QDir::setCurrent(previousDir_);
-        useStore(testSettingsFolder());
+        std::filesystem::current_path(previousDir_);
+        std::filesystem::remove_all(storeFolder());
         useTestPorts({});
         EXPECT_EQ(test_seams::pendingAnswers(), 0);
         test_seams::reset();
     }
 
-    static void useStore(const QString& folder) {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
-    }
-    QString storeFile() const { return store_.filePath(QStringLiteral("Nirvel/Pemlar.conf")); }
+    static std::filesystem::path storeFolder() { return testSettingsFolder() / "Nirvel"; }
+    static std::filesystem::path storeFile() { return storeFolder() / "Pemlar.conf"; }
     void writeStore(const std::string& text) {
-        ASSERT_TRUE(QDir(store_.path()).mkpath(QStringLiteral("Nirvel")));
+        std::filesystem::create_directories(storeFolder());
         writeFile(storeFile(), text);
     }
     std::string storeText() const {
-        QFile file(storeFile());
-        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<missing>";
+        std::ifstream file(storeFile(), std::ios::binary);
+        return file.is_open() ? std::string(std::istreambuf_iterator<char>(file), {}) : "<missing>";
     }
     bool storeHas(const std::string& line) const {
         return storeText().find(line + "\n") != std::string::npos;
     }
-    static void writeFile(const QString& name, const std::string& bytes) {
-        QFile file(name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    static void writeFile(const std::filesystem::path& name, const std::string& bytes) {
+        std::ofstream file(name, std::ios::binary);
+        ASSERT_TRUE(file.is_open());
+        file << bytes;
     }
     void writeLabelFile(const std::string& bytes) {
-        writeFile(work_.filePath(QStringLiteral("testlab.lst")), bytes);
+        writeFile(work_.path() / "testlab.lst", bytes);
     }
 
     // Only these COM numbers have a device: each a pseudo-terminal made by the test.
@@ -114,24 +112,25 @@ protected:
 
     void start() {
         frame_.reset();
-        dialog_ = new TD_Pemlare();
-        frame_ = std::make_unique<FrameWindow>(nullptr, QStringLiteral("Pemlar-Programm"), dialog_);
-        frame_->createWindow();
+        auto client = std::make_unique<TD_Pemlare>();
+        dialog_ = client.get();
+        frame_ = std::make_unique<Frame>("Pemlar-Programm", std::move(client));
+        frame_->create();
     }
-    QComboBox* ports() { return dialog_->control<QComboBox>(kPortList); }
-    QComboBox* labels() { return dialog_->control<QComboBox>(kLabelList); }
-    static EntryList entries(const QComboBox* list) {
+    ComboBox& ports() { return dialog_->requireControl<ComboBox>(kPortList); }
+    ComboBox& labels() { return dialog_->requireControl<ComboBox>(kLabelList); }
+    static EntryList entries(const ComboBox& list) {
         EntryList result;
-        for (int i = 0; i < list->count(); ++i) {
-            result.emplace_back(list->itemText(i).toStdString(), list->itemData(i).toInt());
+        for (int i = 0; i < list.count(); ++i) {
+            result.emplace_back(list.itemText(i), list.itemData(i).value_or(-1));
         }
         return result;
     }
-    // What a user's choice of an entry does.
-    static void choose(QComboBox* list, int index) {
-        list->setCurrentIndex(index);
-        Q_EMIT list->activated(index);
+    static std::string currentText(const ComboBox& list) {
+        return list.itemText(list.currentIndex());
     }
+    // What a user's choice of an entry does.
+    void choose(int list, int index) { driver::choose(*dialog_, list, index); }
     static int messageBoxes() {
         int count = 0;
         for (const SeamCall& call : test_seams::answeredCalls()) {
@@ -140,13 +139,12 @@ protected:
         return count;
     }
 
-    QTemporaryDir store_;
-    QTemporaryDir work_;
+    TempFolder work_;
     TempFolder mapping_;
     std::vector<std::unique_ptr<Pty>> ptys_;
-    QString previousDir_;
-    TD_Pemlare* dialog_ = nullptr;  // owned by the frame
-    std::unique_ptr<FrameWindow> frame_;
+    std::filesystem::path previousDir_;
+    TD_Pemlare* dialog_ = nullptr;  // the frame's client
+    std::unique_ptr<Frame> frame_;
 };
 
 TEST_F(SettingsAndLists, FirstStartWritesBothValuesAsZeroWithoutAMessage) {
@@ -156,9 +154,9 @@ TEST_F(SettingsAndLists, FirstStartWritesBothValuesAsZeroWithoutAMessage) {
     EXPECT_TRUE(storeHas("Selcted_Lab=0")) << storeText();
     EXPECT_EQ(messageBoxes(), 0);
     EXPECT_EQ(entries(ports()), (EntryList{{"COM1", 1}, {"COM3", 3}}));
-    EXPECT_EQ(ports()->currentIndex(), -1);
+    EXPECT_EQ(ports().currentIndex(), -1);
     EXPECT_EQ(entries(labels()), (EntryList{{"NEU", 0}}));
-    EXPECT_EQ(labels()->currentIndex(), 0);
+    EXPECT_EQ(labels().currentIndex(), 0);
     EXPECT_EQ(currentHost()->Com().getPort(), 1);
 }
 
@@ -167,7 +165,7 @@ TEST_F(SettingsAndLists, TheStoredPortIsSelectedAndUsed) {
     mapPorts({1, 3});
     start();
     EXPECT_EQ(entries(ports()), (EntryList{{"COM1", 1}, {"COM3", 3}}));
-    EXPECT_EQ(ports()->currentText(), QStringLiteral("COM3"));
+    EXPECT_EQ(currentText(ports()), "COM3");
     EXPECT_EQ(currentHost()->Com().getPort(), 3);
 }
 
@@ -175,7 +173,7 @@ TEST_F(SettingsAndLists, AStoredPortThatIsGoneSelectsNothing) {
     writeStore("[General]\nSelcted_Com=5\nSelcted_Lab=0\n");
     mapPorts({1, 3});
     start();
-    EXPECT_EQ(ports()->currentIndex(), -1);
+    EXPECT_EQ(ports().currentIndex(), -1);
     EXPECT_EQ(currentHost()->Com().getPort(), 1);
     EXPECT_TRUE(storeHas("Selcted_Com=5")) << storeText();
 }
@@ -183,13 +181,13 @@ TEST_F(SettingsAndLists, AStoredPortThatIsGoneSelectsNothing) {
 TEST_F(SettingsAndLists, AChosenPortIsUsedAndStoredAtOnceAndComesBackAfterARestart) {
     mapPorts({1, 3});
     start();
-    choose(ports(), 1);
+    choose(kPortList, 1);
     EXPECT_EQ(currentHost()->Com().getPort(), 3);
     EXPECT_TRUE(storeHas("Selcted_Com=3")) << storeText();
 
     currentHost()->Com().setPort(1);
     start();
-    EXPECT_EQ(ports()->currentText(), QStringLiteral("COM3"));
+    EXPECT_EQ(currentText(ports()), "COM3");
     EXPECT_EQ(currentHost()->Com().getPort(), 3);
     EXPECT_EQ(messageBoxes(), 0);
 }
@@ -197,29 +195,29 @@ TEST_F(SettingsAndLists, AChosenPortIsUsedAndStoredAtOnceAndComesBackAfterAResta
 TEST_F(SettingsAndLists, AChosenLabelIsStoredAtOnce) {
     writeLabelFile("NEU\r\nABC\r\n");
     start();
-    choose(labels(), 1);
+    choose(kLabelList, 1);
     EXPECT_TRUE(storeHas("Selcted_Lab=1")) << storeText();
     start();
-    EXPECT_EQ(labels()->currentIndex(), 1);
+    EXPECT_EQ(labels().currentIndex(), 1);
 }
 
 TEST_F(SettingsAndLists, AStoreThatCantBeOpenedIsReportedAndTheListsAreStillFilled) {
-    writeFile(store_.filePath(QStringLiteral("plain")), "");
-    useStore(store_.filePath(QStringLiteral("plain")));
+    // A folder where the store's file belongs.
+    std::filesystem::create_directories(storeFile());
     mapPorts({2});
     test_seams::answerNextMessageBox(IdOk);
     start();
     ASSERT_EQ(messageBoxes(), 1);
     const SeamCall& warning = test_seams::answeredCalls().back();
-    EXPECT_EQ(warning.text, QStringLiteral("  No registry-access possible!"));
-    EXPECT_EQ(warning.caption, QStringLiteral("Warning"));
+    EXPECT_EQ(warning.text, "  No registry-access possible!");
+    EXPECT_EQ(warning.caption, "Warning");
     EXPECT_EQ(warning.icon, static_cast<int>(MessageIcon::None));
     EXPECT_EQ(warning.buttons, static_cast<int>(MessageButtons::Ok));
     EXPECT_EQ(entries(ports()), (EntryList{{"COM2", 2}}));
     EXPECT_EQ(entries(labels()), (EntryList{{"NEU", 0}}));
 
     test_seams::answerNextMessageBox(IdOk);
-    choose(ports(), 0);
+    choose(kPortList, 0);
     EXPECT_EQ(messageBoxes(), 2);
     EXPECT_EQ(currentHost()->Com().getPort(), 2);
 }
@@ -243,7 +241,7 @@ TEST_P(LabelFileCases, FillTheLabelList) {
     }
     start();
     EXPECT_EQ(entries(labels()), c.entries);
-    EXPECT_EQ(labels()->currentIndex(), c.selected);
+    EXPECT_EQ(labels().currentIndex(), c.selected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -4,14 +4,15 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 
 #include "data/address_block.h"
 #include "framework/dialog_results.h"
-#include "framework/qt/strings.h"
 #include "framework/resource_ids.h"
+#include "framework/resources.h"
 #include "link/frames.h"
 #include "tests/support/line_bytes.h"
 #include "tests/support/scripted_port.h"
@@ -26,7 +27,7 @@ const Bytes kWriteRequest = {0xAA, 0x55, 0x02, 0x01, 0x01, 0x02};
 const Bytes kStatusRequest = {0xAA, 0x55, 0x04, 0x00, 0x01, 0x03};
 
 std::string message(const char* caption, int id) {
-    return std::string(caption) + ": " + loadString(id).toStdString();
+    return std::string(caption) + ": " + shownText(fw::loadString(id));
 }
 const std::string kWriteDone =
     "Information...: Die Programmierung des EEproms wurde erfolgreich beendet!";
@@ -36,16 +37,16 @@ const std::string kTransferFailed =
 // Bytes of a typed address and ID: as the host holds them (Windows-1252) and as the
 // instrument gets them (code page 437).
 struct TypedLine {
-    const char16_t* typed;
+    const char* typed;
     const char* host;
     const char* device;
 };
 const TypedLine kTypedLines[kLineCount] = {
-    {u"Müller & Söhne GmbH", "M\xFCller & S\xF6hne GmbH", "M\x81ller & S\x94hne GmbH"},
-    {u"Königsallee 5", "K\xF6nigsallee 5", "K\x94nigsallee 5"},
-    {u"", "", ""},
-    {u"40212 Düsseldorf", "40212 D\xFCsseldorf", "40212 D\x81sseldorf"},
-    {u"Ärger? Straße Übel",
+    {"Müller & Söhne GmbH", "M\xFCller & S\xF6hne GmbH", "M\x81ller & S\x94hne GmbH"},
+    {"Königsallee 5", "K\xF6nigsallee 5", "K\x94nigsallee 5"},
+    {"", "", ""},
+    {"40212 Düsseldorf", "40212 D\xFCsseldorf", "40212 D\x81sseldorf"},
+    {"Ärger? Straße Übel",
      "\xC4rger? Stra\xDF"
      "e \xDC"
      "bel",
@@ -69,12 +70,12 @@ Bytes pageWithTypedText(const EepromImage& before, bool deviceCharset) {
 class Transfers : public TransferTest {
 protected:
     void typeTheText() {
-        QStringList lines;
-        for (const TypedLine& line : kTypedLines) {
-            lines << QString::fromUtf16(line.typed);
+        std::string lines = kTypedLines[0].typed;
+        for (int i = 1; i < kLineCount; ++i) {
+            lines += "\n" + std::string(kTypedLines[i].typed);
         }
-        typeAddress(lines.join('\n'));
-        setId(QStringLiteral("PM-4711"), QStringLiteral("NEU"), QStringLiteral("0726"));
+        typeAddress(lines);
+        setId("PM-4711", "NEU", "0726");
     }
     void answerPromptAndMessages(int messageCount) {
         test_seams::answerNextModalDialog(IdOk);
@@ -137,7 +138,7 @@ TEST_F(Transfers, WritePutsExactlyTheFramesOnTheLineAndReportsOnce) {
 // its backup going to the data folder.
 TEST_F(Transfers, WriteBeforeAnyReadKeepsTheInstrumentsIdAndPageRest) {
     const Bytes device = pageBytes(port.sim().image(), kAddressPage);
-    typeAddress(QStringLiteral("Neue Adresse"));
+    typeAddress("Neue Adresse");
     answerPromptAndMessages(1);
     press(kWriteButton);
     EXPECT_EQ(messages(), std::vector<std::string>{kWriteDone});
@@ -149,23 +150,22 @@ TEST_F(Transfers, WriteBeforeAnyReadKeepsTheInstrumentsIdAndPageRest) {
     EXPECT_EQ(Bytes(written.begin() + kIdBlockOffset, written.begin() + 254),
               Bytes(device.begin() + kIdBlockOffset, device.begin() + 254));
     const std::filesystem::path backups =
-        std::filesystem::path(qgetenv("XDG_DATA_HOME").toStdString()) / "Nirvel/Pemlar/backups";
+        std::filesystem::path(std::getenv("XDG_DATA_HOME")) / "Nirvel/Pemlar/backups";
     EXPECT_FALSE(std::filesystem::is_empty(backups));
 }
 
 TEST_F(Transfers, WrittenAddressReadsBackAsTyped) {
     typeTheText();
-    const QString typed = addressShown();
+    const std::string typed = addressShown();
     answerPromptAndMessages(1);
     press(kWriteButton);
-    typeAddress(QString());
+    typeAddress({});
     setId({}, {}, {});
 
     answerPromptAndMessages(0);
     press(kReadButton);
     EXPECT_EQ(addressShown(), typed);
-    EXPECT_EQ(idShown(), (QStringList{QStringLiteral("     PM-4711"), QStringLiteral("NEU"),
-                                      QStringLiteral("0726")}));
+    EXPECT_EQ(idShown(), (std::vector<std::string>{"     PM-4711", "NEU", "0726"}));
     EXPECT_EQ(messages(), std::vector<std::string>{kWriteDone});
 }
 
@@ -236,7 +236,7 @@ TEST_F(Transfers, CancelledPromptTouchesNoPort) {
         useLink(1, port.resolver(), ScriptedPorts::factory(lines));
         stored() = startImage();
         typeTheText();
-        const QString shown = addressShown();
+        const std::string shown = addressShown();
 
         test_seams::answerNextModalDialog(c.answer);
         press(c.button);
@@ -307,7 +307,7 @@ TEST_F(Transfers, FailuresShowTheirOneMessageAndLeaveThePortFree) {
         SCOPED_TRACE(f.name);
         test_seams::reset();
         stored() = startImage();
-        const QString earlier = QStringLiteral("Vorher\n\n\n\n");
+        const std::string earlier = "Vorher\n\n\n\n";
         typeAddress(earlier);
         setId({}, {}, {});
         std::unique_ptr<scom> holder;
@@ -404,7 +404,7 @@ TEST_F(Transfers, PortTroubleIsReported) {
     for (const PortTrouble& t : kTroubles) {
         SCOPED_TRACE(t.name);
         test_seams::reset();
-        typeAddress(QString());
+        typeAddress({});
         setId({}, {}, {});
         auto lines = std::make_shared<ScriptedPorts>();
         if (t.lineStuck) {
@@ -419,7 +419,7 @@ TEST_F(Transfers, PortTroubleIsReported) {
         press(t.button);
         EXPECT_EQ(messages(), t.shown);
         EXPECT_EQ(lines->record.openNow, 0);
-        EXPECT_EQ(addressShown(), t.editsFilled ? kDemoAddress : QString());
+        EXPECT_EQ(addressShown(), t.editsFilled ? kDemoAddress : std::string());
     }
 }
 

@@ -2,11 +2,6 @@
 // The main dialog with its link to the simulated instrument, mapped as a COM port in a
 // folder of its own; pauses take no time, the read and write deadlines are real.
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDialog>
-#include <QMessageBox>
-#include <QTimer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +13,7 @@
 #include "tests/support/fake_clock.h"
 #include "tests/support/simulated_com_port.h"
 #include "tests/ui/test_application.h"
+#include "tests/ui/ui_text.h"
 #include "ui/pemlar_host.h"
 
 namespace pemlar {
@@ -51,33 +47,15 @@ protected:
                                            std::move(ports)));
     }
 
-    // Clicks the button. A window that nobody answered would wait for a user that never
-    // comes: it fails the test and is closed instead.
-    void press(int button) {
-        QTimer watchdog;
-        watchdog.setInterval(3000);
-        QObject::connect(&watchdog, &QTimer::timeout, [] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                ADD_FAILURE() << "unanswered message: " << box->text().toStdString();
-                box->close();
-            } else if (auto* prompt = qobject_cast<QDialog*>(modal);
-                       prompt != nullptr && prompt->objectName() != "dialog2001" &&
-                       prompt->objectName() != "dialog2003") {
-                ADD_FAILURE() << "unanswered prompt: " << prompt->windowTitle().toStdString();
-                prompt->reject();
-            }
-        });
-        watchdog.start();
-        control<QAbstractButton>(button)->click();
-    }
+    // Clicks the button. The windows it brings up must have been answered in advance.
+    void press(int button) { driver::click(*dialog, button); }
 
-    // The message boxes shown so far, as "caption: text".
+    // The message boxes shown so far, as "caption: text" in UTF-8.
     static std::vector<std::string> messages() {
         std::vector<std::string> shown;
         for (const SeamCall& call : test_seams::answeredCalls()) {
             if (call.kind == SeamKind::MessageBox) {
-                shown.push_back((call.caption + QStringLiteral(": ") + call.text).toStdString());
+                shown.push_back(shownText(call.caption) + ": " + shownText(call.text));
             }
         }
         return shown;
@@ -93,26 +71,25 @@ protected:
         return shown;
     }
 
-    // The five lines and the three ID fields as the user sees them.
-    QString addressShown() { return widgetText(control(kAddressEdit)); }
-    QStringList idShown() {
-        return {widgetText(control(kIdNumberEdit)), widgetText(control(kIdCodeEdit)),
-                widgetText(control(kIdDateEdit))};
+    // The five lines and the three ID fields as the user sees them (UTF-8, '\n').
+    std::string addressShown() { return shownText(edit(kAddressEdit).text()); }
+    std::vector<std::string> idShown() {
+        return {shownText(edit(kIdNumberEdit).text()), shownText(edit(kIdCodeEdit).text()),
+                shownText(edit(kIdDateEdit).text())};
     }
-    void typeAddress(const QString& text) { setWidgetText(control(kAddressEdit), text); }
-    void setId(const QString& number, const QString& code, const QString& date) {
-        setWidgetText(control(kIdNumberEdit), number);
-        setWidgetText(control(kIdCodeEdit), code);
-        setWidgetText(control(kIdDateEdit), date);
+    void typeAddress(const std::string& utf8) { edit(kAddressEdit).setChars(editChars(utf8)); }
+    void setId(const std::string& number, const std::string& code, const std::string& date) {
+        edit(kIdNumberEdit).setText(windowsText(number));
+        edit(kIdCodeEdit).setText(windowsText(code));
+        edit(kIdDateEdit).setText(windowsText(date));
     }
 
     SimulatedComPort port;
 };
 
 // What the demo instrument holds, as the edits show it.
-inline const QString kDemoAddress = QStringLiteral(
-    "Stadtwerke Münster\nAbt. Messtechnik\nHafenstraße 12\n48153 Münster\nTel. 0251 / 4 71 12");
-inline const QStringList kDemoId = {QStringLiteral("  PM-0815-42"), QStringLiteral("KAL"),
-                                    QStringLiteral("0324")};
+inline const std::string kDemoAddress =
+    "Stadtwerke Münster\nAbt. Messtechnik\nHafenstraße 12\n48153 Münster\nTel. 0251 / 4 71 12";
+inline const std::vector<std::string> kDemoId = {"  PM-0815-42", "KAL", "0324"};
 
 }  // namespace pemlar

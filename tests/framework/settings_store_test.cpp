@@ -1,5 +1,6 @@
-#include "ui/settings_store.h"
+#include "framework/settings_store.h"
 
+#include <array>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -9,17 +10,41 @@
 #include <QTemporaryDir>
 
 #include "tests/support/private_mount.h"
-#include "tests/ui/test_application.h"
 
 using namespace pemlar;
+using fw::SettingsProblem;
 
 namespace {
+
+struct StoredChoices {
+    std::int32_t port = 0;
+    std::int32_t label = 0;
+};
+
+// The program's two values, as the main dialog keeps them.
+SettingsProblem readStoredSettings(StoredChoices& choices) {
+    std::array<fw::SettingsValue, 2> values = {{
+        {"Selcted_Com", choices.port},
+        {"Selcted_Lab", choices.label},
+    }};
+    const SettingsProblem problem = fw::openSettingsStore()->loadOrCreate(values);
+    choices.port = values[0].value;
+    choices.label = values[1].value;
+    return problem;
+}
+SettingsProblem storePortSetting(std::int32_t port) {
+    return fw::openSettingsStore()->save("Selcted_Com", port);
+}
+SettingsProblem storeLabelSetting(std::int32_t label) {
+    return fw::openSettingsStore()->save("Selcted_Lab", label);
+}
 
 // Each test gets its own store in a temporary folder, never the user's real one.
 class SettingsStoreTest : public ::testing::Test {
 protected:
     void SetUp() override { useStoreFolder(dir_.path()); }
-    void TearDown() override { useStoreFolder(testSettingsFolder()); }
+    // Back to the run's own folder (main.cpp).
+    void TearDown() override { useStoreFolder(qEnvironmentVariable("XDG_CONFIG_HOME")); }
 
     static void useStoreFolder(const QString& folder) {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
@@ -48,7 +73,7 @@ TEST_F(SettingsStoreTest, StoredValuesAreReadAndNotWrittenAgain) {
     const std::string stored = "[General]\nSelcted_Com=3\nSelcted_Lab=-2\n";
     writeStore(stored);
     StoredChoices choices;
-    EXPECT_EQ(readStoredSettings(choices), SettingsWarning::None);
+    EXPECT_EQ(readStoredSettings(choices), SettingsProblem::None);
     EXPECT_EQ(choices.port, 3);
     EXPECT_EQ(choices.label, -2);
     EXPECT_EQ(storeText(), stored);
@@ -57,11 +82,11 @@ TEST_F(SettingsStoreTest, StoredValuesAreReadAndNotWrittenAgain) {
 TEST_F(SettingsStoreTest, ADamagedStoreIsReadAsFarAsPossibleAndRepaired) {
     writeStore("[General\nSelcted_Com=3\n\xFF\xFE=\x01\n");
     StoredChoices choices{9, 9};
-    EXPECT_EQ(readStoredSettings(choices), SettingsWarning::None);
+    EXPECT_EQ(readStoredSettings(choices), SettingsProblem::None);
     EXPECT_EQ(choices.port, 3);
     EXPECT_EQ(choices.label, 0);
     EXPECT_TRUE(storeHas("Selcted_Lab=0")) << storeText();
-    EXPECT_EQ(storePortSetting(6), SettingsWarning::None);
+    EXPECT_EQ(storePortSetting(6), SettingsProblem::None);
     EXPECT_TRUE(storeHas("Selcted_Com=6")) << storeText();
 }
 
@@ -76,7 +101,7 @@ class SettingsNotANumberTest : public SettingsStoreTest,
 TEST_P(SettingsNotANumberTest, CountsAsMissing) {
     writeStore(std::string("[General]\nSelcted_Com=") + GetParam().stored + "\nSelcted_Lab=4\n");
     StoredChoices choices{9, 9};
-    EXPECT_EQ(readStoredSettings(choices), SettingsWarning::None);
+    EXPECT_EQ(readStoredSettings(choices), SettingsProblem::None);
     EXPECT_EQ(choices.port, 0);
     EXPECT_EQ(choices.label, 4);
     EXPECT_TRUE(storeHas("Selcted_Com=0")) << storeText();
@@ -92,10 +117,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, SettingsNotANumberTest,
 
 TEST_F(SettingsStoreTest, SavingWritesAtOnce) {
     StoredChoices choices;
-    ASSERT_EQ(readStoredSettings(choices), SettingsWarning::None);
-    EXPECT_EQ(storePortSetting(5), SettingsWarning::None);
+    ASSERT_EQ(readStoredSettings(choices), SettingsProblem::None);
+    EXPECT_EQ(storePortSetting(5), SettingsProblem::None);
     EXPECT_TRUE(storeHas("Selcted_Com=5")) << storeText();
-    EXPECT_EQ(storeLabelSetting(2), SettingsWarning::None);
+    EXPECT_EQ(storeLabelSetting(2), SettingsProblem::None);
     EXPECT_TRUE(storeHas("Selcted_Lab=2")) << storeText();
     EXPECT_TRUE(storeHas("Selcted_Com=5")) << storeText();
 }
@@ -103,9 +128,9 @@ TEST_F(SettingsStoreTest, SavingWritesAtOnce) {
 TEST_F(SettingsStoreTest, AStoreThatIsAFolderCantBeOpened) {
     ASSERT_TRUE(QDir().mkpath(storeFile()));
     StoredChoices choices{3, 1};
-    EXPECT_EQ(readStoredSettings(choices), SettingsWarning::NoAccess);
+    EXPECT_EQ(readStoredSettings(choices), SettingsProblem::NoAccess);
     EXPECT_EQ(choices.port, 3);
-    EXPECT_EQ(storePortSetting(4), SettingsWarning::NoAccess);
+    EXPECT_EQ(storePortSetting(4), SettingsProblem::NoAccess);
 }
 
 TEST_F(SettingsStoreTest, AValueThatCantBeWrittenIsReported) {
@@ -122,13 +147,13 @@ TEST_F(SettingsStoreTest, AValueThatCantBeWrittenIsReported) {
         }
         StoredChoices choices;
         if (const auto warning = readStoredSettings(choices);
-            warning != SettingsWarning::NotWritten) {
+            warning != SettingsProblem::NotWritten) {
             return "loading gave warning " + std::to_string(static_cast<int>(warning));
         }
         if (choices.port != 3) {
             return "the stored port was not kept";
         }
-        if (const auto warning = storePortSetting(4); warning != SettingsWarning::NotWritten) {
+        if (const auto warning = storePortSetting(4); warning != SettingsProblem::NotWritten) {
             return "saving gave warning " + std::to_string(static_cast<int>(warning));
         }
         return {};
@@ -140,10 +165,10 @@ TEST_F(SettingsStoreTest, AValueThatCantBeWrittenIsReported) {
 }
 
 TEST(SettingsWarningText, IsTheFixedEnglishText) {
-    EXPECT_EQ(settingsWarningText(SettingsWarning::NoAccess), "  No registry-access possible!");
-    EXPECT_EQ(settingsWarningText(SettingsWarning::NotWritten), "  Could not create entries!");
-    EXPECT_EQ(settingsWarningText(SettingsWarning::None), "");
-    EXPECT_EQ(settingsWarningCaption(), "Warning");
+    EXPECT_EQ(fw::settingsProblemText(SettingsProblem::NoAccess), "  No registry-access possible!");
+    EXPECT_EQ(fw::settingsProblemText(SettingsProblem::NotWritten), "  Could not create entries!");
+    EXPECT_EQ(fw::settingsProblemText(SettingsProblem::None), "");
+    EXPECT_EQ(fw::kSettingsWarningCaption, "Warning");
 }
 
 }  // namespace

@@ -1,13 +1,17 @@
 // The prompts and progress notices of the read and write commands as real windows:
 // prompts run modally and are closed the way a user closes them.
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 #include "framework/dialog_results.h"
 #include "framework/qt/template_dialog.h"
 #include "framework/resource_ids.h"
-#include "transfer_fixture.h"
+#include "tests/framework/native.h"
+#include "tests/ui/transfer_fixture.h"
 
 using namespace pemlar;
 
@@ -162,7 +166,7 @@ TEST_F(TransferPrompts, ProgressNoticeIsPaintedBeforeTheTransferAndGoneAfterIt) 
             EXPECT_NE(window->objectName(), name) << "the notice is destroyed";
         }
         QTest::qWait(20);
-        EXPECT_EQ(QApplication::activeWindow(), frame.get()) << "the keyboard is back";
+        EXPECT_EQ(QApplication::activeWindow(), widgetOf(*frame)) << "the keyboard is back";
     }
 }
 
@@ -177,7 +181,7 @@ TEST_F(TransferPrompts, OkInTheRealReadPromptReadsTheInstrument) {
     EXPECT_TRUE(test_seams::answeredCalls().empty()) << "no message";
     // The keyboard is back with the main window, ready for editing.
     QTest::qWait(20);
-    EXPECT_EQ(QApplication::activeWindow(), frame.get());
+    EXPECT_EQ(QApplication::activeWindow(), widgetOf(*frame));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
-// Runs the program's application object as a user meets it.
+// Runs the program's application object as a user meets it. Acting from inside the
+// program's message loop takes a Qt timer: the neutral driver has none.
 
 #include <gtest/gtest.h>
 
@@ -12,11 +13,12 @@
 #include "shell/ta_pemlare.h"
 #include "shell/tf_pemlare.h"
 #include "shell/tw_splash.h"
+#include "tests/framework/native.h"
 
 namespace pemlar {
 
 inline TA_Pemlare& pemlarApp() {
-    return *static_cast<TA_Pemlare*>(qApp);
+    return *static_cast<TA_Pemlare*>(fw::Application::instance());
 }
 
 // Runs the program until it ends, with splashes that stay `splashTime`; `user` acts as
@@ -28,7 +30,7 @@ inline int runProgramAs(std::chrono::milliseconds splashTime,
     QTimer::singleShot(0, [user] {
         TF_Pemlare* frame = pemlarApp().MainWindow();
         ASSERT_NE(frame, nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(widgetOf(*frame)));
         user(*frame);
         if (frame->isVisible()) {
             frame->close();

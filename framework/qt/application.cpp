@@ -1,0 +1,70 @@
+// fw::Application on QApplication.
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "framework/application.h"
+#include "framework/frame.h"
+#include "framework/qt/frame_window.h"
+
+namespace pemlar::fw {
+
+namespace {
+
+Application*& current() {
+    static Application* application = nullptr;
+    return application;
+}
+
+}  // namespace
+
+struct Application::Native {
+    Native(int& argc, char** argv) : app(argc, argv) {}
+    QApplication app;
+    QTranslator qtTexts;
+};
+
+Application::Application(int& argc, char** argv) : native_(std::make_unique<Native>(argc, argv)) {
+    current() = this;
+    // Ties the windows to the installed menu entry (Wayland app id, X11 startup notice).
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.nirvel.Pemlar"));
+    // The platform's own buttons and file dialogs (Ja, Nein, Abbrechen) in German, as
+    // everything else, whatever the locale says (LANG=C would give English ones).
+    if (native_->qtTexts.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                              QStringLiteral("_"),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&native_->qtTexts);
+    }
+}
+
+Application::~Application() {
+    if (current() == this) {
+        current() = nullptr;
+    }
+}
+
+Application* Application::instance() {
+    return current();
+}
+
+int Application::exec(Frame& mainWindow) {
+    auto* window = static_cast<FrameWindow*>(mainWindow.nativeHandle());
+    const QMetaObject::Connection ends = QObject::connect(
+        window, &FrameWindow::closed, &native_->app, [] { QCoreApplication::exit(0); });
+    mainWindow.show();
+    const int status = QApplication::exec();
+    QObject::disconnect(ends);
+    return status;
+}
+
+void Application::quit(int status) {
+    QCoreApplication::exit(status);
+}
+
+void Application::processEvents() {
+    QApplication::processEvents();
+}
+
+}  // namespace pemlar::fw
