@@ -6,7 +6,7 @@
 //       {kCentreButton, fw::Notification::Clicked, &MyDialog::alignCentre},
 //       {kPortList, fw::Notification::SelectionChanged, &MyDialog::EvPortChange},
 //   }};
-//   fw::connectCommands(*this, std::span(Commands));   // in the constructor
+//   fw::connectCommands<MyDialog>(*this, Commands);   // in the constructor
 
 #include <functional>
 #include <span>
