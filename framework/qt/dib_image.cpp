@@ -29,8 +29,7 @@ std::size_t rowBytes(std::int64_t width, int bits) {
 // `dib` starts with the info header. Pixels come from `pixels` (the .bmp file names
 // their place) or right after the colour table. An icon's picture is half the height
 // its header says, the lower half being the transparency mask.
-QImage decodeDib(std::span<const std::uint8_t> dib, std::optional<std::size_t> pixels,
-                 bool icon) {
+QImage decodeDib(std::span<const std::uint8_t> dib, std::optional<std::size_t> pixels, bool icon) {
     if (dib.size() < kInfoHeaderSize) {
         return {};
     }
@@ -47,8 +46,8 @@ QImage decodeDib(std::span<const std::uint8_t> dib, std::optional<std::size_t> p
     if (icon) {
         height /= 2;
     }
-    if (headerSize < kInfoHeaderSize || headerSize > dib.size() || compression != 0 ||
-        width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide ||
+    if (headerSize < kInfoHeaderSize || headerSize > dib.size() || compression != 0 || width <= 0 ||
+        height <= 0 || width > kMaxSide || height > kMaxSide ||
         (bits != 1 && bits != 4 && bits != 8 && bits != 24)) {
         return {};
     }

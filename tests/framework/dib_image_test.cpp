@@ -20,7 +20,8 @@ Bytes bytesOf(const QByteArray& data) {
 
 // What Qt's own readers make of the same file.
 std::vector<QImage> qtPictures(const Bytes& file) {
-    QByteArray data(reinterpret_cast<const char*>(file.data()), static_cast<qsizetype>(file.size()));
+    QByteArray data(reinterpret_cast<const char*>(file.data()),
+                    static_cast<qsizetype>(file.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
@@ -61,7 +62,8 @@ TEST(DibImage, DecodesAsQtDoes) {
     std::vector<Bytes> bitmaps;
     std::vector<Bytes> icons;
     for (const ArtEntry& entry : artEntries()) {
-        (entry.kind == ArtKind::Icon ? icons : bitmaps).emplace_back(entry.bytes.begin(), entry.bytes.end());
+        (entry.kind == ArtKind::Icon ? icons : bitmaps)
+            .emplace_back(entry.bytes.begin(), entry.bytes.end());
     }
     // 1, 8 and 24 bits a pixel, as Qt writes them.
     QImage mono(13, 5, QImage::Format_Mono);
