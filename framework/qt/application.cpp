@@ -1,5 +1,10 @@
 // fw::Application on QApplication.
 
+#include <fontconfig/fontconfig.h>
+
+#include <system_error>
+#include <thread>
+
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -18,10 +23,34 @@ Application*& current() {
     return application;
 }
 
+// Fontconfig reads its configuration and font caches once per process, a good part of
+// the first dialog's font cost. A thread does it while QApplication connects to the
+// window system; the first font waits for it rather than start a second load alongside.
+class FontconfigWarmUp {
+public:
+    FontconfigWarmUp() {
+        try {
+            thread_ = std::thread([] { FcInit(); });
+        } catch (const std::system_error&) {
+            // No thread: the first font loads the configuration itself.
+        }
+    }
+    ~FontconfigWarmUp() { wait(); }
+    void wait() {
+        if (thread_.joinable()) {
+            thread_.join();
+        }
+    }
+
+private:
+    std::thread thread_;
+};
+
 }  // namespace
 
 struct Application::Native {
-    Native(int& argc, char** argv) : app(argc, argv) {}
+    Native(int& argc, char** argv) : app(argc, argv) { fontconfig.wait(); }
+    FontconfigWarmUp fontconfig;  // started before the connection to the window system
     QApplication app;
     QTranslator qtTexts;
 };

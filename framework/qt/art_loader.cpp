@@ -5,6 +5,7 @@
 #include <QImageReader>
 #include <QPixmap>
 
+#include "framework/qt/dib_image.h"
 #include "resources/art.h"
 
 namespace pemlar {
@@ -21,7 +22,8 @@ QByteArray bytesOf(const ArtEntry& entry) {
 QImage loadBitmap(int id) {
     for (const ArtEntry& entry : artEntries()) {
         if (entry.kind == ArtKind::Bitmap && entry.id == id) {
-            return QImage::fromData(bytesOf(entry));
+            QImage image = decodeBmpFile(entry.bytes);
+            return image.isNull() ? QImage::fromData(bytesOf(entry)) : image;
         }
     }
     return {};
@@ -31,6 +33,13 @@ QIcon loadIcon(int id) {
     QIcon icon;
     for (const ArtEntry& entry : artEntries()) {
         if (entry.kind != ArtKind::Icon || entry.id != id) {
+            continue;
+        }
+        const std::vector<QImage> pictures = decodeIcoFile(entry.bytes);
+        for (const QImage& picture : pictures) {
+            icon.addPixmap(QPixmap::fromImage(picture));
+        }
+        if (!pictures.empty()) {
             continue;
         }
         QByteArray bytes = bytesOf(entry);
