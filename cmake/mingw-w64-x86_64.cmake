@@ -3,7 +3,8 @@
 #
 #   cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 #
-# builds data/, link/, core/ and their tests; .ci/windows-stage runs them under Wine.
+# builds data/, link/, core/, cli/, the window program pemlar.exe on the Win32 back end
+# (no Qt needed) and their tests; .ci/windows-stage runs them under Wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -25,6 +26,3 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 if(NOT DEFINED CMAKE_CROSSCOMPILING_EMULATOR)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run)
 endif()
-
-# The core and its tests: there is no Qt for the target here.
-set(PEMLAR_GUI OFF CACHE BOOL "Build the Qt program")
