@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <ctime>
 #include <filesystem>
+#include <optional>
 #include <span>
+#include <string>
 
 #include "core/file_outcome.h"
 
@@ -22,6 +24,11 @@ FileOutcome writeAndReplace(const std::filesystem::path& temp, const std::filesy
 // when the name is taken. A file that fails halfway is removed.
 FileOutcome createNewFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
                           bool& exists);
+
+// Up to maxBytes from the start of a regular file, through the system's own calls (C++
+// file streams would bring their locale machinery into pemlar.exe). Nothing when it
+// can't be opened, is no regular file once open, or a read fails.
+std::optional<std::string> readPrefix(const std::filesystem::path& path, std::size_t maxBytes);
 
 // The user's folder for application data: $XDG_DATA_HOME or ~/.local/share on POSIX,
 // %LOCALAPPDATA% on Windows. Empty when the environment names none.

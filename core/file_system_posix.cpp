@@ -124,6 +124,32 @@ FileOutcome createNewFile(const std::filesystem::path& path, std::span<const std
     return finishFile(fd, path, bytes);
 }
 
+std::optional<std::string> readPrefix(const std::filesystem::path& path, std::size_t maxBytes) {
+    // Non-blocking: a pipe put in the file's place since the caller looked must not hang.
+    UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    struct stat info {};
+    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return std::nullopt;
+    }
+    std::string bytes(maxBytes, '\0');
+    std::size_t got = 0;
+    while (got < maxBytes) {
+        const ssize_t n = ::read(file.get(), bytes.data() + got, maxBytes - got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return std::nullopt;
+        }
+        if (n == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+    return bytes;
+}
+
 std::filesystem::path userDataHome() {
     // A relative $XDG_DATA_HOME is invalid and to be ignored.
     if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && data[0] == '/') {

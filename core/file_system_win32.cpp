@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <system_error>
 
@@ -79,6 +80,29 @@ FileOutcome writeAndReplace(const std::filesystem::path& temp, const std::filesy
 FileOutcome createNewFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
                           bool& exists) {
     return writeNew(path, bytes, exists);
+}
+
+std::optional<std::string> readPrefix(const std::filesystem::path& path, std::size_t maxBytes) {
+    UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.get() == INVALID_HANDLE_VALUE || GetFileType(file.get()) != FILE_TYPE_DISK) {
+        return std::nullopt;
+    }
+    std::string bytes(maxBytes, '\0');
+    std::size_t got = 0;
+    while (got < maxBytes) {
+        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(maxBytes - got, 1U << 30));
+        DWORD n = 0;
+        if (ReadFile(file.get(), bytes.data() + got, wanted, &n, nullptr) == 0) {
+            return std::nullopt;
+        }
+        if (n == 0) {
+            break;
+        }
+        got += n;
+    }
+    bytes.resize(got);
+    return bytes;
 }
 
 std::filesystem::path userDataHome() {

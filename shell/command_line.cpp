@@ -27,16 +27,14 @@ constexpr std::string_view kHelp =
 
 }  // namespace
 
-std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ostream& out) {
+std::optional<std::string_view> commandLineAnswer(int argc, const char* const* argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i] != nullptr ? argv[i] : "";
         if (arg == "--help") {
-            out << kHelp;
-            return 0;
+            return kHelp;
         }
         if (arg == "--version") {
-            out << kVersionLine;
-            return 0;
+            return kVersionLine;
         }
     }
     return std::nullopt;

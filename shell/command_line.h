@@ -4,12 +4,23 @@
 
 #include <optional>
 #include <ostream>
+#include <string_view>
 
 namespace pemlar {
 
-// Answers --help or --version (the first of them among the arguments) on `out` and
-// returns the exit status; returns nothing when neither is given, so the window opens.
-// Every other argument is left alone.
-std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ostream& out);
+// The answer to --help or --version (the first of them among the arguments); nothing
+// when neither is given, so the window opens. Every other argument is left alone.
+std::optional<std::string_view> commandLineAnswer(int argc, const char* const* argv);
+
+// The same answer written on `out`, with the exit status. Inline: the program writes
+// through the C library instead, so that pemlar.exe links no C++ streams.
+inline std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ostream& out) {
+    const std::optional<std::string_view> text = commandLineAnswer(argc, argv);
+    if (!text) {
+        return std::nullopt;
+    }
+    out << *text;
+    return 0;
+}
 
 }  // namespace pemlar
