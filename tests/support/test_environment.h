@@ -13,6 +13,9 @@ namespace pemlar {
 // already there stays.
 void setEnvironment(const char* name, const std::string& value, bool overwrite = true);
 
+// True when this Windows program runs under Wine.
+bool underWine();
+
 // The program's settings store as the test program sees it: with the Qt back end
 // <XDG_CONFIG_HOME>/Nirvel/Pemlar.conf, with the Win32 one the registry key
 // HKEY_CURRENT_USER\Software\Nirvel\Pemlar (of the throw-away Wine prefix).
@@ -30,13 +33,22 @@ std::string dump();
 bool block();
 }  // namespace stored_settings
 
-// Something at `entry` that opens as a port does: a pseudo-terminal linked there, or
-// (Windows, where opening is all a probe does) a plain file. Removed with the object.
+// Something in `folder` that opens as COM<comNumber> does: a pseudo-terminal linked
+// there as COM<n>, or on Windows (where opening is all a probe does, and COM<n> is a
+// device name in every folder) a plain file port<n>. Removed with the object.
 class PortDevice {
 public:
+    explicit PortDevice(std::filesystem::path path) : path_(std::move(path)) {}
     virtual ~PortDevice() = default;
+    PortDevice(const PortDevice&) = delete;
+    PortDevice& operator=(const PortDevice&) = delete;
+    // What a resolver hands the port for it.
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
 };
 // Nothing when no device can be had.
-std::unique_ptr<PortDevice> makePortDevice(const std::filesystem::path& entry);
+std::unique_ptr<PortDevice> makePortDevice(const std::filesystem::path& folder, int comNumber);
 
 }  // namespace pemlar

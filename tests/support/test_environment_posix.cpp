@@ -14,6 +14,10 @@ void setEnvironment(const char* name, const std::string& value, bool overwrite) 
     ::setenv(name, value.c_str(), overwrite ? 1 : 0);
 }
 
+bool underWine() {
+    return false;
+}
+
 namespace stored_settings {
 
 namespace {
@@ -34,8 +38,8 @@ void clear() {
 
 void write(int selectedCom, int selectedLabel) {
     std::filesystem::create_directories(folder());
-    std::ofstream(file(), std::ios::binary) << "[General]\nSelcted_Com=" << selectedCom
-                                            << "\nSelcted_Lab=" << selectedLabel << "\n";
+    std::ofstream(file(), std::ios::binary)
+        << "[General]\nSelcted_Com=" << selectedCom << "\nSelcted_Lab=" << selectedLabel << "\n";
 }
 
 std::string dump() {
@@ -70,36 +74,31 @@ namespace {
 
 class Pty final : public PortDevice {
 public:
-    explicit Pty(std::filesystem::path entry) : entry_(std::move(entry)) {}
+    using PortDevice::PortDevice;
     ~Pty() override {
         std::error_code ignored;
-        std::filesystem::remove(entry_, ignored);
+        std::filesystem::remove(path(), ignored);
         for (int fd : {slave, master}) {
             if (fd >= 0) {
                 ::close(fd);
             }
         }
     }
-    Pty(const Pty&) = delete;
-    Pty& operator=(const Pty&) = delete;
 
     int master = -1;
     int slave = -1;
-
-private:
-    std::filesystem::path entry_;
 };
 
 }  // namespace
 
-std::unique_ptr<PortDevice> makePortDevice(const std::filesystem::path& entry) {
-    auto pty = std::make_unique<Pty>(entry);
+std::unique_ptr<PortDevice> makePortDevice(const std::filesystem::path& folder, int comNumber) {
+    auto pty = std::make_unique<Pty>(folder / ("COM" + std::to_string(comNumber)));
     char name[256] = {};
     if (openpty(&pty->master, &pty->slave, name, nullptr, nullptr) != 0) {
         return nullptr;
     }
     std::error_code error;
-    std::filesystem::create_symlink(name, entry, error);
+    std::filesystem::create_symlink(name, pty->path(), error);
     return error ? nullptr : std::move(pty);
 }
 

@@ -15,6 +15,11 @@ void setEnvironment(const char* name, const std::string& value, bool overwrite) 
     _putenv((std::string(name) + "=" + value).c_str());
 }
 
+bool underWine() {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
 namespace stored_settings {
 
 namespace {
@@ -35,8 +40,8 @@ void clear() {
 
 void write(int selectedCom, int selectedLabel) {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS) {
         return;
     }
     writeNumber(key, L"Selcted_Com", selectedCom);
@@ -76,25 +81,21 @@ namespace {
 
 class PlainFile final : public PortDevice {
 public:
-    explicit PlainFile(std::filesystem::path path) : path_(std::move(path)) {}
+    using PortDevice::PortDevice;
     ~PlainFile() override {
         std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
+        std::filesystem::remove(path(), ignored);
     }
-    PlainFile(const PlainFile&) = delete;
-    PlainFile& operator=(const PlainFile&) = delete;
-
-private:
-    std::filesystem::path path_;
 };
 
 }  // namespace
 
-std::unique_ptr<PortDevice> makePortDevice(const std::filesystem::path& entry) {
-    if (!std::ofstream(entry, std::ios::binary).is_open()) {
+std::unique_ptr<PortDevice> makePortDevice(const std::filesystem::path& folder, int comNumber) {
+    auto file = std::make_unique<PlainFile>(folder / ("port" + std::to_string(comNumber)));
+    if (!std::ofstream(file->path(), std::ios::binary).is_open()) {
         return nullptr;
     }
-    return std::make_unique<PlainFile>(entry);
+    return file;
 }
 
 }  // namespace pemlar

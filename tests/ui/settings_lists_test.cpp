@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -64,11 +65,16 @@ protected:
 
     // Only these COM numbers have a device, each made by the test.
     void mapPorts(const std::vector<int>& numbers) {
+        std::map<int, std::string> paths;
         for (int n : numbers) {
-            devices_.push_back(makePortDevice(mapping_.path() / ("COM" + std::to_string(n))));
+            devices_.push_back(makePortDevice(mapping_.path(), n));
             ASSERT_TRUE(devices_.back());
+            paths[n] = devices_.back()->path().string();
         }
-        useTestPorts(mappingFolderResolver(mapping_.path()));
+        useTestPorts([paths](std::int32_t n) -> std::optional<std::string> {
+            const auto it = paths.find(n);
+            return it == paths.end() ? std::nullopt : std::optional(it->second);
+        });
     }
 
     void start() {
@@ -156,6 +162,8 @@ TEST_F(SettingsAndLists, AChosenPortIsUsedAndStoredAtOnceAndComesBackAfterAResta
 TEST_F(SettingsAndLists, AChosenLabelIsStoredAtOnce) {
     writeLabelFile("NEU\r\nABC\r\n");
     start();
+    // The list is locked for the user; its handler is there for when it is not.
+    labels().setEnabled(true);
     choose(kLabelList, 1);
     EXPECT_TRUE(storeHas("Selcted_Lab", 1)) << stored_settings::dump();
     start();
