@@ -21,11 +21,6 @@ PortResolver& testPorts() {
     return resolver;
 }
 
-std::filesystem::path& settingsFolder() {
-    static std::filesystem::path folder;
-    return folder;
-}
-
 // The application the main dialog expects, with a link that reaches only what the
 // running test maps.
 class TestApplication : public fw::Application, public PemlarHost {
@@ -56,10 +51,6 @@ void useTestLink(std::unique_ptr<scom> link) {
     static_cast<TestApplication*>(fw::Application::instance())->useLink(std::move(link));
 }
 
-std::filesystem::path testSettingsFolder() {
-    return settingsFolder();
-}
-
 }  // namespace pemlar
 
 using namespace pemlar;
@@ -72,7 +63,6 @@ int main(int argc, char** argv) {
     // in temporary folders (on Windows: the backups; the settings are the registry key
     // of the throw-away Wine prefix).
     const TempFolder config;
-    settingsFolder() = config.path();
     setEnvironment("XDG_CONFIG_HOME", config.path().string());
     const TempFolder data;
     setEnvironment("XDG_DATA_HOME", data.path().string());
