@@ -55,7 +55,8 @@ public:
         return result;
     }
 
-    // Runs `handler` on `notification` of control `id`. False when there is no such
+    // Runs `handler` on `notification` of control `id`, after those connected before
+    // (and before the standard end of ids 1 and 2). False when there is no such
     // control or it cannot give that notification.
     bool onCommand(int id, Notification notification, std::function<void()> handler);
 

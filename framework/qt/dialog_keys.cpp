@@ -115,6 +115,16 @@ bool DialogKeys::typeMnemonic(QWidget* focused, QChar character) {
     return true;
 }
 
+bool DialogKeys::hasDefaultButton() const {
+    for (const Entry& entry : controls_) {
+        const auto* button = qobject_cast<const QPushButton*>(entry.widget.data());
+        if (button != nullptr && button->isDefault() && !button->isHidden()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool DialogKeys::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) {
         return QObject::eventFilter(watched, event);
@@ -138,6 +148,15 @@ bool DialogKeys::eventFilter(QObject* watched, QEvent* event) {
             if (QWidget* next = nextInGroup(widget, forward)) {
                 next->setFocus(Qt::TabFocusReason);
             }
+            return true;
+        }
+        case Qt::Key_Return:
+        case Qt::Key_Enter: {
+            if (!ok_ || qobject_cast<QPushButton*>(widget) != nullptr ||
+                qobject_cast<QAbstractScrollArea*>(widget) != nullptr || hasDefaultButton()) {
+                return false;
+            }
+            ok_();
             return true;
         }
         default:

@@ -10,9 +10,13 @@
 //   mnemonic of that character, as Alt with it would: the one button marked with
 //   "&" and that character is pressed; several such buttons take the focus in turn,
 //   none is pressed.
+// - Return outside a push button and a multi-line edit, with no default push button,
+//   is the dialog's OK command (id 1), as the dialog manager sends it.
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
+#include <utility>
 #include <vector>
 
 class QWidget;
@@ -32,6 +36,9 @@ public:
     // The dialog's controls in template order; watches each of them.
     void setControls(const std::vector<KeyedControl>& controls);
 
+    // What Return does where the dialog manager would send the OK command.
+    void setOkCommand(std::function<void()> ok) { ok_ = std::move(ok); }
+
     // The control an arrow key moves the focus to from `from`, or null.
     QWidget* nextInGroup(const QWidget* from, bool forward) const;
 
@@ -40,12 +47,14 @@ protected:
 
 private:
     bool typeMnemonic(QWidget* focused, QChar character);
+    bool hasDefaultButton() const;
 
     struct Entry {
         QPointer<QWidget> widget;
         bool startsGroup;
     };
     std::vector<Entry> controls_;
+    std::function<void()> ok_;
 };
 
 }  // namespace pemlar

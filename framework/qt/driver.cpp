@@ -110,7 +110,8 @@ void choose(Dialog& dialog, int id, int index) {
     if (combo == nullptr || index < 0 || index >= combo->count()) {
         return;
     }
-    if (combo->currentIndex() == index) {
+    // A locked list takes no choice, as under Win32.
+    if (!combo->isEnabled() || combo->currentIndex() == index) {
         return;
     }
     // What choosing from the open list does: the new entry, then the notification.

@@ -252,6 +252,11 @@ void TemplateDialog::watchKeys() {
         keyed.push_back({controls_[i].widget, group});
     }
     keys_->setControls(keyed);
+    keys_->setOkCommand([this] {
+        if (auto* ok = control<QPushButton>(IdOk); ok != nullptr && ok->isEnabled()) {
+            ok->click();
+        }
+    });
 }
 
 void TemplateDialog::paintEvent(QPaintEvent* event) {

@@ -40,16 +40,17 @@ const ControlTemplate* controlTemplate(int templateId, int id) {
     return nullptr;
 }
 
-bool runHandler(Dialog& dialog, int id, Notification notification) {
+void runHandlers(Dialog& dialog, int id, Notification notification) {
     auto& handlers = dialog.native().handlers;
     const auto found = handlers.find({id, notification});
     if (found == handlers.end()) {
-        return false;
+        return;
     }
-    // A copy: the handler may connect another one in its place, or end the dialog.
-    const std::function<void()> handler = found->second;
-    handler();
-    return true;
+    // A copy: a handler may connect another one, or end the dialog.
+    const std::vector<std::function<void()>> connected = found->second;
+    for (const auto& handler : connected) {
+        handler();
+    }
 }
 
 INT_PTR CALLBACK dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -69,13 +70,15 @@ INT_PTR CALLBACK dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             const ControlTemplate* control = controlTemplate(dialog->templateId(), id);
             const bool isCombo = control != nullptr && control->kind == ControlKind::ComboBox;
             if (isCombo && code == CBN_SELCHANGE) {
-                runHandler(*dialog, id, Notification::SelectionChanged);
+                runHandlers(*dialog, id, Notification::SelectionChanged);
                 return TRUE;
             }
             if (isCombo || code != BN_CLICKED) {
                 return FALSE;
             }
-            if (!runHandler(*dialog, id, Notification::Clicked) && (id == IdOk || id == IdCancel)) {
+            // The standard handling of OK and Cancel follows whatever else is connected.
+            runHandlers(*dialog, id, Notification::Clicked);
+            if (id == IdOk || id == IdCancel) {
                 dialog->end(id);
             }
             return TRUE;
@@ -175,7 +178,7 @@ bool Dialog::onCommand(int id, Notification notification, std::function<void()> 
     if (!fits) {
         return false;
     }
-    native_->handlers[{id, notification}] = std::move(handler);
+    native_->handlers[{id, notification}].push_back(std::move(handler));
     return true;
 }
 

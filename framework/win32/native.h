@@ -41,8 +41,8 @@ struct Dialog::Native {
     std::vector<std::uint8_t> templateBytes;
     bool visibleByTemplate = false;
     bool popupStyle = false;
-    // Handlers by (control id, notification).
-    std::map<std::pair<int, Notification>, std::function<void()>> handlers;
+    // Handlers by (control id, notification), run in the order they were connected.
+    std::map<std::pair<int, Notification>, std::vector<std::function<void()>>> handlers;
     // Set while runModal() runs its loop.
     bool modal = false;
     bool ended = false;

@@ -5,6 +5,7 @@
 #include "framework/dialog_results.h"
 #include "framework/resource_ids.h"
 #include "main_window_fixture.h"
+#include "tests/support/test_environment.h"
 
 using namespace pemlar;
 
@@ -98,6 +99,9 @@ TEST_F(Keyboard, AltWithoutMnemonicTypesNothing) {
 }
 
 TEST_F(Keyboard, AltBAlternatesBetweenTheTwoBButtonsWithoutPressing) {
+    if (underWine()) {
+        GTEST_SKIP() << "Wine's dialog manager presses the first of two buttons with one mnemonic";
+    }
     control(kAddressEdit).setFocus();
     std::vector<int> focused;
     for (int i = 0; i < 3; ++i) {

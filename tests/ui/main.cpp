@@ -8,6 +8,7 @@
 #include "framework/application.h"
 #include "link/scom.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_environment.h"
 #include "tests/ui/test_application.h"
 #include "ui/pemlar_host.h"
 
@@ -18,11 +19,6 @@ namespace {
 PortResolver& testPorts() {
     static PortResolver resolver;
     return resolver;
-}
-
-std::filesystem::path& settingsFolder() {
-    static std::filesystem::path folder;
-    return folder;
 }
 
 // The application the main dialog expects, with a link that reaches only what the
@@ -55,10 +51,6 @@ void useTestLink(std::unique_ptr<scom> link) {
     static_cast<TestApplication*>(fw::Application::instance())->useLink(std::move(link));
 }
 
-std::filesystem::path testSettingsFolder() {
-    return settingsFolder();
-}
-
 }  // namespace pemlar
 
 using namespace pemlar;
@@ -66,14 +58,16 @@ using namespace pemlar;
 int main(int argc, char** argv) {
     // The Qt back end draws offscreen, also when ctest lists the cases, which it does
     // without the test's environment.
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setEnvironment("QT_QPA_PLATFORM", "offscreen", false);
     // Settings, the port mapping folder and the backups of pages read in this run live
-    // in temporary folders.
+    // in temporary folders (on Windows: the backups; the settings are the registry key
+    // of the throw-away Wine prefix).
     const TempFolder config;
-    settingsFolder() = config.path();
-    setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+    setEnvironment("XDG_CONFIG_HOME", config.path().string());
     const TempFolder data;
-    setenv("XDG_DATA_HOME", data.path().c_str(), 1);
+    setEnvironment("XDG_DATA_HOME", data.path().string());
+    setEnvironment("LOCALAPPDATA", data.path().string());
+    stored_settings::clear();
     TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

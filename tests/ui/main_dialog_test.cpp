@@ -5,6 +5,7 @@
 #include "data/id_number.h"
 #include "framework/resource_ids.h"
 #include "main_window_fixture.h"
+#include "tests/support/test_environment.h"
 
 using namespace pemlar;
 
@@ -41,19 +42,21 @@ TEST_F(MainDialog, LockedControlsStayLocked) {
     EXPECT_EQ(driver::focusedControl(*dialog), kAddressEdit);
 }
 
-// No default push button: Return outside a button presses nothing (a focused button
-// takes Return, as in any dialog).
-TEST_F(MainDialog, ReturnOutsideAButtonPressesNothing) {
-    int clicks = 0;
+// No default push button: Return outside a button is the dialog's OK, "&Beenden", and
+// ends the program (a focused button takes Return, as in any dialog).
+TEST_F(MainDialog, ReturnOutsideAButtonIsBeenden) {
+    std::vector<int> clicked;
     for (int id : {kReadButton, kLoadButton, kSaveButton, kCentreButton, kSetButton, kWriteButton,
                    kInfoButton, kLeftButton, kOkButton}) {
-        ASSERT_TRUE(dialog->onCommand(id, fw::Notification::Clicked, [&] { ++clicks; })) << id;
+        ASSERT_TRUE(dialog->onCommand(id, fw::Notification::Clicked, [&, id] {
+            clicked.push_back(id);
+        })) << id;
     }
     control(kPortList).setFocus();
     driver::key(fw::Key::Return);
     driver::processEvents(std::chrono::milliseconds(150));
-    EXPECT_EQ(clicks, 0);
-    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(clicked, std::vector<int>{kOkButton});
+    EXPECT_FALSE(frame->isVisible());
 }
 
 struct Alignment {
@@ -120,6 +123,11 @@ TEST_F(MainDialog, AddressEditTakesWhatTheFiveLinesHold) {
         {{120}, "x", 120},  // one long line: five slots full
     };
     for (const Case& c : kCases) {
+        if (c.lineLengths.size() == 1 && underWine()) {
+            // Wine's edit breaks a word longer than the line short of its 24th column:
+            // the five visible lines are full at 116 characters, and it takes no more.
+            continue;
+        }
         setAddressText("");
         std::string typed;
         for (std::size_t i = 0; i < c.lineLengths.size(); ++i) {

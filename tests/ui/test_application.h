@@ -1,7 +1,6 @@
 #pragma once
 // What the test application offers the tests beyond the main dialog's needs.
 
-#include <filesystem>
 #include <memory>
 
 #include "link/port_resolver.h"
@@ -15,9 +14,5 @@ class scom;
 void useTestPorts(PortResolver resolver);
 // Puts `link` in place of the application's link; null brings back the default one.
 void useTestLink(std::unique_ptr<scom> link);
-
-// The folder the settings store of this run lives in (XDG_CONFIG_HOME, never the user's
-// own): the store is its Nirvel/Pemlar.conf.
-std::filesystem::path testSettingsFolder();
 
 }  // namespace pemlar
