@@ -35,9 +35,23 @@ LRESULT CALLBACK frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     }
     Frame::Native* native = frameOf(window);
     switch (message) {
+        case WM_ACTIVATE:
+            // A child dialog gets no activation messages of its own, so its dialog
+            // manager can't remember its focus across a prompt or a notice: the frame does.
+            if (LOWORD(wParam) == WA_INACTIVE && native != nullptr) {
+                HWND focus = GetFocus();
+                native->focusToRestore =
+                    focus != nullptr && IsChild(window, focus) ? focus : nullptr;
+            }
+            break;
         case WM_SETFOCUS:
-            // The client dialog puts the focus back on its last focused control.
-            if (HWND client = GetWindow(window, GW_CHILD)) {
+            if (native != nullptr && native->focusToRestore != nullptr &&
+                IsChild(window, native->focusToRestore) &&
+                IsWindowEnabled(native->focusToRestore) &&
+                IsWindowVisible(native->focusToRestore)) {
+                SetFocus(native->focusToRestore);
+            } else if (HWND client = GetWindow(window, GW_CHILD)) {
+                // The client dialog puts the focus on its first control.
                 SetFocus(client);
             }
             return 0;

@@ -61,7 +61,8 @@ struct Dialog::Native {
 
 struct Frame::Native {
     HWND window = nullptr;
-    HICON icon = nullptr;  // shared resource icon: not destroyed
+    HICON icon = nullptr;           // shared resource icon: not destroyed
+    HWND focusToRestore = nullptr;  // the client's control that had the focus on deactivation
     std::function<void()> onClosed;
 };
 

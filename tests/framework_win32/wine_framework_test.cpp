@@ -235,6 +235,7 @@ TEST_F(MainFrame, SplashPopupHoldsTheMouseWithoutTakingTheActivation) {
 TEST_F(MainFrame, NoticeBlocksTheFrameAndDropsWhatArrivedMeanwhile) {
     int read = 0;
     dialog_.onCommand(kReadButton, fw::Notification::Clicked, [&] { ++read; });
+    dialog_.requireControl(kReadButton).setFocus();
     {
         const fw::Notice notice(kReadProgressDialog, &dialog_);
         EXPECT_TRUE(notice.dialog().isVisible());
@@ -246,6 +247,8 @@ TEST_F(MainFrame, NoticeBlocksTheFrameAndDropsWhatArrivedMeanwhile) {
     processEvents();
     EXPECT_TRUE(IsWindowEnabled(hwnd(frame_)));
     EXPECT_EQ(read, 0);
+    // The keyboard is back on the button that started it, not on the dialog's first one.
+    EXPECT_EQ(fw::driver::focusedControl(dialog_), kReadButton);
 }
 
 TEST_F(MainFrame, ModalDialogsRunOrAreAnswered) {
