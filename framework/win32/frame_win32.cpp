@@ -237,8 +237,8 @@ void Popup::create(std::unique_ptr<Dialog> content) {
     content_ = std::move(content);
     HWND owner = GetAncestor(win32::handleOf(&owner_), GA_ROOT);
     native_->window =
-        CreateWindowExW(WS_EX_NOACTIVATE, win32::popupClassName(), L"", WS_POPUP | WS_BORDER, 0, 0,
-                        0, 0, owner, nullptr, win32::instance(), native_.get());
+        CreateWindowExW(WS_EX_NOACTIVATE, win32::popupClassName(), L"", WS_POPUP | WS_DLGFRAME, 0,
+                        0, 0, 0, owner, nullptr, win32::instance(), native_.get());
     if (native_->window == nullptr) {
         win32::fatal("popup for dialog", content_->templateId());
     }
@@ -247,7 +247,7 @@ void Popup::create(std::unique_ptr<Dialog> content) {
     SetWindowPos(inner, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     content_->create();
     ShowWindow(inner, SW_SHOWNA);
-    // The outer size is the content's: the thin border covers its right and bottom edge.
+    // The outer size is the content's: the thin dialog frame covers its right and bottom edge.
     const Size size = win32::clientSizeOf(inner);
     const int x = (GetSystemMetrics(SM_CXSCREEN) - size.width) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - size.height) / 2;
