@@ -23,6 +23,17 @@ PortResolver systemPortResolver();
 // open of a vanished device fails instead of reaching another port).
 PortResolver mappingFolderResolver(std::filesystem::path folder);
 
+// `resolver`, but each number's first device is kept for the life of the returned
+// resolver (and its copies): a mapping link that vanishes or is re-pointed later does
+// not move the number to another device, and never to the fixed table's. A link is
+// kept as the device it led to; a dangling one as itself, so it keeps failing. A
+// number without a device is asked again next time. Safe to share between threads.
+PortResolver pinnedPortResolver(PortResolver resolver);
+
+// What a resolver's answer leads to: on POSIX the end of a chain of symbolic links;
+// the path itself when it leads nowhere, and on Windows.
+std::string deviceBehind(const std::string& path);
+
 // <config>/Nirvel/Pemlar/ports, <config> being $XDG_CONFIG_HOME or ~/.config.
 std::filesystem::path portMappingFolder();
 

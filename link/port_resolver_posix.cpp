@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <system_error>
 
 #include "link/port_resolver.h"
 
@@ -52,6 +53,15 @@ std::filesystem::path portMappingFolder() {
         config = homeFolder() / ".config";
     }
     return config / "Nirvel" / "Pemlar" / "ports";
+}
+
+std::string deviceBehind(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error)) {
+        return path;
+    }
+    const std::filesystem::path target = std::filesystem::canonical(path, error);
+    return error ? path : target.string();
 }
 
 PortResolver systemPortResolver() {

@@ -10,6 +10,11 @@ std::filesystem::path portMappingFolder() {
     return base / "Nirvel" / "Pemlar" / "ports";
 }
 
+// \\.\COMn names the device itself; asking the file system about it could open it.
+std::string deviceBehind(const std::string& path) {
+    return path;
+}
+
 PortResolver systemPortResolver() {
     return [](std::int32_t comNumber) -> std::optional<std::string> {
         if (comNumber < 1) {

@@ -27,6 +27,16 @@ void linesToHost(EepromImage& image) {
     }
 }
 
+LineEvent lineEvent(LineEventKind kind, std::int32_t port, ScomResult result = ScomResult::Ok,
+                    std::string device = {}) {
+    LineEvent event;
+    event.kind = kind;
+    event.port = port;
+    event.result = result;
+    event.device = std::move(device);
+    return event;
+}
+
 bool validPage(int page) {
     return page >= 0 && page < kPageCount;
 }
@@ -78,11 +88,22 @@ std::optional<pemlar::PortFailure> scom::probeFailure(std::int32_t n) {
     return std::nullopt;
 }
 
+void scom::tell(LineEvent event) const {
+    if (observer_) {
+        observer_(event);
+    }
+}
+
 ScomResult scom::open() {
+    if (keepOpen_ && line_) {
+        line_->purge(Buffers::Input);
+        return ScomResult::Ok;
+    }
     line_.reset();
     pemlar::PortFailure why;
     std::unique_ptr<SerialPort> line = openLine(port_, why);
     if (!line) {
+        tell(lineEvent(LineEventKind::Open, port_, ScomResult::OpenFailed, why.device));
         return fail(ScomResult::OpenFailed, std::move(why));
     }
     if (!configure(*line)) {
@@ -91,8 +112,10 @@ ScomResult scom::open() {
         why.port = port_;
         why.device = device;
         line->close();
+        tell(lineEvent(LineEventKind::Open, port_, ScomResult::InitFailed, device));
         return fail(ScomResult::InitFailed, std::move(why));
     }
+    tell(lineEvent(LineEventKind::Open, port_, ScomResult::Ok, why.device));
     // A reply or noise that came in while nobody listened would otherwise open the
     // next reply and fail it.
     line->purge(Buffers::Input);
@@ -115,14 +138,20 @@ ScomResult scom::close() {
     if (!line_) {
         return fail(ScomResult::CloseFailed, {.step = pemlar::PortStep::Close, .port = port_});
     }
+    if (keepOpen_) {
+        line_->purge(Buffers::InputAndOutput);
+        return ScomResult::Ok;
+    }
     std::unique_ptr<SerialPort> line = std::move(line_);
     line->purge(Buffers::InputAndOutput);
     if (!line->close()) {
         pemlar::PortFailure why = line->failure();
         why.port = openPort_;
         why.device = openDevice_;
+        tell(lineEvent(LineEventKind::Close, openPort_, ScomResult::CloseFailed, openDevice_));
         return fail(ScomResult::CloseFailed, std::move(why));
     }
+    tell(lineEvent(LineEventKind::Close, openPort_, ScomResult::Ok, openDevice_));
     return ScomResult::Ok;
 }
 
@@ -151,6 +180,10 @@ std::int32_t scom::pause(std::int32_t ms) {
         // Unsigned difference taken as signed: correct across the counter's wrap.
         const auto elapsed = static_cast<std::int32_t>(clock_.tickCount() - start);
         if (elapsed >= ms) {
+            LineEvent paused = lineEvent(LineEventKind::Pause, openPort_);
+            paused.pauseAsked = ms;
+            paused.pausePassed = elapsed;
+            tell(std::move(paused));
             return elapsed;
         }
         clock_.sleepFor(static_cast<std::uint32_t>(std::int64_t{ms} - elapsed));
@@ -164,21 +197,28 @@ ScomResult scom::writeFrame(std::span<const std::uint8_t> frame) {
     const Transfer sent =
         line_->write(frame, budget(timeouts_.writeTotalTimeoutMultiplier,
                                    timeouts_.writeTotalTimeoutConstant, frame.size()));
-    if (!sent.callFailed && sent.count == frame.size()) {
-        return ScomResult::Ok;
+    ScomResult result = ScomResult::Ok;
+    if (sent.callFailed || sent.count != frame.size()) {
+        result =
+            !sent.callFailed && sent.count == 0 ? ScomResult::Timeout : ScomResult::TransferError;
     }
-    const ScomResult result =
-        !sent.callFailed && sent.count == 0 ? ScomResult::Timeout : ScomResult::TransferError;
-    return failOnLine(result, pemlar::PortStep::Write, sent, frame.size());
+    LineEvent written = lineEvent(LineEventKind::Sent, openPort_, result);
+    written.bytes = frame;
+    written.transferred = sent.count;
+    tell(std::move(written));
+    return result == ScomResult::Ok
+               ? result
+               : failOnLine(result, pemlar::PortStep::Write, sent, frame.size());
 }
 
-ScomResult scom::readFrame(std::span<std::uint8_t> frame) {
+ScomResult scom::readFrame(std::span<std::uint8_t> frame, std::size_t& count) {
     if (!line_) {
         return fail(ScomResult::Timeout, {.port = port_});
     }
     const Transfer received =
         line_->read(frame, budget(timeouts_.readTotalTimeoutMultiplier,
                                   timeouts_.readTotalTimeoutConstant, frame.size()));
+    count = std::min(received.count, frame.size());
     if (received.callFailed) {
         return failOnLine(ScomResult::Timeout, pemlar::PortStep::Read, received, frame.size());
     }
@@ -207,10 +247,20 @@ ScomResult scom::receiveFrame(std::span<std::uint8_t> destination, int frameLeng
     }
     std::array<std::uint8_t, kMaxReplySize> buffer{};
     const std::span<std::uint8_t> reply(buffer.data(), static_cast<std::size_t>(frameLength));
-    if (const ScomResult result = readFrame(reply); result != ScomResult::Ok) {
+    std::size_t count = 0;
+    ScomResult result = readFrame(reply, count);
+    const bool readFailed = result != ScomResult::Ok;
+    if (!readFailed) {
+        result = checkReplyFrame(reply);
+    }
+    LineEvent came = lineEvent(LineEventKind::Received, openPort_, result);
+    came.bytes = reply.first(count);
+    came.expected = reply.size();
+    tell(std::move(came));
+    if (readFailed) {
         return result;
     }
-    if (const ScomResult result = checkReplyFrame(reply); result != ScomResult::Ok) {
+    if (result != ScomResult::Ok) {
         return failOnLine(result, pemlar::PortStep::Read);
     }
     std::copy(reply.begin() + 4, reply.end() - 2, destination.begin());

@@ -11,8 +11,10 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 
 #include "data/eeprom_image.h"
+#include "link/line_observer.h"
 #include "link/line_settings.h"
 #include "link/port_failure.h"
 #include "link/port_resolver.h"
@@ -50,6 +52,12 @@ public:
     // Discards pending input and output and closes. CloseFailed also when nothing was
     // open; the port counts as closed afterwards either way.
     ScomResult close();
+    // While kept, close() only discards both buffers and leaves the port open, and
+    // open() of the open port only discards its input: a series holds the device (and
+    // its lock) from the first open until keepOpen(false) and a close().
+    void keepOpen(bool keep) { keepOpen_ = keep; }
+    // Told about every open, close, frame and pause from now on; {} for no one.
+    void setObserver(LineObserver observer) { observer_ = std::move(observer); }
     // Waits at least `ms` milliseconds (sleeping) and returns how many passed; at once
     // for 0 or less.
     std::int32_t pause(std::int32_t ms);
@@ -93,7 +101,8 @@ private:
     ScomResult failOnLine(ScomResult result, pemlar::PortStep step, Transfer transfer = {},
                           std::size_t expected = 0);
     ScomResult writeFrame(std::span<const std::uint8_t> frame);
-    ScomResult readFrame(std::span<std::uint8_t> frame);
+    ScomResult readFrame(std::span<std::uint8_t> frame, std::size_t& count);
+    void tell(LineEvent event) const;
     bool configure(SerialPort& line);
     ScomResult sendImage(EepromImage& image);
 
@@ -107,6 +116,8 @@ private:
     PortResolver resolver_;
     ScomClock clock_;
     SerialPortFactory ports_;
+    bool keepOpen_ = false;
+    LineObserver observer_;
 };
 
 }  // namespace pemlar
