@@ -1,5 +1,6 @@
 #include "cli/cli_args.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <string_view>
@@ -42,6 +43,9 @@ bool allowed(CliCommand command, std::string_view option) {
     if (option == "-p" || option == "--port" || option == "--device") {
         return onPort;
     }
+    if (option == "--trace") {
+        return true;
+    }
     if (option == "-o" || option == "--output") {
         return command == CliCommand::Read || command == CliCommand::Backup;
     }
@@ -64,9 +68,14 @@ bool allowed(CliCommand command, std::string_view option) {
     return false;
 }
 
+// The one option that may be given more than once: a series runs one station per port.
+bool repeatable(CliCommand command, std::string_view option) {
+    return command == CliCommand::Program && (option == "-p" || option == "--port");
+}
+
 bool takesValue(std::string_view option) {
     return option == "-p" || option == "--port" || option == "--device" || option == "-o" ||
-           option == "--output" || option == "--text" || option == "--log";
+           option == "--output" || option == "--text" || option == "--log" || option == "--trace";
 }
 
 ParsedArgs refused(std::string message) {
@@ -77,6 +86,14 @@ ParsedArgs refused(std::string message) {
 
 ParsedArgs parseCliArgs(std::span<const std::string> words) {
     CliArgs args;
+    // --trace may also come before the command, to put in front of any command line.
+    while (!words.empty() && words[0] == "--trace") {
+        if (words.size() < 2) {
+            return refused("Nach \"--trace\" fehlt der Wert.");
+        }
+        args.trace = words[1];
+        words = words.subspan(2);
+    }
     if (words.empty()) {
         return refused("Kein Befehl angegeben.");
     }
@@ -122,10 +139,20 @@ ParsedArgs parseCliArgs(std::span<const std::string> words) {
             value = words[++i];
         }
         if (word == "-p" || word == "--port") {
-            args.port = portNumber(value);
-            if (!args.port) {
+            const std::optional<std::int32_t> number = portNumber(value);
+            if (!number) {
                 return refused("\"" + value + "\" ist keine Schnittstelle (COM1 bis COM255).");
             }
+            if (!repeatable(args.command, word)) {
+                args.ports.clear();
+            } else if (std::find(args.ports.begin(), args.ports.end(), *number) !=
+                       args.ports.end()) {
+                return refused("COM" + std::to_string(*number) + " ist doppelt angegeben.");
+            }
+            args.ports.push_back(*number);
+            args.port = args.ports.front();
+        } else if (word == "--trace") {
+            args.trace = value;
         } else if (word == "--device") {
             args.device = value;
         } else if (word == "-o" || word == "--output") {

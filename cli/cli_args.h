@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace pemlar {
 
@@ -12,7 +13,8 @@ enum class CliCommand { Help, Version, Ports, Read, Write, Verify, Backup, Resto
 
 struct CliArgs {
     CliCommand command = CliCommand::Help;
-    std::optional<std::int32_t> port;  // -p COM5 / -p 5
+    std::optional<std::int32_t> port;  // -p COM5 / -p 5; the first of `ports`
+    std::vector<std::int32_t> ports;   // program --each: one station per -p
     std::string device;                // --device PATH
     std::string output;                // -o FILE
     bool json = false;
@@ -21,7 +23,8 @@ struct CliArgs {
     bool idFromInstrument = false;
     bool noVerify = false;
     bool each = false;
-    std::string log;  // --log FILE (program)
+    std::string log;    // --log FILE (program)
+    std::string trace;  // --trace FILE: every frame, pause and result appended there
 };
 
 struct ParsedArgs {

@@ -3,9 +3,11 @@
 #include <filesystem>
 #include <ostream>
 #include <system_error>
+#include <utility>
 
 #include "cli/cli_session.h"
 #include "cli/production.h"
+#include "cli/trace_file.h"
 #include "core/address_file_io.h"
 #include "core/file_prefix.h"
 #include "data/address_text.h"
@@ -54,6 +56,7 @@ bool worthListing(const PortFailure& failure, const std::string& device) {
 
 ExitStatus listPorts(CliEnvironment& env) {
     scom com(kFallbackPort, env.resolver, env.clock);
+    com.setObserver(env.lineObserver);
     int listed = 0;
     for (std::int32_t n = 1; n <= 254; ++n) {
         const std::optional<std::string> device = env.resolver(n);
@@ -103,6 +106,7 @@ ExitStatus finish(const TransferOutcome& transfer, CliEnvironment& env) {
 ExitStatus readCommand(const CliArgs& args, CliEnvironment& env) {
     const PortChoice port = choosePort(args, env);
     scom com(port.number, port.resolver, env.clock);
+    com.setObserver(env.lineObserver);
     std::optional<BackupStore> store;
     const ReadOutcome read = readAddressPage(com, storeOrNote(store, env));
     if (!read.transfer.transferred()) {
@@ -171,6 +175,7 @@ ExitStatus verifyCommand(const CliArgs& args, CliEnvironment& env) {
     std::copy(stored.begin(), stored.end(), addressBlock(expected).begin());
     const PortChoice port = choosePort(args, env);
     scom com(port.number, port.resolver, env.clock);
+    com.setObserver(env.lineObserver);
     std::optional<BackupStore> store;
     const ExitStatus status =
         compareWithInstrument(com, expected, true, storeOrNote(store, env), env);
@@ -189,6 +194,7 @@ ExitStatus writeCommand(const CliArgs& args, CliEnvironment& env) {
     }
     const PortChoice port = choosePort(args, env);
     scom com(port.number, port.resolver, env.clock);
+    com.setObserver(env.lineObserver);
     std::optional<BackupStore> store;
     const BackupStore* backups = storeOrNote(store, env);
     const ProgramOutcome programmed = programAddress(com, *lines, !args.noVerify, backups);
@@ -198,6 +204,7 @@ ExitStatus writeCommand(const CliArgs& args, CliEnvironment& env) {
 ExitStatus backupCommand(const CliArgs& args, CliEnvironment& env) {
     const PortChoice port = choosePort(args, env);
     scom com(port.number, port.resolver, env.clock);
+    com.setObserver(env.lineObserver);
     std::optional<BackupStore> store;
     const BackupStore* backups = storeOrNote(store, env);
     const ReadOutcome read = readAddressPage(com, backups);
@@ -234,6 +241,7 @@ ExitStatus restoreCommand(const CliArgs& args, CliEnvironment& env) {
     std::copy(bytes->begin(), bytes->end(), page.begin());
     const PortChoice port = choosePort(args, env);
     scom com(port.number, port.resolver, env.clock);
+    com.setObserver(env.lineObserver);
     std::optional<BackupStore> store;
     const BackupStore* backups = storeOrNote(store, env);
     // What the instrument holds now is kept first, so a wrong restore can be undone.
@@ -261,16 +269,7 @@ ExitStatus restoreCommand(const CliArgs& args, CliEnvironment& env) {
     return closed != ExitStatus::Ok ? closed : finish(after.transfer, env);
 }
 
-}  // namespace
-
-ExitStatus runCli(std::span<const std::string> words, CliEnvironment& env) {
-    const ParsedArgs parsed = parseCliArgs(words);
-    if (!parsed.args) {
-        env.err << "pemlar-cli: " << parsed.error
-                << "\n\"pemlar-cli --help\" zeigt alle Befehle.\n";
-        return ExitStatus::Usage;
-    }
-    const CliArgs& args = *parsed.args;
+ExitStatus runCommand(const CliArgs& args, CliEnvironment& env) {
     switch (args.command) {
         case CliCommand::Help:
             env.out << cliHelpText();
@@ -294,6 +293,37 @@ ExitStatus runCli(std::span<const std::string> words, CliEnvironment& env) {
             return runProduction(args, env);
     }
     return ExitStatus::Usage;
+}
+
+}  // namespace
+
+ExitStatus runCli(std::span<const std::string> words, CliEnvironment& env) {
+    const ParsedArgs parsed = parseCliArgs(words);
+    if (!parsed.args) {
+        env.err << "pemlar-cli: " << parsed.error
+                << "\n\"pemlar-cli --help\" zeigt alle Befehle.\n";
+        return ExitStatus::Usage;
+    }
+    const CliArgs& args = *parsed.args;
+    if (args.trace.empty()) {
+        return runCommand(args, env);
+    }
+    TraceFile trace;
+    if (!trace.open(args.trace)) {
+        env.err << "Fehler: Die Aufzeichnung \"" << args.trace
+                << "\" kann nicht geschrieben werden.\n";
+        return ExitStatus::File;
+    }
+    std::string line = "pemlar-cli " PEMLAR_VERSION;
+    for (const std::string& word : words) {
+        line += " " + word;
+    }
+    trace.note(line);
+    const LineObserver before = std::exchange(env.lineObserver, trace.observer());
+    const ExitStatus status = runCommand(args, env);
+    env.lineObserver = before;
+    trace.note("Ergebnis: Rückgabewert " + std::to_string(static_cast<int>(status)));
+    return status;
 }
 
 }  // namespace pemlar

@@ -10,6 +10,7 @@
 #include "cli/exit_status.h"
 #include "core/backups.h"
 #include "core/stored_port.h"
+#include "link/line_observer.h"
 #include "link/port_resolver.h"
 #include "link/scom_clock.h"
 
@@ -26,6 +27,8 @@ struct CliEnvironment {
     std::function<bool()> stopRequested = [] { return false; };
     // program --each: how long to wait between two looks at the line.
     int pollMilliseconds = 500;
+    // Told what every port of the command does on the line (--trace); {} for no one.
+    LineObserver lineObserver = nullptr;
 };
 
 ExitStatus runCli(std::span<const std::string> words, CliEnvironment& env);

@@ -23,6 +23,12 @@ void prepare(bool catchStop) {
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    // A series piped into `head` must not die in the middle of an instrument: a closed
+    // stdout becomes a failed write, and the series ends after the instrument at hand.
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    sigaction(SIGPIPE, &ignore, nullptr);
 }
 
 bool stopRequested() {

@@ -1,15 +1,21 @@
 #include "cli/production.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
+#include <memory>
+#include <mutex>
 #include <ostream>
-#include <system_error>
 #include <thread>
+#include <vector>
 
 #include "cli/cli_session.h"
+#include "cli/series_log.h"
 #include "core/file_system.h"
+
+#ifndef PEMLAR_VERSION
+#define PEMLAR_VERSION "?"
+#endif
 
 namespace pemlar {
 
@@ -25,39 +31,6 @@ ExitStatus statusOf(const ProgramOutcome& outcome, std::ostream& err) {
         return ExitStatus::Mismatch;
     }
     return ExitStatus::Ok;
-}
-
-// Is an instrument answering on the port? A status query is the shortest exchange.
-bool instrumentAnswers(scom& com, std::string& portTrouble) {
-    if (com.open() != ScomResult::Ok) {
-        portTrouble = describePortFailure(com.lastFailure());
-        return false;
-    }
-    portTrouble.clear();
-    std::uint8_t status = 0;
-    const bool answered = com.queryStatus(status) == ScomResult::Ok;
-    static_cast<void>(com.close());
-    return answered;
-}
-
-// Waits until an instrument answers (`present`) or no longer answers; false when a
-// stop was requested first.
-bool waitFor(bool present, scom& com, CliEnvironment& env) {
-    std::string lastTrouble;
-    while (!env.stopRequested()) {
-        std::string trouble;
-        if (instrumentAnswers(com, trouble) == present) {
-            return true;
-        }
-        if (!trouble.empty() && trouble != lastTrouble) {
-            env.err << "Warte: " << trouble << '\n';
-        }
-        lastTrouble = trouble;
-        for (int waited = 0; waited < env.pollMilliseconds && !env.stopRequested(); waited += 50) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-    }
-    return false;
 }
 
 std::string timeStamp() {
@@ -78,17 +51,6 @@ std::string resultText(const ProgramOutcome& outcome) {
     return outcome.failure.failedStep == TransferStep::Close
                ? "OK (Schnittstelle ließ sich nicht schließen)"
                : "OK";
-}
-
-std::string csvField(const std::string& text) {
-    if (text.find_first_of(";\"\n") == std::string::npos) {
-        return text;
-    }
-    std::string quoted = "\"";
-    for (const char c : text) {
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    }
-    return quoted + '"';
 }
 
 }  // namespace
@@ -149,6 +111,191 @@ ExitStatus reportProgrammed(const ProgramOutcome& outcome, const AddressBuffer& 
     return ExitStatus::Ok;
 }
 
+namespace {
+
+// What a station shares with the others: the streams, the log and the reasons to end.
+struct Series {
+    explicit Series(CliEnvironment& environment) : env(environment) {}
+    CliEnvironment& env;
+    SeriesLog* log = nullptr;
+    std::string logPath;
+    AddressBuffer lines{};
+    const BackupStore* backups = nullptr;
+    std::mutex mutex;  // out, err, the log and the counts
+    int done = 0;
+    int failed = 0;
+    // stdout closed (the series ends cleanly) or the log failed (it ends with status 3):
+    // either way after the instrument at hand.
+    std::atomic<bool> ending{false};
+    std::atomic<bool> logFailed{false};
+
+    bool stop() const { return ending || env.stopRequested(); }
+    void say(const std::string& text) {
+        const std::lock_guard<std::mutex> lock(mutex);
+        env.err << text << '\n' << std::flush;
+    }
+    void report(std::int32_t port, const ProgramOutcome& outcome, std::int64_t milliseconds);
+};
+
+void Series::report(std::int32_t port, const ProgramOutcome& outcome, std::int64_t milliseconds) {
+    const std::string id = outcome.id.empty() ? "?" : outcome.id;
+    const std::string result = resultText(outcome);
+    const std::string time = timeStamp();
+    const std::string portName = "COM" + std::to_string(port);
+    const std::lock_guard<std::mutex> lock(mutex);
+    ++done;
+    failed += outcome.ok() ? 0 : 1;
+    // The log first: what is on the screen is on file.
+    if (log != nullptr && !logFailed) {
+        const std::string backup =
+            outcome.backup.written() ? outcome.backup.file.filename().string() : std::string{};
+        if (!log->append({time, portName, id, result, milliseconds, PEMLAR_VERSION, backup})) {
+            env.err << "Fehler: Das Protokoll \"" << logPath
+                    << "\" kann nicht mehr geschrieben werden; der Serienbetrieb endet.\n";
+            logFailed = true;
+            ending = true;
+        }
+    }
+    env.out << time << "  " << portName << "  " << id << "  " << result << '\n' << std::flush;
+    if (!env.out) {
+        ending = true;  // nobody reads the lines any more
+    }
+    env.err << (outcome.ok() ? "\a" : "\a\a\a") << std::flush;
+}
+
+// A hang-up or an error the system reported on the open port: the device has gone, and
+// only opening it again tells whether it is back. A silent instrument is no such case.
+bool lineLost(const scom& com) {
+    const PortFailure& why = com.lastFailure();
+    return (why.step == PortStep::Read || why.step == PortStep::Write) && !why.name.empty();
+}
+
+void letGo(scom& com) {
+    com.keepOpen(false);
+    if (com.isOpen()) {
+        static_cast<void>(com.close());
+    }
+    com.keepOpen(true);
+}
+
+enum class Presence { Answers, Silent, PortTrouble };
+
+// Asks with a status query, the shortest exchange, which changes nothing.
+Presence look(scom& com, std::string& trouble) {
+    if (com.open() != ScomResult::Ok) {
+        trouble = describePortFailure(com.lastFailure());
+        return Presence::PortTrouble;
+    }
+    std::uint8_t status = 0;
+    const bool answered = com.queryStatus(status) == ScomResult::Ok;
+    if (!answered && lineLost(com)) {
+        trouble = describePortFailure(com.lastFailure());
+        letGo(com);
+        return Presence::PortTrouble;
+    }
+    static_cast<void>(com.close());
+    return answered ? Presence::Answers : Presence::Silent;
+}
+
+// One port of a series. It holds the port for the whole session, so another program
+// can't take it between two instruments and "busy" never looks like "removed". An
+// instrument counts as removed only when it stops answering; when the line was lost
+// meanwhile (a cable pulled), the instrument answering afterwards is the same one if
+// it has the same ID.
+class Station {
+public:
+    Station(Series& series, const PortChoice& port)
+        : series_(series), com_(port.number, pinnedPortResolver(port.resolver), series.env.clock) {
+        com_.setObserver(series.env.lineObserver);
+        com_.keepOpen(true);
+    }
+    ~Station() {
+        com_.keepOpen(false);
+        if (com_.isOpen()) {
+            static_cast<void>(com_.close());
+        }
+    }
+    Station(const Station&) = delete;
+    Station& operator=(const Station&) = delete;
+
+    void run();
+
+private:
+    void program();
+    bool sameInstrumentBack();
+    void wait() const;
+
+    Series& series_;
+    scom com_;
+    bool awaitingRemoval_ = false;
+    bool lostMeanwhile_ = false;  // the line was lost while the instrument was on it
+    std::string lastId_;
+    std::string lastTrouble_;
+};
+
+void Station::run() {
+    while (!series_.stop()) {
+        std::string trouble;
+        const Presence presence = look(com_, trouble);
+        if (presence == Presence::PortTrouble) {
+            lostMeanwhile_ = lostMeanwhile_ || awaitingRemoval_;
+            if (trouble != lastTrouble_) {
+                series_.say("Warte: " + trouble);
+            }
+        }
+        lastTrouble_ = trouble;
+        if (presence == Presence::Silent && awaitingRemoval_) {
+            awaitingRemoval_ = false;
+            lostMeanwhile_ = false;
+            series_.say("COM" + std::to_string(com_.getPort()) +
+                        ": Bereit für das nächste Messgerät.");
+        }
+        if (presence == Presence::Answers && (!awaitingRemoval_ || !sameInstrumentBack())) {
+            program();
+            continue;
+        }
+        wait();
+    }
+}
+
+// After a lost line: is the instrument answering now the one that was programmed?
+bool Station::sameInstrumentBack() {
+    if (!lostMeanwhile_) {
+        return true;
+    }
+    const ReadOutcome read = readAddressPage(com_, series_.backups);
+    if (!read.transfer.transferred()) {
+        if (lineLost(com_)) {
+            letGo(com_);
+        }
+        return true;  // not known yet: asked again at the next look
+    }
+    lostMeanwhile_ = false;
+    return idText(idBlockOf(read.image)) == lastId_;
+}
+
+void Station::program() {
+    const auto start = std::chrono::steady_clock::now();
+    const ProgramOutcome outcome = programAddress(com_, series_.lines, true, series_.backups);
+    const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - start);
+    if (lineLost(com_)) {
+        letGo(com_);
+    }
+    series_.report(com_.getPort(), outcome, took.count());
+    lastId_ = outcome.id;
+    awaitingRemoval_ = true;
+    lostMeanwhile_ = false;
+}
+
+void Station::wait() const {
+    for (int waited = 0; waited < series_.env.pollMilliseconds && !series_.stop(); waited += 50) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}
+
+}  // namespace
+
 ExitStatus runProduction(const CliArgs& args, CliEnvironment& env) {
     std::string error;
     const std::optional<AddressBuffer> lines = addressToUse(args, error);
@@ -156,54 +303,51 @@ ExitStatus runProduction(const CliArgs& args, CliEnvironment& env) {
         env.err << "Fehler: " << error << '\n';
         return ExitStatus::File;
     }
-    std::ofstream log;
-    if (!args.log.empty()) {
-        std::error_code code;
-        const bool fresh = !std::filesystem::exists(args.log, code) ||
-                           std::filesystem::file_size(args.log, code) == 0;
-        log.open(args.log, std::ios::binary | std::ios::app);
-        if (!log) {
-            env.err << "Fehler: Das Protokoll \"" << args.log
-                    << "\" kann nicht geschrieben werden.\n";
-            return ExitStatus::File;
-        }
-        if (fresh) {
-            log << "Zeit;ID;Ergebnis\r\n" << std::flush;
-        }
+    SeriesLog log;
+    if (!args.log.empty() && !log.open(args.log)) {
+        env.err << "Fehler: Das Protokoll \"" << args.log << "\" kann nicht geschrieben werden.\n";
+        return ExitStatus::File;
     }
-    const PortChoice port = choosePort(args, env);
-    scom com(port.number, port.resolver, env.clock);
+    std::vector<PortChoice> ports;
+    if (args.ports.size() > 1) {
+        for (const std::int32_t number : args.ports) {
+            ports.push_back({number, env.resolver});
+        }
+    } else {
+        ports.push_back(choosePort(args, env));
+    }
     const BackupStore store = env.backupStore();
-    const BackupStore* backups = store.folder.empty() ? nullptr : &store;
-    env.err << "Serienbetrieb an COM" << port.number
-            << ": Messgerät anschließen und in den Programmiermodus bringen. Ende mit Strg+C.\n";
-    int done = 0;
-    int failed = 0;
-    while (waitFor(true, com, env)) {
-        const ProgramOutcome outcome = programAddress(com, *lines, true, backups);
-        const std::string id = outcome.id.empty() ? "?" : outcome.id;
-        const std::string result = resultText(outcome);
-        ++done;
-        failed += outcome.ok() ? 0 : 1;
-        env.out << timeStamp() << "  " << id << "  " << result << '\n' << std::flush;
-        env.err << (outcome.ok() ? "\a" : "\a\a\a") << std::flush;
-        if (log.is_open()) {
-            log << timeStamp() << ';' << csvField(id) << ';' << csvField(result) << "\r\n"
-                << std::flush;
-            if (!log) {
-                env.err << "Warnung: Das Protokoll \"" << args.log
-                        << "\" kann nicht mehr geschrieben werden.\n";
-                log.close();
-            }
-        }
-        if (!waitFor(false, com, env)) {
-            break;
-        }
-        env.err << "Bereit für das nächste Messgerät.\n";
+    Series series(env);
+    series.log = args.log.empty() ? nullptr : &log;
+    series.logPath = args.log;
+    series.lines = *lines;
+    series.backups = store.folder.empty() ? nullptr : &store;
+    std::string names;
+    for (const PortChoice& port : ports) {
+        names += (names.empty() ? "COM" : ", COM") + std::to_string(port.number);
     }
-    env.err << "Serienbetrieb beendet: " << done << " Messgeräte, davon " << failed
+    env.err << "Serienbetrieb an " << names
+            << ": Messgerät anschließen und in den Programmiermodus bringen. Ende mit Strg+C.\n";
+    {
+        std::vector<std::unique_ptr<Station>> stations;
+        for (const PortChoice& port : ports) {
+            stations.push_back(std::make_unique<Station>(series, port));
+        }
+        std::vector<std::thread> running;
+        for (std::size_t i = 1; i < stations.size(); ++i) {
+            running.emplace_back([&station = *stations[i]] { station.run(); });
+        }
+        stations.front()->run();
+        for (std::thread& thread : running) {
+            thread.join();
+        }
+    }
+    env.err << "Serienbetrieb beendet: " << series.done << " Messgeräte, davon " << series.failed
             << " fehlerhaft.\n";
-    return failed == 0 ? ExitStatus::Ok : ExitStatus::SomeFailed;
+    if (series.logFailed) {
+        return ExitStatus::File;
+    }
+    return series.failed == 0 ? ExitStatus::Ok : ExitStatus::SomeFailed;
 }
 
 }  // namespace pemlar

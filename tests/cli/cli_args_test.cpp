@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "cli/cli_args.h"
 #include "cli/text_1252.h"
 #include "tests/support/cli_capture.h"
 
@@ -36,6 +37,9 @@ TEST(CliArgs, RefusesWhatItCannotRun) {
         {{"restore"}, "Welche Sicherung?"},
         {{"backup", "x"}, "Überzähliges Argument \"x\""},
         {{"program", "a.PML"}, "bitte --each angeben"},
+        {{"program", "a.PML", "--each", "-p", "7", "-p", "COM7"}, "COM7 ist doppelt angegeben"},
+        {{"--trace"}, "Nach \"--trace\" fehlt der Wert"},
+        {{"--trace", "t.txt"}, "Kein Befehl"},
     };
     for (const Case& c : cases) {
         const CliRun run = offline()(c.words);
@@ -46,12 +50,34 @@ TEST(CliArgs, RefusesWhatItCannotRun) {
     }
 }
 
+TEST(CliArgs, OnlyASeriesTakesSeveralPorts) {
+    struct Case {
+        std::vector<std::string> words;
+        std::vector<std::int32_t> ports;
+        std::string trace;
+    };
+    const Case cases[] = {
+        {{"program", "a.PML", "--each", "-p", "7", "--port", "COM8", "-p", "com3"}, {7, 8, 3}, ""},
+        {{"read", "-p", "7", "-p", "8"}, {8}, ""},  // elsewhere the last one counts
+        {{"--trace", "t.txt", "read", "-p", "5"}, {5}, "t.txt"},
+        {{"backup", "--trace", "u.txt"}, {}, "u.txt"},
+    };
+    for (const Case& c : cases) {
+        const std::vector<std::string>& words = c.words;
+        const ParsedArgs parsed = parseCliArgs(words);
+        ASSERT_TRUE(parsed.args) << words[0] << ": " << parsed.error;
+        EXPECT_EQ(parsed.args->ports, c.ports) << words[0];
+        EXPECT_EQ(parsed.args->port.value_or(0), c.ports.empty() ? 0 : c.ports.front());
+        EXPECT_EQ(parsed.args->trace, c.trace);
+    }
+}
+
 TEST(CliArgs, HelpAndVersion) {
     const CliRun help = offline()({"--help"});
     EXPECT_EQ(help.status, ExitStatus::Ok);
-    for (const char* word :
-         {"ports", "read", "write", "verify", "backup", "restore", "program", "--each", "--log",
-          "--json", "--no-verify", "--id-from-instrument", "--device", "Rückgabewerte", "  8  "}) {
+    for (const char* word : {"ports", "read", "write", "verify", "backup", "restore", "program",
+                             "--each", "--log", "--json", "--no-verify", "--id-from-instrument",
+                             "--device", "--trace", "Protokoll", "Rückgabewerte", "  8  "}) {
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
     }
     EXPECT_EQ(offline()({"write", "--help"}).out, help.out);

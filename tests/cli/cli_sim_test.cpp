@@ -151,52 +151,91 @@ TEST_F(CliSimTest, PortsTellWhichCanBeOpened) {
     EXPECT_NE(ports.out.find("nicht verfügbar: "), std::string::npos);
 }
 
-TEST_F(CliSimTest, ProgramEachWritesOneInstrumentAfterTheOther) {
+std::size_t countOf(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+TEST_F(CliSimTest, ProgramEachRunsAStationPerPortAndHoldsIt) {
     EepromImage secondImage = SimulatedComPort::demoDeviceImage();
     const std::string id = "     PM-4711KAL 0324";
     std::copy(id.begin(), id.end(), secondImage.begin() + kPageSize + 125);
-    SimulatedComPort second(fastSimOptions(), secondImage, 8);
+    SimulatedComPort second(fastSimOptions(SimFault::Silent), secondImage, 8);
+    sim_.link(8, second.sim().devicePath());
 
     std::atomic<bool> stop{false};
     std::ostringstream out;
     std::ostringstream err;
     pemlar::CliEnvironment env{out, err, sim_.resolver(), instantClock()};
-    env.storedPort = [] { return pemlar::StoredPort{7, {}}; };
     env.backupStore = [this] { return pemlar::BackupStore{backups(), {}, 1000}; };
     env.stopRequested = [&stop] { return stop.load(); };
     env.pollMilliseconds = 20;
-    const std::vector<std::string> words = {"program", "--text", "Serie",
-                                            "--each",  "--log",  file("log.csv").string()};
+    const std::vector<std::string> words = {
+        "program", "--text", "Serie", "--each", "-p",
+        "7",       "-p",     "8",     "--log",  file("log.csv").string()};
     ExitStatus status = ExitStatus::Usage;
     std::thread worker([&] { status = pemlar::runCli(words, env); });
+    // An instrument has gone once it has been asked twice in vain: the first query's
+    // silence is what the station saw.
+    auto removeAndReturn = [&](SimServer& sim) {
+        sim.clearReceived();
+        sim.setFault(SimFault::Silent);
+        const bool seen =
+            within(std::chrono::seconds(20), [&] { return sim.received().size() >= 12; });
+        sim.setFault(SimFault::None);
+        return seen;
+    };
 
-    // First instrument: written, then read back (two backups); then it falls silent,
-    // and once it has been asked in vain the second one takes its place on COM7.
+    // COM7 is programmed (read, write, read back: two backups) while COM8 stays silent.
     const bool firstDone = within(std::chrono::seconds(20), [&] {
         return firstLineOf(sim_.sim().image()) == "Serie" && filesIn(backups()) >= 2;
     });
-    sim_.sim().clearReceived();
-    sim_.sim().setFault(SimFault::Silent);
-    const bool askedInVain = firstDone && within(std::chrono::seconds(20),
-                                                 [&] { return !sim_.sim().received().empty(); });
+    // Between two instruments the port is still the series': another program is refused.
+    const CliRun meanwhile = run({"read", "-p", "COM7"});
+    // Removing the mapping link changes nothing for the running series; the instrument
+    // taken off and put back (same ID) is programmed again.
     fs::remove(sim_.mappingFolder() / "COM7");
-    sim_.link(7, second.sim().devicePath());
     const bool secondDone =
-        askedInVain && within(std::chrono::seconds(20), [&] {
-            return firstLineOf(second.sim().image()) == "Serie" && filesIn(backups()) >= 4;
+        firstDone && removeAndReturn(sim_.sim()) &&
+        within(std::chrono::seconds(20), [&] { return filesIn(backups()) >= 4; });
+    // COM8's instrument wakes up: programmed once, however often it is asked afterwards.
+    second.sim().setFault(SimFault::None);
+    const bool thirdDone =
+        secondDone && within(std::chrono::seconds(20), [&] {
+            return firstLineOf(second.sim().image()) == "Serie" && filesIn(backups()) >= 6;
         });
+    second.sim().clearReceived();
+    const bool askedOnAfter = thirdDone && within(std::chrono::seconds(20), [&] {
+                                  return second.sim().received().size() >= 30;
+                              });
     stop = true;
     worker.join();
-    ASSERT_TRUE(firstDone && askedInVain && secondDone) << err.str();
+    ASSERT_TRUE(firstDone && secondDone && thirdDone && askedOnAfter) << err.str();
 
+    EXPECT_EQ(meanwhile.status, ExitStatus::Port);
+    EXPECT_NE(meanwhile.err.find("belegt"), std::string::npos) << meanwhile.err;
     EXPECT_EQ(status, ExitStatus::Ok) << err.str();
     const std::string lines = out.str();
-    EXPECT_NE(lines.find("  PM-0815-42 KAL 0324  OK\n"), std::string::npos) << lines;
-    EXPECT_NE(lines.find("  PM-4711 KAL 0324  OK\n"), std::string::npos) << lines;
-    std::ifstream log(file("log.csv"), std::ios::binary);
-    const std::string csv((std::istreambuf_iterator<char>(log)), {});
-    EXPECT_EQ(csv.rfind("Zeit;ID;Ergebnis\r\n", 0), 0u) << csv;
-    EXPECT_NE(csv.find(";PM-4711 KAL 0324;OK\r\n"), std::string::npos) << csv;
+    EXPECT_EQ(countOf(lines, "  COM7  PM-0815-42 KAL 0324  OK\n"), 2u) << lines;
+    EXPECT_EQ(countOf(lines, "  COM8  PM-4711 KAL 0324  OK\n"), 1u) << lines;
+    EXPECT_EQ(countOf(lines, "\n"), 3u) << lines;
+
+    const std::string csv = [&] {
+        std::ifstream log(file("log.csv"), std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(log)), {});
+    }();
+    EXPECT_EQ(csv.rfind("\xEF\xBB\xBFZeit;ID;Ergebnis;Port;Dauer (ms);Version;Sicherung\r\n", 0),
+              0u)
+        << csv;
+    const auto line = csv.find(";PM-4711 KAL 0324;OK;COM8;");
+    ASSERT_NE(line, std::string::npos) << csv;
+    const std::string rest = csv.substr(line, csv.find("\r\n", line) - line);
+    const std::string backup = rest.substr(rest.rfind(';') + 1);
+    EXPECT_NE(rest.find(";" PEMLAR_TEST_VERSION ";"), std::string::npos) << rest;
+    EXPECT_TRUE(fs::is_regular_file(backups() / backup)) << rest;
     EXPECT_NE(err.str().find("\a"), std::string::npos);
 }
 

@@ -26,8 +26,8 @@ std::string said(const LineEvent& e) {
             return "sent " + std::to_string(e.transferred) + "/" + std::to_string(e.bytes.size()) +
                    " " + result;
         case LineEventKind::Received:
-            return "received " + std::to_string(e.bytes.size()) + "/" +
-                   std::to_string(e.expected) + " " + result;
+            return "received " + std::to_string(e.bytes.size()) + "/" + std::to_string(e.expected) +
+                   " " + result;
         case LineEventKind::Pause:
             return "pause " + std::to_string(e.pauseAsked) + "/" + std::to_string(e.pausePassed);
     }
@@ -86,7 +86,9 @@ TEST(LineObserver, IsToldEveryFramePauseAndResult) {
          replying(badCheck),
          {"open COM3 /dev/fake Ok", "sent 6/6 Ok", "pause 300/300", "received 7/7 ChecksumError",
           "close Ok"}},
-        {"partial write", partialWrite, {"open COM3 /dev/fake Ok", "sent 2/6 TransferError", "close Ok"}},
+        {"partial write",
+         partialWrite,
+         {"open COM3 /dev/fake Ok", "sent 2/6 TransferError", "close Ok"}},
         {"refused open", refusedOpen, {"open COM3 /dev/fake OpenFailed"}},
         {"refused setting", refusedSetting, {"open COM3 /dev/fake InitFailed"}},
     };
@@ -121,8 +123,9 @@ TEST(KeptPort, StaysOpenAndLockedUntilLetGo) {
         EXPECT_TRUE(w.com.isOpen());
     }
     EXPECT_EQ(w.lines->record.openNow, 1);
-    EXPECT_EQ(std::count(w.lines->record.calls.begin(), w.lines->record.calls.end(), "open /dev/fake"),
-              1);
+    EXPECT_EQ(
+        std::count(w.lines->record.calls.begin(), w.lines->record.calls.end(), "open /dev/fake"),
+        1);
     EXPECT_EQ(std::count(w.lines->record.calls.begin(), w.lines->record.calls.end(), "purge input"),
               3)
         << "each exchange starts without what came in before";

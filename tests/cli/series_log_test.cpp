@@ -1,0 +1,114 @@
+// The series log's fields and file, and the trace's text.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "cli/series_log.h"
+#include "cli/trace_file.h"
+#include "tests/support/temp_folder.h"
+
+using namespace pemlar;
+
+namespace {
+
+std::string contentOf(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST(SeriesLog, FieldsThatASpreadsheetWouldMisreadAreQuoted) {
+    struct Case {
+        const char* text;
+        const char* field;
+    };
+    const Case cases[] = {
+        {"PM-0815-42 KAL 0324", "PM-0815-42 KAL 0324"},
+        {"", ""},
+        {"a;b", "\"a;b\""},
+        {"sagt \"nein\"", "\"sagt \"\"nein\"\"\""},
+        {"zwei\nZeilen", "\"zwei\nZeilen\""},
+        {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
+        {"+49 251", "\"'+49 251\""},
+        {"-0815", "\"'-0815\""},
+        {"@SUMME(A1)", "\"'@SUMME(A1)\""},
+        {"\tTab", "\"'\tTab\""},
+        {"OK - geprüft", "OK - geprüft"},  // only the first character counts
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(csvField(c.text), c.field) << c.text;
+    }
+}
+
+TEST(SeriesLog, ANewFileBeginsWithTheMarkAndTheHeaderOnce) {
+    TempFolder folder;
+    const std::filesystem::path path = folder.path() / "serie.csv";
+    const SeriesRecord record{"2026-12-07 23:59:01", "COM7", "=1+1", "OK", 3120, "1.4",
+                              "2026-12-07_23-59-01_PM.page"};
+    const std::string line =
+        "2026-12-07 23:59:01;\"'=1+1\";OK;COM7;3120;1.4;2026-12-07_23-59-01_PM.page\r\n";
+    for (int run = 0; run < 2; ++run) {
+        SeriesLog log;
+        ASSERT_TRUE(log.open(path.string()));
+        ASSERT_TRUE(log.append(record));
+    }
+    EXPECT_EQ(contentOf(path), "\xEF\xBB\xBF" + std::string(kSeriesLogHeader) + line + line);
+
+    // An older log goes on as it is: no mark in the middle, no second header.
+    const std::filesystem::path old = folder.path() / "alt.csv";
+    std::ofstream(old, std::ios::binary) << "Zeit;ID;Ergebnis\r\n";
+    SeriesLog log;
+    ASSERT_TRUE(log.open(old.string()));
+    ASSERT_TRUE(log.append(record));
+    EXPECT_EQ(contentOf(old), "Zeit;ID;Ergebnis\r\n" + line);
+}
+
+TEST(TraceText, FramesInHexWithTheirResult) {
+    std::vector<std::uint8_t> page(262, 0x20);
+    page[0] = 0xAA;
+    page[1] = 0x55;
+    const std::vector<std::uint8_t> request{0xAA, 0x55, 0x01, 0x01, 0x01, 0x01};
+    auto event = [](LineEventKind kind, ScomResult result = ScomResult::Ok) {
+        LineEvent e;
+        e.kind = kind;
+        e.port = 7;
+        e.result = result;
+        e.device = "/dev/pts/3";
+        return e;
+    };
+    LineEvent sent = event(LineEventKind::Sent);
+    sent.bytes = request;
+    sent.transferred = 6;
+    LineEvent silent = event(LineEventKind::Received, ScomResult::TransferError);
+    silent.expected = 7;
+    LineEvent received = event(LineEventKind::Received, ScomResult::ChecksumError);
+    received.bytes = page;
+    received.expected = 262;
+    LineEvent pause = event(LineEventKind::Pause);
+    pause.pauseAsked = 600;
+    pause.pausePassed = 601;
+    struct Case {
+        LineEvent event;
+        std::string text;
+    };
+    const Case cases[] = {
+        {event(LineEventKind::Open), "COM7 öffnen /dev/pts/3: Ok\n"},
+        {event(LineEventKind::Open, ScomResult::OpenFailed), "COM7 öffnen /dev/pts/3: OpenFailed\n"},
+        {sent, "COM7 gesendet 6 von 6 Bytes, Ok: AA 55 01 01 01 01\n"},
+        {silent, "COM7 empfangen 0 von 7 Bytes, TransferError\n"},
+        {pause, "COM7 Pause 600 ms (601 ms)\n"},
+        {event(LineEventKind::Close), "COM7 schließen: Ok\n"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(traceText(c.event), c.text);
+    }
+    const std::string page17 = traceText(received);
+    EXPECT_EQ(page17.rfind("COM7 empfangen 262 von 262 Bytes, ChecksumError:\n"
+                           "    0000  AA 55 20 20 20 20 20 20 20 20 20 20 20 20 20 20\n",
+                           0),
+              0u)
+        << page17;
+    EXPECT_NE(page17.find("\n    0100  20 20 20 20 20 20\n"), std::string::npos) << page17;
+}
+
+}  // namespace
