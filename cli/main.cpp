@@ -7,7 +7,11 @@
 
 int main(int argc, char** argv) {
     const std::vector<std::string> words = pemlar::console::arguments(argc, argv);
-    pemlar::console::prepare(!words.empty() && words[0] == "program");
+    std::size_t command = 0;
+    while (command + 1 < words.size() && words[command] == "--trace") {
+        command += 2;
+    }
+    pemlar::console::prepare(command < words.size() && words[command] == "program");
     pemlar::CliEnvironment env{std::cout, std::cerr};
     env.stopRequested = pemlar::console::stopRequested;
     const pemlar::ExitStatus status = pemlar::runCli(words, env);

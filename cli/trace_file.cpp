@@ -1,11 +1,11 @@
 #include "cli/trace_file.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
-#include <algorithm>
 
 namespace pemlar {
 
@@ -65,10 +65,9 @@ std::string traceText(const LineEvent& e) {
 std::string traceTimeStamp() {
     const auto now = std::chrono::system_clock::now();
     const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-    const auto millis = std::chrono::duration_cast<std::chrono::milliseconds>(
-                            now.time_since_epoch())
-                            .count() %
-                        1000;
+    const auto millis =
+        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() %
+        1000;
     // Called under the trace's lock only, so localtime's shared result is safe here.
     const std::tm* local = std::localtime(&seconds);
     char text[64] = "?";

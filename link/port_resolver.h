@@ -30,9 +30,12 @@ PortResolver mappingFolderResolver(std::filesystem::path folder);
 // number without a device is asked again next time. Safe to share between threads.
 PortResolver pinnedPortResolver(PortResolver resolver);
 
-// What a resolver's answer leads to: on POSIX the end of a chain of symbolic links;
-// the path itself when it leads nowhere, and on Windows.
-std::string deviceBehind(const std::string& path);
+// What a resolver's answer stands for, to be kept: on POSIX the device at the end of
+// its symbolic links, named by its entry in `byIdFolder` when it has one there (so
+// only the same USB adapter is reached again); the path itself when it leads nowhere,
+// and on Windows.
+std::string deviceBehind(const std::string& path,
+                         const std::filesystem::path& byIdFolder = "/dev/serial/by-id");
 
 // <config>/Nirvel/Pemlar/ports, <config> being $XDG_CONFIG_HOME or ~/.config.
 std::filesystem::path portMappingFolder();

@@ -11,7 +11,7 @@ std::filesystem::path portMappingFolder() {
 }
 
 // \\.\COMn names the device itself; asking the file system about it could open it.
-std::string deviceBehind(const std::string& path) {
+std::string deviceBehind(const std::string& path, const std::filesystem::path&) {
     return path;
 }
 

@@ -43,7 +43,7 @@ TEST(SeriesLog, FieldsThatASpreadsheetWouldMisreadAreQuoted) {
 TEST(SeriesLog, ANewFileBeginsWithTheMarkAndTheHeaderOnce) {
     TempFolder folder;
     const std::filesystem::path path = folder.path() / "serie.csv";
-    const SeriesRecord record{"2026-12-07 23:59:01", "COM7", "=1+1", "OK", 3120, "1.4",
+    const SeriesRecord record{"2026-12-07 23:59:01",        "COM7", "=1+1", "OK", 3120, "1.4",
                               "2026-12-07_23-59-01_PM.page"};
     const std::string line =
         "2026-12-07 23:59:01;\"'=1+1\";OK;COM7;3120;1.4;2026-12-07_23-59-01_PM.page\r\n";
@@ -93,7 +93,8 @@ TEST(TraceText, FramesInHexWithTheirResult) {
     };
     const Case cases[] = {
         {event(LineEventKind::Open), "COM7 öffnen /dev/pts/3: Ok\n"},
-        {event(LineEventKind::Open, ScomResult::OpenFailed), "COM7 öffnen /dev/pts/3: OpenFailed\n"},
+        {event(LineEventKind::Open, ScomResult::OpenFailed),
+         "COM7 öffnen /dev/pts/3: OpenFailed\n"},
         {sent, "COM7 gesendet 6 von 6 Bytes, Ok: AA 55 01 01 01 01\n"},
         {silent, "COM7 empfangen 0 von 7 Bytes, TransferError\n"},
         {pause, "COM7 Pause 600 ms (601 ms)\n"},

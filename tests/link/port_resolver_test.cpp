@@ -142,3 +142,26 @@ TEST(PinnedPortResolver, KeepsEachNumbersFirstDevice) {
         EXPECT_EQ(copy(c.number), c.device) << c.number;
     }
 }
+
+TEST(PinnedPortResolver, KeepsAnAdapterByItsStableName) {
+    TempFolder folder;
+    const std::filesystem::path byId = folder.path() / "by-id";
+    std::filesystem::create_directories(byId);
+    std::ofstream(folder.path() / "ttyUSB0");
+    std::ofstream(folder.path() / "ttyS0");
+    std::filesystem::create_symlink(folder.path() / "ttyUSB0", byId / "usb-FTDI_FT232R_A50285BI");
+    std::filesystem::create_symlink(folder.path() / "ttyUSB0", folder.path() / "COM5");
+    struct Case {
+        std::filesystem::path given;
+        std::filesystem::path kept;
+    };
+    const Case cases[] = {
+        {folder.path() / "COM5", byId / "usb-FTDI_FT232R_A50285BI"},
+        {folder.path() / "ttyUSB0", byId / "usb-FTDI_FT232R_A50285BI"},
+        {folder.path() / "ttyS0", std::filesystem::canonical(folder.path() / "ttyS0")},
+        {folder.path() / "missing", folder.path() / "missing"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(deviceBehind(c.given.string(), byId), c.kept.string()) << c.given;
+    }
+}
