@@ -19,12 +19,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <streambuf>
 #include <string>
 #include <thread>
-#include <functional>
 #include <vector>
 
 #include "cli/cli_run.h"
@@ -171,8 +171,8 @@ Figure runStations(int stations, int perStation, bool fast, const std::filesyste
 int main(int argc, char** argv) {
     const bool fast = argc > 1 && std::strcmp(argv[1], "--fast") == 0;
     const int perStation = fast ? 20 : 4;
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                         ("bench_series." + std::to_string(::getpid()));
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("bench_series." + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     std::printf("program --each, %d instruments per station, %s\n", perStation,
                 fast ? "--fast: unpaced simulators, pauses skipped, 20 ms between looks"
@@ -183,10 +183,11 @@ int main(int argc, char** argv) {
         if (stations == 1) {
             single = f.perMinute;
         }
-        std::printf("%d station%s: %6.1f instruments/min  (%5.1f s)  per station %5.1f/min = "
-                    "%5.1f %% of one station's rate  status %d\n",
-                    stations, stations == 1 ? " " : "s", f.perMinute, f.seconds,
-                    f.perMinute / stations, 100.0 * f.perMinute / stations / single, f.status);
+        std::printf(
+            "%d station%s: %6.1f instruments/min  (%5.1f s)  per station %5.1f/min = "
+            "%5.1f %% of one station's rate  status %d\n",
+            stations, stations == 1 ? " " : "s", f.perMinute, f.seconds, f.perMinute / stations,
+            100.0 * f.perMinute / stations / single, f.status);
     }
     std::filesystem::remove_all(folder);
     return 0;
