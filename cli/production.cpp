@@ -279,7 +279,8 @@ void Station::program() {
     const ProgramOutcome outcome = programAddress(com_, series_.lines, true, series_.backups);
     const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - start);
-    if (lineLost(com_)) {
+    // lastFailure() tells of this outcome only when it failed.
+    if (!outcome.failure.transferred() && lineLost(com_)) {
         letGo(com_);
     }
     series_.report(com_.getPort(), outcome, took.count());

@@ -227,9 +227,6 @@ TEST_F(CliSimTest, ProgramEachRunsAStationPerPortAndHoldsIt) {
         std::ifstream log(file("log.csv"), std::ios::binary);
         return std::string((std::istreambuf_iterator<char>(log)), {});
     }();
-    EXPECT_EQ(csv.rfind("\xEF\xBB\xBFZeit;ID;Ergebnis;Port;Dauer (ms);Version;Sicherung\r\n", 0),
-              0u)
-        << csv;
     const auto line = csv.find(";PM-4711 KAL 0324;OK;COM8;");
     ASSERT_NE(line, std::string::npos) << csv;
     const std::string rest = csv.substr(line, csv.find("\r\n", line) - line);
