@@ -293,7 +293,7 @@ TEST(Win32Resources, StringsComeAsWindows1252WithCrLf) {
 }
 
 TEST(Win32Settings, StoreRoundTripsInTheProgramsKey) {
-    auto store = fw::openSettingsStore();
+    auto store = fw::openSettingsStore({"Software\\Nirvel\\Pemlar", {}});
     std::array<fw::SettingsValue, 1> values = {{{"PemlarTestValue", 5}}};
     EXPECT_EQ(store->loadOrCreate(values), fw::SettingsProblem::None);
     EXPECT_EQ(values[0].value, 0);
