@@ -21,7 +21,9 @@ struct CliArgs {
     bool idFromInstrument = false;
     bool noVerify = false;
     bool each = false;
-    std::string log;  // --log FILE (program)
+    std::string log;     // --log FILE (program)
+    bool force = false;  // restore: a page that fails its checks too
+    bool yes = false;    // restore: onto an instrument with another ID without asking
 };
 
 struct ParsedArgs {

@@ -1,13 +1,16 @@
 #include "cli/cli_run.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <ostream>
 #include <system_error>
 
 #include "cli/cli_session.h"
 #include "cli/production.h"
+#include "cli/visible_text.h"
 #include "core/address_file_io.h"
 #include "core/file_prefix.h"
+#include "core/page_check.h"
 #include "data/address_text.h"
 
 #ifndef PEMLAR_VERSION
@@ -121,9 +124,9 @@ ExitStatus readCommand(const CliArgs& args, CliEnvironment& env) {
                 << ", \"backup\": " << jsonString(read.backup.file.string()) << "}\n";
     } else {
         for (int line = 0; line < kLineCount; ++line) {
-            env.out << lineText(lineSlotOf(lines, line)) << '\n';
+            env.out << visibleText(lineText(lineSlotOf(lines, line))) << '\n';
         }
-        env.out << "ID: " << idText(idBlockOf(read.image)) << '\n';
+        env.out << "ID: " << visibleText(idText(idBlockOf(read.image))) << '\n';
     }
     if (!args.output.empty()) {
         AddressFileBytes bytes{};
@@ -232,6 +235,19 @@ ExitStatus restoreCommand(const CliArgs& args, CliEnvironment& env) {
     }
     RawPage page{};
     std::copy(bytes->begin(), bytes->end(), page.begin());
+    if (const std::vector<std::string> problems = pageProblems(page); !problems.empty()) {
+        std::string list;
+        for (const std::string& problem : problems) {
+            list += (list.empty() ? "" : "; ") + problem;
+        }
+        if (!args.force) {
+            env.err << "Fehler: \"" << args.file << "\" ist keine unversehrte Adressseite: " << list
+                    << ". Nichts geschrieben (--force schreibt sie trotzdem).\n";
+            return ExitStatus::File;
+        }
+        env.err << "Warnung: \"" << args.file << "\" ist keine unversehrte Adressseite: " << list
+                << "; sie wird trotzdem geschrieben (--force).\n";
+    }
     const PortChoice port = choosePort(args, env);
     scom com(port.number, port.resolver, env.clock);
     std::optional<BackupStore> store;
@@ -243,6 +259,26 @@ ExitStatus restoreCommand(const CliArgs& args, CliEnvironment& env) {
     }
     if (before.backup.written()) {
         env.err << "Bisheriger Inhalt gesichert: " << before.backup.file.string() << '\n';
+    }
+    if (!std::equal(page.begin() + kIdBlockOffset, page.begin() + kPageRestOffset,
+                    before.received.begin() + kIdBlockOffset)) {
+        const auto idOf = [](const RawPage& raw) {
+            const std::string id = idText(ConstIdBlock(raw.data() + kIdBlockOffset, kIdBlockSize));
+            return visibleText(id.empty() ? "ohne ID" : id);
+        };
+        env.err << "Das Messgerät hat die ID \"" << idOf(before.received)
+                << "\", die Sicherung die ID \"" << idOf(page) << "\".\n";
+        if (!args.yes) {
+            const std::optional<bool> go = env.confirm("Trotzdem zurückschreiben?");
+            if (!go) {
+                env.err << "Fehler: Nichts geschrieben; ohne Terminal nur mit --yes.\n";
+                return ExitStatus::Mismatch;
+            }
+            if (!*go) {
+                env.err << "Nichts geschrieben.\n";
+                return ExitStatus::Mismatch;
+            }
+        }
     }
     const TransferOutcome restored = restoreAddressPage(com, page);
     if (!restored.transferred()) {

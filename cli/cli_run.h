@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <iosfwd>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -24,6 +25,10 @@ struct CliEnvironment {
     std::function<BackupStore()> backupStore = userBackupStore;
     // program --each: asked between instruments; true ends the run (Ctrl+C).
     std::function<bool()> stopRequested = [] { return false; };
+    // A yes/no question to the user (restore onto another instrument); nothing when no
+    // one is there to answer (standard input no terminal).
+    std::function<std::optional<bool>(const std::string& question)> confirm =
+        [](const std::string&) { return std::optional<bool>(); };
     // program --each: how long to wait between two looks at the line.
     int pollMilliseconds = 500;
 };

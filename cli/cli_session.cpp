@@ -4,7 +4,9 @@
 #include <system_error>
 
 #include "cli/text_1252.h"
-#include "core/address_file_io.h"
+#include "cli/visible_text.h"
+#include "core/address_file.h"
+#include "core/file_prefix.h"
 #include "data/address_text.h"
 #include "data/charset.h"
 #include "data/id_number.h"
@@ -104,13 +106,25 @@ std::optional<AddressBuffer> addressToUse(const CliArgs& args, std::string& erro
             error = "Die Adressdatei \"" + args.file + "\" gibt es nicht.";
             return std::nullopt;
         }
-        const std::optional<AddressFileBytes> slots = loadAddressFile(path);
-        if (!slots) {
+        // One byte more, to tell a longer file. Anything but exactly 125 bytes is no
+        // address file (an empty one would blank every instrument of a series).
+        const std::optional<std::string> bytes = readFilePrefix(path, kAddressBlockSize + 1);
+        if (!bytes) {
             error = "Die Adressdatei \"" + args.file +
                     "\" konnte nicht gelesen werden (keine normale Datei oder kein Zugriff).";
             return std::nullopt;
         }
-        return *slots;
+        if (bytes->size() != kAddressBlockSize) {
+            const std::uintmax_t size = bytes->size() > kAddressBlockSize
+                                            ? std::filesystem::file_size(path, code)
+                                            : bytes->size();
+            error = "\"" + args.file + "\" ist keine Adressdatei: " +
+                    (code ? std::string("mehr als 125") : std::to_string(size)) +
+                    " Bytes statt genau 125.";
+            return std::nullopt;
+        }
+        return addressSlotsFromFile(
+            std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()));
     }
     const std::optional<std::string> bytes = windows1252FromUtf8(*args.text, error);
     if (!bytes) {
@@ -205,8 +219,9 @@ void reportMismatch(const PageComparison& comparison, ConstAddressSlots expected
     err << "Fehler: Der Inhalt des Messgeräts weicht ab:\n";
     for (int line = 0; line < kLineCount; ++line) {
         if (comparison.lineDiffers[static_cast<std::size_t>(line)]) {
-            err << "  Zeile " << line + 1 << ": soll \"" << lineText(lineSlotOf(expected, line))
-                << "\", ist \"" << lineText(lineSlotOf(actual, line)) << "\"\n";
+            err << "  Zeile " << line + 1 << ": soll \""
+                << visibleText(lineText(lineSlotOf(expected, line))) << "\", ist \""
+                << visibleText(lineText(lineSlotOf(actual, line))) << "\"\n";
         }
     }
     if (comparison.idDiffers) {

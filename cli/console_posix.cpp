@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <csignal>
 
 #include "cli/console.h"
@@ -15,6 +17,7 @@ extern "C" void onStopSignal(int) {
 }  // namespace
 
 void prepare(bool catchStop) {
+    std::signal(SIGPIPE, SIG_IGN);
     if (!catchStop) {
         return;
     }
@@ -27,6 +30,10 @@ void prepare(bool catchStop) {
 
 bool stopRequested() {
     return stopFlag != 0;
+}
+
+bool interactive() {
+    return ::isatty(STDIN_FILENO) == 1;
 }
 
 std::vector<std::string> arguments(int argc, char** argv) {

@@ -2,7 +2,10 @@
 
 #include <shellapi.h>
 
+#include <io.h>
+
 #include <atomic>
+#include <cstdio>
 #include <memory>
 
 #include "cli/console.h"
@@ -47,6 +50,10 @@ void prepare(bool catchStop) {
 
 bool stopRequested() {
     return stopFlag;
+}
+
+bool interactive() {
+    return _isatty(_fileno(stdin)) != 0;
 }
 
 std::vector<std::string> arguments(int argc, char** argv) {

@@ -1,6 +1,8 @@
 // pemlar-cli: the instrument's address block from the command line.
 
 #include <iostream>
+#include <optional>
+#include <string>
 
 #include "cli/cli_run.h"
 #include "cli/console.h"
@@ -10,6 +12,17 @@ int main(int argc, char** argv) {
     pemlar::console::prepare(!words.empty() && words[0] == "program");
     pemlar::CliEnvironment env{std::cout, std::cerr};
     env.stopRequested = pemlar::console::stopRequested;
+    env.confirm = [](const std::string& question) -> std::optional<bool> {
+        if (!pemlar::console::interactive()) {
+            return std::nullopt;
+        }
+        std::cerr << question << " [j/N] " << std::flush;
+        std::string answer;
+        if (!std::getline(std::cin, answer)) {
+            return false;
+        }
+        return answer == "j" || answer == "J" || answer == "ja" || answer == "Ja";
+    };
     const pemlar::ExitStatus status = pemlar::runCli(words, env);
     std::cout.flush();
     return static_cast<int>(status);

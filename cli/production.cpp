@@ -2,13 +2,12 @@
 
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <ostream>
-#include <system_error>
 #include <thread>
 
 #include "cli/cli_session.h"
+#include "cli/visible_text.h"
 #include "core/file_system.h"
 
 namespace pemlar {
@@ -133,7 +132,8 @@ ExitStatus reportProgrammed(const ProgramOutcome& outcome, const AddressBuffer& 
             if (changed[static_cast<std::size_t>(line)]) {
                 env.err << "Warnung: Zeile " << line + 1
                         << " enthält Zeichen, die das Messgerät nicht kennt; geschrieben wird \""
-                        << lineText(lineSlotOf(addressBlock(outcome.written), line)) << "\".\n";
+                        << visibleText(lineText(lineSlotOf(addressBlock(outcome.written), line)))
+                        << "\".\n";
             }
         }
     }
@@ -158,13 +158,17 @@ ExitStatus runProduction(const CliArgs& args, CliEnvironment& env) {
     }
     std::ofstream log;
     if (!args.log.empty()) {
-        std::error_code code;
-        const bool fresh = !std::filesystem::exists(args.log, code) ||
-                           std::filesystem::file_size(args.log, code) == 0;
-        log.open(args.log, std::ios::binary | std::ios::app);
-        if (!log) {
-            env.err << "Fehler: Das Protokoll \"" << args.log
-                    << "\" kann nicht geschrieben werden.\n";
+        bool fresh = false;
+        const FileOutcome usable = platform::prepareAppendFile(args.log, fresh);
+        if (usable.ok()) {
+            log.open(args.log, std::ios::binary | std::ios::app);
+        }
+        if (!log.is_open()) {
+            const std::string why = usable.failure == FileFailure::NotRegularFile
+                                        ? "keine normale Datei"
+                                        : usable.reason;
+            env.err << "Fehler: Das Protokoll \"" << args.log << "\" kann nicht geschrieben werden"
+                    << (why.empty() ? "" : " (" + why + ")") << ".\n";
             return ExitStatus::File;
         }
         if (fresh) {
@@ -185,7 +189,7 @@ ExitStatus runProduction(const CliArgs& args, CliEnvironment& env) {
         const std::string result = resultText(outcome);
         ++done;
         failed += outcome.ok() ? 0 : 1;
-        env.out << timeStamp() << "  " << id << "  " << result << '\n' << std::flush;
+        env.out << timeStamp() << "  " << visibleText(id) << "  " << result << '\n' << std::flush;
         env.err << (outcome.ok() ? "\a" : "\a\a\a") << std::flush;
         if (log.is_open()) {
             log << timeStamp() << ';' << csvField(id) << ';' << csvField(result) << "\r\n"
@@ -201,8 +205,8 @@ ExitStatus runProduction(const CliArgs& args, CliEnvironment& env) {
         }
         env.err << "Bereit für das nächste Messgerät.\n";
     }
-    env.err << "Serienbetrieb beendet: " << done << " Messgeräte, davon " << failed
-            << " fehlerhaft.\n";
+    env.err << "Serienbetrieb beendet: " << done << (done == 1 ? " Messgerät" : " Messgeräte")
+            << ", davon " << failed << " fehlerhaft.\n";
     return failed == 0 ? ExitStatus::Ok : ExitStatus::SomeFailed;
 }
 

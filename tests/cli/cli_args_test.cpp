@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "cli/text_1252.h"
+#include "cli/visible_text.h"
 #include "tests/support/cli_capture.h"
+#include "tests/support/temp_folder.h"
 
 using namespace pemlar;
 
@@ -36,6 +41,9 @@ TEST(CliArgs, RefusesWhatItCannotRun) {
         {{"restore"}, "Welche Sicherung?"},
         {{"backup", "x"}, "Überzähliges Argument \"x\""},
         {{"program", "a.PML"}, "bitte --each angeben"},
+        {{"read", "-o", ""}, "Nach \"-o\" fehlt der Dateiname"},
+        {{"read", "-p", "5", "--port", "6"}, "\"-p\" ist mehrfach angegeben"},
+        {{"write", "--text", "a", "--text", "b"}, "\"--text\" ist mehrfach angegeben"},
     };
     for (const Case& c : cases) {
         const CliRun run = offline()(c.words);
@@ -82,6 +90,33 @@ TEST(CliArgs, AddressTextIsCheckedBeforeAnyPortIsTouched) {
     EXPECT_NE(missing.err.find("gibt es nicht"), std::string::npos);
 }
 
+// Before any port is touched, an address file must be exactly 125 bytes; "--" lets a
+// file named like an option through (it then reaches the port, which is offline here).
+TEST(CliArgs, AnAddressFileIsExactly125Bytes) {
+    const TempFolder dir;
+    const struct {
+        const char* name;
+        std::size_t size;
+        std::vector<std::string> words;
+        ExitStatus status;
+        const char* says;
+    } cases[] = {
+        {"leer.PML", 0, {"write", "leer.PML"}, ExitStatus::File, "0 Bytes statt genau 125"},
+        {"kurz.PML", 124, {"verify", "kurz.PML"}, ExitStatus::File, "124 Bytes statt genau 125"},
+        {"lang.PML", 126, {"program", "--each", "lang.PML"}, ExitStatus::File, "126 Bytes"},
+        {"-x.PML", 125, {"write", "--", "-x.PML"}, ExitStatus::Port, "nicht geöffnet"},
+    };
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    for (const auto& c : cases) {
+        std::ofstream(c.name, std::ios::binary) << std::string(c.size, 'a');
+        const CliRun run = offline()(c.words);
+        EXPECT_EQ(run.status, c.status) << c.name << ": " << run.err;
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << c.name << ": " << run.err;
+    }
+    std::filesystem::current_path(before);
+}
+
 TEST(CliArgs, PortFailuresNameTheReason) {
     const CliRun run = offline()({"read", "-p", "COM9"});
     EXPECT_EQ(run.status, ExitStatus::Port);
@@ -94,6 +129,24 @@ TEST(CliArgs, PortFailuresNameTheReason) {
     EXPECT_NE(noted.err.find("Hinweis: keine Schnittstelle gespeichert; es wird COM1 verwendet"),
               std::string::npos)
         << noted.err;
+}
+
+// What an instrument holds is shown, never obeyed by the terminal.
+TEST(VisibleText, ControlCharactersAreShownNotObeyed) {
+    const struct {
+        const char* in;
+        const char* out;
+    } cases[] = {
+        {"\x1B]0;Titel\x07", "\u241B]0;Titel\u2407"},
+        {"\x1B[2JLeer", "\u241B[2JLeer"},
+        {"Geheim\rOffen\nZwei\b", "Geheim\u240DOffen\u240AZwei\u2408"},
+        {"\x7F\x01\x1F", "\u2421\u2401\u241F"},
+        {"\xC2\x9D\xC2\x90", "\\x9D\\x90"},  // undefined in 1252; OSC and DCS to a terminal
+        {"Münster € \xC2\xA0", "Münster € \xC2\xA0"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(visibleText(c.in), c.out) << c.in;
+    }
 }
 
 TEST(Windows1252, BetweenTheTerminalAndTheLines) {

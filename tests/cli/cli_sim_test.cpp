@@ -138,6 +138,57 @@ TEST_F(CliSimTest, BackupAndRestoreGiveBackThePageByteForByte) {
 
     std::ofstream(file("short.bak"), std::ios::binary) << std::string(255, 'x');
     EXPECT_EQ(run({"restore", file("short.bak").string()}).status, ExitStatus::File);
+
+    // A page that fails its checks is written only with --force.
+    std::ofstream(file("junk.bak"), std::ios::binary) << std::string(256, 'x');
+    const CliRun refused = run({"restore", file("junk.bak").string()});
+    EXPECT_EQ(refused.status, ExitStatus::File);
+    EXPECT_NE(refused.err.find("die Prüfsumme stimmt nicht"), std::string::npos) << refused.err;
+    EXPECT_EQ(sim_.sim().image(), original);
+    EXPECT_EQ(run({"restore", file("junk.bak").string(), "--force", "--yes"}).status,
+              ExitStatus::Ok);
+    EXPECT_NE(sim_.sim().image(), original);
+}
+
+TEST_F(CliSimTest, RestoreOntoAnotherInstrumentOnlyWhenTheUserSaysSo) {
+    ASSERT_EQ(run({"backup", "-o", file("page.bak").string()}).status, ExitStatus::Ok);
+    std::ifstream in(file("page.bak"), std::ios::binary);
+    std::string page{std::istreambuf_iterator<char>(in), {}};
+    page.replace(125, 12, "  PM-9999-99");
+    unsigned sum = 0;
+    for (int i = 0; i < 254; ++i) {
+        sum += static_cast<std::uint8_t>(page[static_cast<std::size_t>(i)]);
+    }
+    page[254] = static_cast<char>((sum >> 8) & 0xFF);
+    page[255] = static_cast<char>(sum & 0xFF);
+    std::ofstream(file("other.bak"), std::ios::binary) << page;
+    const EepromImage original = sim_.sim().image();
+    const struct {
+        const char* yes;
+        std::optional<bool> answer;
+        ExitStatus status;
+        const char* says;
+    } cases[] = {
+        {nullptr, std::nullopt, ExitStatus::Mismatch, "ohne Terminal nur mit --yes"},
+        {nullptr, false, ExitStatus::Mismatch, "Nichts geschrieben"},
+        {"--yes", std::nullopt, ExitStatus::Ok, "zurückgeschrieben und geprüft"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> words{"restore", file("other.bak").string()};
+        if (c.yes != nullptr) {
+            words.emplace_back(c.yes);
+        }
+        CliCapture capture{sim_.resolver(), backups(), {sim_.comNumber(), {}}, instantClock()};
+        capture.answer = c.answer;
+        const CliRun restore = capture(words);
+        EXPECT_EQ(restore.status, c.status) << restore.err;
+        EXPECT_NE((restore.out + restore.err).find(c.says), std::string::npos) << restore.err;
+        EXPECT_NE(restore.err.find("ID \"PM-0815-42 KAL 0324\", die Sicherung die ID "
+                                   "\"PM-9999-99 KAL 0324\""),
+                  std::string::npos)
+            << restore.err;
+        EXPECT_EQ(sim_.sim().image() == original, c.status != ExitStatus::Ok);
+    }
 }
 
 TEST_F(CliSimTest, PortsTellWhichCanBeOpened) {
