@@ -48,7 +48,8 @@ std::vector<std::string> pageProblems(const RawPage& page) {
         }
     }
     const auto id = page.begin() + kIdBlockOffset;
-    const bool fieldsFilled = std::find(id, page.begin() + kIdEndOffset, 0) == page.begin() + kIdEndOffset;
+    const bool fieldsFilled =
+        std::find(id, page.begin() + kIdEndOffset, 0) == page.begin() + kIdEndOffset;
     if (!fieldsFilled || page[kIdSeparatorOffset] != ' ' || page[kIdEndOffset] != 0) {
         problems.push_back("die ID-Nummer hat nicht die Form eines Messgeräts");
     }

@@ -64,8 +64,8 @@ SettingsFileRead readSettingsFile(const std::filesystem::path& file) {
     // One byte more, to tell a file beyond the bound.
     std::optional<std::string> text = readFilePrefix(file, kSettingsFileMaxBytes + 1);
     if (!text) {
-        return {std::nullopt, std::filesystem::is_regular_file(status) ? "nicht lesbar"
-                                                                        : "keine normale Datei"};
+        return {std::nullopt,
+                std::filesystem::is_regular_file(status) ? "nicht lesbar" : "keine normale Datei"};
     }
     if (text->size() > kSettingsFileMaxBytes) {
         return {std::nullopt, "größer als 64 KiB"};

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <fstream>
+#include <numeric>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -155,36 +156,25 @@ TEST_F(CliSimTest, RestoreOntoAnotherInstrumentOnlyWhenTheUserSaysSo) {
     std::ifstream in(file("page.bak"), std::ios::binary);
     std::string page{std::istreambuf_iterator<char>(in), {}};
     page.replace(125, 12, "  PM-9999-99");
-    unsigned sum = 0;
-    for (int i = 0; i < 254; ++i) {
-        sum += static_cast<std::uint8_t>(page[static_cast<std::size_t>(i)]);
-    }
-    page[254] = static_cast<char>((sum >> 8) & 0xFF);
-    page[255] = static_cast<char>(sum & 0xFF);
+    const unsigned sum = std::accumulate(page.begin(), page.begin() + 254, 0u,
+                                         [](unsigned s, char c) { return s + std::uint8_t(c); });
+    page[254] = static_cast<char>(sum >> 8);
+    page[255] = static_cast<char>(sum);
     std::ofstream(file("other.bak"), std::ios::binary) << page;
     const EepromImage original = sim_.sim().image();
     const struct {
-        const char* yes;
+        const char* option;
         std::optional<bool> answer;
         ExitStatus status;
-        const char* says;
-    } cases[] = {
-        {nullptr, std::nullopt, ExitStatus::Mismatch, "ohne Terminal nur mit --yes"},
-        {nullptr, false, ExitStatus::Mismatch, "Nichts geschrieben"},
-        {"--yes", std::nullopt, ExitStatus::Ok, "zurückgeschrieben und geprüft"},
-    };
+    } cases[] = {{"--force", std::nullopt, ExitStatus::Mismatch},
+                 {"--force", false, ExitStatus::Mismatch},
+                 {"--yes", std::nullopt, ExitStatus::Ok}};
     for (const auto& c : cases) {
-        std::vector<std::string> words{"restore", file("other.bak").string()};
-        if (c.yes != nullptr) {
-            words.emplace_back(c.yes);
-        }
         CliCapture capture{sim_.resolver(), backups(), {sim_.comNumber(), {}}, instantClock()};
         capture.answer = c.answer;
-        const CliRun restore = capture(words);
+        const CliRun restore = capture({"restore", file("other.bak").string(), c.option});
         EXPECT_EQ(restore.status, c.status) << restore.err;
-        EXPECT_NE((restore.out + restore.err).find(c.says), std::string::npos) << restore.err;
-        EXPECT_NE(restore.err.find("ID \"PM-0815-42 KAL 0324\", die Sicherung die ID "
-                                   "\"PM-9999-99 KAL 0324\""),
+        EXPECT_NE(restore.err.find("ID \"PM-0815-42 KAL 0324\", die Sicherung die ID \"PM-9999"),
                   std::string::npos)
             << restore.err;
         EXPECT_EQ(sim_.sim().image() == original, c.status != ExitStatus::Ok);

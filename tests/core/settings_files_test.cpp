@@ -1,7 +1,6 @@
-// The settings file, the label list and the series log with real pipes and devices in
-// their place: none of them may block or read without end.
+// The settings file and the series log with real pipes and devices in their place:
+// neither may block or read without end.
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <functional>
@@ -12,7 +11,6 @@
 
 #include "core/backups.h"
 #include "core/file_system.h"
-#include "core/label_file.h"
 #include "core/settings_place.h"
 #include "tests/support/temp_folder.h"
 
@@ -21,97 +19,67 @@ namespace {
 using namespace pemlar;
 namespace fs = std::filesystem;
 
-struct PlaceCase {
-    const char* what;
-    std::function<void(const fs::path&)> make;
-    const char* settingsRefused;  // nullptr: readable or missing
-    bool labelsRead;
-    FileFailure append;
-};
-
-class SettingsAndLogFiles : public ::testing::TestWithParam<PlaceCase> {};
-
-TEST_P(SettingsAndLogFiles, NeverBlockAndStayWithinTheirBounds) {
-    const TempFolder dir;
-    const fs::path file = dir.path() / "Pemlar.conf";
-    GetParam().make(file);
-    const SettingsFileRead settings = readSettingsFile(file);
-    if (GetParam().settingsRefused == nullptr) {
-        EXPECT_EQ(settings.refused, "") << GetParam().what;
-    } else {
-        EXPECT_FALSE(settings.text) << GetParam().what;
-        EXPECT_EQ(settings.refused, GetParam().settingsRefused) << GetParam().what;
+TEST(SettingsAndLogFiles, NeverBlockAndStayWithinTheirBounds) {
+    const struct {
+        const char* what;
+        std::function<void(const fs::path&)> make;
+        const char* settingsRefused;
+        FileFailure append;
+    } cases[] = {
+        {"settings", [](const fs::path& f) { std::ofstream(f) << settingsFileText(5, 1); }, "",
+         FileFailure::None},
+        {"missing", [](const fs::path&) {}, "", FileFailure::None},
+        {"a pipe", [](const fs::path& f) { mkfifo(f.c_str(), 0600); }, "keine normale Datei",
+         FileFailure::NotRegularFile},
+        {"a link to /dev/zero", [](const fs::path& f) { fs::create_symlink("/dev/zero", f); },
+         "keine normale Datei", FileFailure::NotRegularFile},
+        {"65 KiB", [](const fs::path& f) { std::ofstream(f) << std::string(65 * 1024, 'x'); },
+         "größer als 64 KiB", FileFailure::None},
+    };
+    for (const auto& c : cases) {
+        const TempFolder dir;
+        const fs::path file = dir.path() / "Pemlar.conf";
+        c.make(file);
+        const SettingsFileRead settings = readSettingsFile(file);
+        EXPECT_EQ(settings.refused, c.settingsRefused) << c.what;
+        EXPECT_EQ(settings.text.has_value(), c.what == std::string("settings")) << c.what;
+        bool empty = false;
+        EXPECT_EQ(platform::prepareAppendFile(file, empty).failure, c.append) << c.what;
     }
-    EXPECT_EQ(readLabelFile(file) != kDefaultLabel, GetParam().labelsRead) << GetParam().what;
-    bool empty = false;
-    EXPECT_EQ(platform::prepareAppendFile(file, empty).failure, GetParam().append)
-        << GetParam().what;
 }
-
-void writeText(const fs::path& file, const std::string& text) {
-    std::ofstream(file, std::ios::binary) << text;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SettingsAndLogFiles,
-    ::testing::Values(
-        PlaceCase{"settings", [](const fs::path& f) { writeText(f, settingsFileText(5, 1)); },
-                  nullptr, true, FileFailure::None},
-        PlaceCase{"missing", [](const fs::path&) {}, nullptr, false, FileFailure::None},
-        PlaceCase{"a pipe", [](const fs::path& f) { ASSERT_EQ(mkfifo(f.c_str(), 0600), 0); },
-                  "keine normale Datei", false, FileFailure::NotRegularFile},
-        PlaceCase{"a link to /dev/zero",
-                  [](const fs::path& f) { fs::create_symlink("/dev/zero", f); },
-                  "keine normale Datei", false, FileFailure::NotRegularFile},
-        PlaceCase{"a folder", [](const fs::path& f) { fs::create_directory(f); },
-                  "keine normale Datei", false, FileFailure::CannotCreate},
-        PlaceCase{"65 KiB",
-                  [](const fs::path& f) { writeText(f, std::string(65 * 1024, 'x') + "\n"); },
-                  "größer als 64 KiB", true, FileFailure::None}));
-
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        value ? ::setenv(name, value, 1) : ::unsetenv(name);
-    }
-    ~ScopedVariable() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 TEST(SettingsPlace, ARelativeXdgFolderIsIgnored) {
-    const ScopedVariable home("HOME", "/home/tester");
+    const auto set = [](const char* name, const char* value) {
+        value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);
+    };
+    const auto saved = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
+    };
+    const auto config = saved("XDG_CONFIG_HOME");
+    const auto data = saved("XDG_DATA_HOME");
+    const auto home = saved("HOME");
+    set("HOME", "/home/tester");
     const struct {
-        const char* config;
-        const char* data;
+        const char* xdg;
         const char* settings;
         const char* backups;
     } cases[] = {
-        {"/tmp/cfg", "/tmp/dat", "/tmp/cfg/Nirvel/Pemlar.conf", "/tmp/dat/Nirvel/Pemlar/backups"},
-        {"rel/cfg", "rel/dat", "/home/tester/.config/Nirvel/Pemlar.conf",
+        {"/tmp/x", "/tmp/x/Nirvel/Pemlar.conf", "/tmp/x/Nirvel/Pemlar/backups"},
+        {"rel/x", "/home/tester/.config/Nirvel/Pemlar.conf",
          "/home/tester/.local/share/Nirvel/Pemlar/backups"},
-        {"", nullptr, "/home/tester/.config/Nirvel/Pemlar.conf",
+        {nullptr, "/home/tester/.config/Nirvel/Pemlar.conf",
          "/home/tester/.local/share/Nirvel/Pemlar/backups"},
     };
     for (const auto& c : cases) {
-        const ScopedVariable config("XDG_CONFIG_HOME", c.config);
-        const ScopedVariable data("XDG_DATA_HOME", c.data);
-        EXPECT_EQ(settingsFile(), fs::path(c.settings)) << c.config;
-        EXPECT_EQ(userBackupFolder(), fs::path(c.backups)) << c.config;
+        set("XDG_CONFIG_HOME", c.xdg);
+        set("XDG_DATA_HOME", c.xdg);
+        EXPECT_EQ(settingsFile(), fs::path(c.settings));
+        EXPECT_EQ(userBackupFolder(), fs::path(c.backups));
     }
-}
-
-TEST(SettingsPlace, TheFileTextIsReadBackByName) {
-    const std::string text = settingsFileText(7, -2);
-    EXPECT_EQ(settingText(text, kPortSettingName), "7");
-    EXPECT_EQ(settingText(text, kLabelSettingName), "-2");
+    set("XDG_CONFIG_HOME", config ? config->c_str() : nullptr);
+    set("XDG_DATA_HOME", data ? data->c_str() : nullptr);
+    set("HOME", home ? home->c_str() : nullptr);
 }
 
 }  // namespace
