@@ -1,6 +1,7 @@
 #include "core/page_check.h"
 
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -18,10 +19,10 @@ using namespace pemlar;
 RawPage writtenPage() {
     EepromImage image{};
     setDefaults(image);
-    const std::string line = "M\xFCller";
-    std::copy(line.begin(), line.end() + 1, addressBlock(image).begin());
-    const std::string id = "  PM-0815-42KAL 0324";
-    std::copy(id.begin(), id.end() + 1, idBlockOf(image).begin());
+    const char line[] = "M\xFCller";
+    std::copy(std::begin(line), std::end(line), addressBlock(image).begin());
+    const char id[] = "  PM-0815-42KAL 0324";  // with its zero byte: 21
+    std::copy(std::begin(id), std::end(id), idBlockOf(image).begin());
     updateChecksums(image);
     swapByteOrder(image);
     toDeviceCharset(lineSlotOf(addressBlock(image), 0));

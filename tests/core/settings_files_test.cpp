@@ -48,38 +48,25 @@ TEST(SettingsAndLogFiles, NeverBlockAndStayWithinTheirBounds) {
     }
 }
 
-TEST(SettingsPlace, ARelativeXdgFolderIsIgnored) {
-    const auto set = [](const char* name, const char* value) {
-        value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);
-    };
-    const auto saved = [](const char* name) {
-        const char* value = std::getenv(name);
-        return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
-    };
-    const auto config = saved("XDG_CONFIG_HOME");
-    const auto data = saved("XDG_DATA_HOME");
-    const auto home = saved("HOME");
-    set("HOME", "/home/tester");
-    const struct {
-        const char* xdg;
-        const char* settings;
-        const char* backups;
-    } cases[] = {
-        {"/tmp/x", "/tmp/x/Nirvel/Pemlar.conf", "/tmp/x/Nirvel/Pemlar/backups"},
-        {"rel/x", "/home/tester/.config/Nirvel/Pemlar.conf",
-         "/home/tester/.local/share/Nirvel/Pemlar/backups"},
-        {nullptr, "/home/tester/.config/Nirvel/Pemlar.conf",
-         "/home/tester/.local/share/Nirvel/Pemlar/backups"},
-    };
-    for (const auto& c : cases) {
-        set("XDG_CONFIG_HOME", c.xdg);
-        set("XDG_DATA_HOME", c.xdg);
-        EXPECT_EQ(settingsFile(), fs::path(c.settings));
-        EXPECT_EQ(userBackupFolder(), fs::path(c.backups));
+// Puts a value in an environment variable for the test's time.
+struct Variable {
+    Variable(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) {
+            old_ = old;
+        }
+        ::setenv(name, value, 1);
     }
-    set("XDG_CONFIG_HOME", config ? config->c_str() : nullptr);
-    set("XDG_DATA_HOME", data ? data->c_str() : nullptr);
-    set("HOME", home ? home->c_str() : nullptr);
+    ~Variable() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(SettingsPlace, ARelativeXdgFolderIsIgnored) {
+    const Variable home("HOME", "/home/t");
+    const Variable config("XDG_CONFIG_HOME", "rel/x");
+    const Variable data("XDG_DATA_HOME", "rel/x");
+    EXPECT_EQ(settingsFile(), fs::path("/home/t/.config/Nirvel/Pemlar.conf"));
+    EXPECT_EQ(userBackupFolder(), fs::path("/home/t/.local/share/Nirvel/Pemlar/backups"));
 }
 
 }  // namespace
