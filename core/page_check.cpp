@@ -34,9 +34,11 @@ std::vector<std::string> pageProblems(const RawPage& page) {
     for (int line = 0; line < kLineCount; ++line) {
         toHostCharset(lineSlotOf(addressBlock(host), line));
     }
-    const unsigned stored = (static_cast<unsigned>(page[254]) << 8) | page[255];
-    const std::uint16_t asSent = low16(byteSum(page.data(), 254));
-    const std::uint16_t asWritten = low16(byteSum(pageOf(host, kAddressPage).data(), 254));
+    const unsigned stored =
+        (static_cast<unsigned>(page[kPageChecksumOffset]) << 8) | page[kPageChecksumOffset + 1];
+    const std::uint16_t asSent = low16(byteSum(page.data(), kPageChecksumOffset));
+    const std::uint16_t asWritten =
+        low16(byteSum(pageOf(host, kAddressPage).data(), kPageChecksumOffset));
     if (stored != asSent && stored != asWritten) {
         problems.push_back("die Prüfsumme stimmt nicht (gespeichert " + hex4(stored) +
                            ", berechnet " + hex4(asWritten) + ")");
