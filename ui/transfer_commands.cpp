@@ -101,6 +101,7 @@ void TD_Pemlare::CmRead() {
     IdNumberEdit->setText(id.number);
     IdCodeEdit->setText(id.code);
     IdDateEdit->setText(id.date);
+    MarkAddressKept();
 }
 
 void TD_Pemlare::CmWrite() {
@@ -129,6 +130,7 @@ void TD_Pemlare::CmWrite() {
         .keepInstrumentId = !holdsText(id.number) && !holdsText(id.code) && !holdsText(id.date)};
     const pemlar::BackupStore backups = pemlar::userBackupStore();
     if (reportTransfer(this, pemlar::writeAddressPage(com, stored, request, &backups).transfer)) {
+        MarkAddressKept();
         MsgBox(this, MsgInfo, kMsgWriteDone);
     }
 }
