@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <utility>
+
 #include "data/line_chars.h"
 #include "data/windows1252.h"
 
@@ -33,6 +36,22 @@ TEST(LineChars, NoByteLooksLikeALineBreak) {
         const char32_t c = lineChar(static_cast<std::uint8_t>(b));
         EXPECT_TRUE(c >= 0x20 && c != 0x7F && c != 0x85 && c != 0x2028 && c != 0x2029) << b;
         EXPECT_EQ(lineByte(c), b);
+    }
+}
+
+// The system's messages: UTF-8 on POSIX, the ANSI code page already on Windows.
+TEST(LineChars, SystemTextBecomesWindows1252) {
+    const std::pair<std::string_view, std::string_view> kCases[] = {
+        {"No space left on device", "No space left on device"},
+        {"Auf dem Ger\xC3\xA4t ist kein Speicherplatz", "Auf dem Ger\xE4t ist kein Speicherplatz"},
+        {"\xE2\x82\xAC \xC5\x81", "\x80 ?"},                     // the euro sign; no L stroke
+        {"Zugriff verweigert \xE4", "Zugriff verweigert \xE4"},  // no UTF-8: kept
+        {"\xC3\xA4\xC3", "\xC3\xA4\xC3"},                        // cut off: kept
+        {"\xC0\xAE", "\xC0\xAE"},                                // overlong: kept
+        {"\xED\xA0\x80", "\xED\xA0\x80"},                        // a surrogate: kept
+    };
+    for (const auto& [system, shown] : kCases) {
+        EXPECT_EQ(windows1252FromSystemText(system), shown) << system;
     }
 }
 
