@@ -65,6 +65,7 @@ inline constexpr int kVersionString = 10312;
 inline constexpr int kMsgSaveFailed = 10313;
 inline constexpr int kMsgLoadFailed = 10314;
 inline constexpr int kMsgUnshownChars = 10315;
+inline constexpr int kMsgBackupFailed = 10316;
 inline constexpr int kMsgUnsavedAddress = 10317;
 inline constexpr int kWarningCaption = 12100;
 inline constexpr int kErrorCaption = 12101;

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/address_file.h"
+#include "core/backups.h"
 #include "framework/command_table.h"
 #include "framework/dialog.h"
 #include "ui/settings_store.h"
@@ -48,6 +49,8 @@ private:
     // What the address edit holds now becomes what the user would not lose.
     void MarkAddressKept();
     bool AddressChanged() const;
+    // A backup that could not be written, told once a run.
+    void WarnFailedBackup(const BackupOutcome& backup);
 
     // Command handlers.
     void alignCentre();
@@ -73,6 +76,7 @@ private:
     // what differs only in what a save would not keep (a trailing line break) is no
     // change, and text typed and taken back again is none either.
     AddressFileBytes KeptAddress{};
+    bool BackupWarned = false;
     fw::Edit* AddressEdit;    // kAddressEdit
     fw::Edit* IdNumberEdit;   // kIdNumberEdit
     fw::Edit* IdCodeEdit;     // kIdCodeEdit
