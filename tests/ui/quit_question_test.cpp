@@ -186,8 +186,8 @@ TEST_F(QuitQuestion, AsksOnlyForLinesNeitherSavedWrittenReadNorLoaded) {
         ASSERT_TRUE(driver::activate(*frame));
         test_seams::reset();
         const bool closed = quit([] { driver::key(Key::Escape); }, IdNo);
-        EXPECT_EQ(messages(), state.asks ? std::vector<std::string>{kQuestion}
-                                         : std::vector<std::string>{});
+        EXPECT_EQ(messages(),
+                  state.asks ? std::vector<std::string>{kQuestion} : std::vector<std::string>{});
         EXPECT_EQ(closed, !state.asks);
         test_seams::reset();
     }
