@@ -42,13 +42,9 @@ TEST(LineChars, NoByteLooksLikeALineBreak) {
 // The system's messages: UTF-8 on POSIX, the ANSI code page already on Windows.
 TEST(LineChars, SystemTextBecomesWindows1252) {
     const std::pair<std::string_view, std::string_view> kCases[] = {
-        {"No space left on device", "No space left on device"},
-        {"Auf dem Ger\xC3\xA4t ist kein Speicherplatz", "Auf dem Ger\xE4t ist kein Speicherplatz"},
-        {"\xE2\x82\xAC \xC5\x81", "\x80 ?"},                     // the euro sign; no L stroke
-        {"Zugriff verweigert \xE4", "Zugriff verweigert \xE4"},  // no UTF-8: kept
-        {"\xC3\xA4\xC3", "\xC3\xA4\xC3"},                        // cut off: kept
-        {"\xC0\xAE", "\xC0\xAE"},                                // overlong: kept
-        {"\xED\xA0\x80", "\xED\xA0\x80"},                        // a surrogate: kept
+        {"Ger\xC3\xA4t \xE2\x82\xAC \xC5\x81", "Ger\xE4t \x80 ?"},  // no L with stroke
+        {"Ger\xE4t", "Ger\xE4t"},                                   // no UTF-8: as it is
+        {"\xC0\xAE \xC3", "\xC0\xAE \xC3"},                         // overlong, cut off: as it is
     };
     for (const auto& [system, shown] : kCases) {
         EXPECT_EQ(windows1252FromSystemText(system), shown) << system;

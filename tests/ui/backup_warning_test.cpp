@@ -1,15 +1,10 @@
 // A page backup that could not be written, as the window tells it.
 
-#include <filesystem>
 #include <fstream>
-#include <string>
-#include <vector>
 
 #include "core/backups.h"
 #include "framework/dialog_results.h"
-#include "framework/resource_ids.h"
 #include "main_window_fixture.h"
-#include "tests/ui/scripted_link.h"
 
 using namespace pemlar;
 
@@ -21,79 +16,53 @@ const std::string kWriteDone =
     "Information...: Die Programmierung des EEproms wurde erfolgreich beendet!";
 const std::string kChecksumError = "Fehler...: Es ist ein Püfsummen-Fehler aufgetreten !";
 
-// A plain file where the backups folder belongs makes every backup fail.
-void blockBackups(bool blocked) {
-    const std::filesystem::path folder = userBackupFolder();
-    std::filesystem::remove_all(folder);
-    if (blocked) {
-        std::filesystem::create_directories(folder.parent_path());
-        std::ofstream(folder) << "no folder";
-    }
-}
-
 struct Step {
     int button;
-    bool backupsBlocked;
-    bool pageArrives;                // else the reply's check value is wrong
-    std::vector<std::string> shown;  // a warning without its reason
+    bool backupsBlocked;             // a plain file where the backups folder belongs
+    bool pageArrives;                // else with a wrong check value
+    std::vector<std::string> shown;  // a warning without the system's reason
 };
 
-struct Session {
-    const char* name;
-    std::vector<Step> steps;  // in one window, one after the other
+// Each row is one run of the program, its steps one after the other.
+const std::vector<Step> kRuns[] = {
+    {{kReadButton, true, true, {kWarning}}, {kReadButton, true, true, {}}},
+    {{kReadButton, true, false, {kChecksumError}}, {kReadButton, true, true, {kWarning}}},
+    {{kWriteButton, true, true, {kWriteDone, kWarning}}},  // a write before any read
+    {{kReadButton, false, true, {}}, {kReadButton, true, true, {kWarning}}},
 };
 
-const Session kRuns[] = {
-    {"two reads", {{kReadButton, true, true, {kWarning}}, {kReadButton, true, true, {}}}},
-    {"a read that fails first",
-     {{kReadButton, true, false, {kChecksumError}}, {kReadButton, true, true, {kWarning}}}},
-    {"a write before any read", {{kWriteButton, true, true, {kWriteDone, kWarning}}}},
-    {"a backup written", {{kReadButton, false, true, {}}, {kReadButton, true, true, {kWarning}}}},
-};
-
-class BackupWarning : public MainWindowTest {
-protected:
-    void TearDown() override {
-        blockBackups(false);
-        useTestLink(nullptr);
-        MainWindowTest::TearDown();
-    }
-    // The messages shown, each warning cut after its text: the reason is the system's.
-    static std::vector<std::string> shownWithoutReason() {
-        std::vector<std::string> shown = messages();
-        for (std::string& text : shown) {
-            if (text.starts_with(kWarning)) {
-                EXPECT_GT(text.size(), kWarning.size()) << "no reason given";
-                text.resize(kWarning.size());
-            }
-        }
-        return shown;
-    }
-};
-
-TEST_F(BackupWarning, ComesOnceARunAfterTheTransfersOwnMessages) {
-    for (const Session& run : kRuns) {
-        SCOPED_TRACE(run.name);
+TEST_F(MainWindowTest, ABackupThatFailsIsToldOnceARunAfterTheTransfer) {
+    const std::filesystem::path backups = userBackupFolder();
+    for (std::size_t run = 0; run < std::size(kRuns); ++run) {
         openWindow();
-        for (std::size_t i = 0; i < run.steps.size(); ++i) {
-            SCOPED_TRACE(i);
-            const Step& step = run.steps[i];
+        for (const Step& step : kRuns[run]) {
+            SCOPED_TRACE(testing::Message() << "run " << run << ", button " << step.button);
             test_seams::reset();
-            blockBackups(step.backupsBlocked);
-            Bytes page = pageReply("Vom Messgeraet");
-            if (!step.pageArrives) {
-                page.back() ^= 0xFF;
+            std::filesystem::remove_all(backups);
+            if (step.backupsBlocked) {
+                std::filesystem::create_directories(backups.parent_path());
+                std::ofstream(backups) << "no folder";
             }
+            Bytes page = pageReply("Vom Messgeraet");
+            page.back() ^= step.pageArrives ? 0 : 0xFF;
             useScriptedLink({page, kStatusOk});
             test_seams::answerNextModalDialog(IdOk);
-            // One answer more than expected: a message too many must not wait for a user.
-            for (std::size_t k = 0; k <= step.shown.size(); ++k) {
+            // One answer more: a message too many must not wait for a user.
+            for (std::size_t i = 0; i <= step.shown.size(); ++i) {
                 test_seams::answerNextMessageBox(IdOk);
             }
             driver::click(*dialog, step.button);
-            EXPECT_EQ(shownWithoutReason(), step.shown);
+            std::vector<std::string> shown = messages();
+            for (std::string& text : shown) {
+                if (text.starts_with(kWarning) && text.size() > kWarning.size()) {
+                    text.resize(kWarning.size());
+                }
+            }
+            EXPECT_EQ(shown, step.shown);
         }
     }
+    std::filesystem::remove_all(backups);
+    useTestLink(nullptr);
     test_seams::reset();
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,11 @@
 #include "framework/frame.h"
 #include "framework/resource_ids.h"
 #include "framework/test_seams.h"
+#include "link/scom.h"
+#include "tests/support/fake_clock.h"
+#include "tests/support/line_bytes.h"
+#include "tests/support/scripted_port.h"
+#include "tests/ui/test_application.h"
 #include "tests/ui/ui_text.h"
 #include "ui/td_pemlare.h"
 
@@ -21,6 +27,23 @@ namespace test_seams = fw::test_seams;
 namespace driver = fw::driver;
 using fw::SeamCall;
 using fw::SeamKind;
+
+// The application's link on a port double that answers each read with the next of
+// `replies`: transfers on both back ends, without pseudo-terminals. Pauses take no time.
+inline void useScriptedLink(std::vector<Bytes> replies) {
+    auto lines = std::make_shared<ScriptedPorts>();
+    lines->script.replies.assign(replies.begin(), replies.end());
+    useTestLink(std::make_unique<scom>(
+        1, [](std::int32_t) { return std::optional<std::string>("scripted"); }, instantClock(),
+        ScriptedPorts::factory(lines)));
+}
+// The reply to a read: an address page of one line.
+inline Bytes pageReply(const std::string& line) {
+    Bytes page(kPageSize, 0);
+    std::copy(line.begin(), line.end(), page.begin());
+    return replyFrame(page);
+}
+inline const Bytes kStatusOk = replyFrame({0x00}, 0x04, 0x00);
 
 class MainWindowTest : public ::testing::Test {
 protected:
