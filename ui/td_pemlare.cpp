@@ -11,6 +11,7 @@
 #include "data/id_number.h"
 #include "data/line_chars.h"
 #include "data/windows1252.h"
+#include "framework/dialog_results.h"
 #include "framework/message_box.h"
 #include "framework/resource_ids.h"
 #include "link/scom.h"
@@ -93,7 +94,20 @@ void TD_Pemlare::Setup() {
     for (fw::Edit* edit : {AddressEdit, IdNumberEdit, IdCodeEdit, IdDateEdit}) {
         edit->setText({});
     }
+    MarkAddressKept();
     FillLabelList(labelFileText());
+}
+
+bool TD_Pemlare::CanClose() {
+    return !AddressChanged() || MsgAsk(this, kMsgUnsavedAddress) == IdYes;
+}
+
+void TD_Pemlare::MarkAddressKept() {
+    KeptAddress = pemlar::addressFileFromText(AddressEdit->chars());
+}
+
+bool TD_Pemlare::AddressChanged() const {
+    return pemlar::addressFileFromText(AddressEdit->chars()) != KeptAddress;
 }
 
 void TD_Pemlare::LoadSettings() {
@@ -161,6 +175,7 @@ void TD_Pemlare::CmLoad() {
         return;
     }
     AddressEdit->setChars(showAddressChars(*lines));
+    MarkAddressKept();
 }
 
 void TD_Pemlare::CmSave() {
@@ -173,7 +188,9 @@ void TD_Pemlare::CmSave() {
         pemlar::saveAddressFile(path, pemlar::addressFileFromText(AddressEdit->chars()));
     if (!saved.ok()) {
         MsgBox(this, MsgError, kMsgSaveFailed);
+        return;
     }
+    MarkAddressKept();
 }
 
 void TD_Pemlare::stampIdNumber() {

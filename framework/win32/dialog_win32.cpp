@@ -76,9 +76,10 @@ INT_PTR CALLBACK dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             if (isCombo || code != BN_CLICKED) {
                 return FALSE;
             }
-            // The standard handling of OK and Cancel follows whatever else is connected.
+            // The standard handling of OK and Cancel follows whatever else is connected,
+            // when the close check lets it (Return, Escape and the close box come here).
             runHandlers(*dialog, id, Notification::Clicked);
-            if (id == IdOk || id == IdCancel) {
+            if ((id == IdOk || id == IdCancel) && dialog->CanClose()) {
                 dialog->end(id);
             }
             return TRUE;

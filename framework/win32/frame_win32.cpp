@@ -55,6 +55,16 @@ LRESULT CALLBACK frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 SetFocus(client);
             }
             return 0;
+        case WM_CLOSE: {
+            // A client that has ended (end() hides it, then closes the frame) is not
+            // asked again.
+            HWND client = native != nullptr ? handleOf(native->client) : nullptr;
+            if (client != nullptr && (GetWindowLongW(client, GWL_STYLE) & WS_VISIBLE) != 0 &&
+                !native->client->CanClose()) {
+                return 0;
+            }
+            break;
+        }
         case WM_DESTROY:
             if (native != nullptr) {
                 native->window = nullptr;
@@ -164,6 +174,7 @@ Frame::Frame(std::string_view caption, std::unique_ptr<Dialog> client)
     if (native_->window == nullptr) {
         win32::fatal("frame for dialog", client_->templateId());
     }
+    native_->client = client_.get();
 }
 
 Frame::~Frame() {

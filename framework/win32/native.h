@@ -63,6 +63,7 @@ struct Frame::Native {
     HWND window = nullptr;
     HICON icon = nullptr;           // shared resource icon: not destroyed
     HWND focusToRestore = nullptr;  // the client's control that had the focus on deactivation
+    Dialog* client = nullptr;       // asked before the frame closes
     std::function<void()> onClosed;
 };
 

@@ -116,27 +116,4 @@ TEST_F(Keyboard, AltBAlternatesBetweenTheTwoBButtonsWithoutPressing) {
     EXPECT_TRUE(frame->isVisible());
 }
 
-// With unsaved text the program still ends at once: no question, no message.
-void expectClosesWithoutQuestion(fw::Frame& frame, fw::Dialog& dialog,
-                                 const std::function<void()>& action) {
-    bool closed = false;
-    frame.onClosed([&] { closed = true; });
-    driver::type(dialog, kAddressEdit, "nicht gespeichert");
-    action();
-    EXPECT_TRUE(waitFor([&] { return closed; }));
-    EXPECT_FALSE(frame.isVisible());
-    EXPECT_TRUE(test_seams::answeredCalls().empty());
-}
-
-TEST_F(Keyboard, EscapeEndsWithoutAQuestion) {
-    expectClosesWithoutQuestion(*frame, *dialog, [] { driver::key(Key::Escape); });
-}
-
-TEST_F(Keyboard, BeendenEndsWithoutAQuestion) {
-    expectClosesWithoutQuestion(*frame, *dialog, [&] {
-        control(kOkButton).setFocus();
-        driver::key(Key::Space);
-    });
-}
-
 }  // namespace
