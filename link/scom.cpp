@@ -47,7 +47,10 @@ PortHandle scom::getHandle() const {
 
 // COM<n> opened, not yet configured; nothing, with `why` filled in, when it cannot be.
 std::unique_ptr<SerialPort> scom::openLine(std::int32_t n, pemlar::PortFailure& why) {
-    why = {.result = ScomResult::OpenFailed, .step = pemlar::PortStep::Resolve, .port = n};
+    why = {.result = ScomResult::OpenFailed,
+           .step = pemlar::PortStep::Resolve,
+           .kind = pemlar::FailureKind::NotFound,
+           .port = n};
     const std::optional<std::string> device = resolver_ ? resolver_(n) : std::nullopt;
     if (!device) {
         return nullptr;
@@ -72,6 +75,16 @@ std::optional<pemlar::PortFailure> scom::probeFailure(std::int32_t n) {
     pemlar::PortFailure why;
     std::unique_ptr<SerialPort> line = openLine(n, why);
     if (!line) {
+        return why;
+    }
+    // A mapped file or FIFO opens as well as a port does; it is still no port.
+    if (!line->checkSerialDevice()) {
+        const std::string device = std::move(why.device);
+        why = line->failure();
+        why.result = ScomResult::OpenFailed;
+        why.port = n;
+        why.device = device;
+        line->close();
         return why;
     }
     line->close();
@@ -176,9 +189,12 @@ ScomResult scom::readFrame(std::span<std::uint8_t> frame) {
     if (!line_) {
         return fail(ScomResult::Timeout, {.port = port_});
     }
-    const Transfer received =
-        line_->read(frame, budget(timeouts_.readTotalTimeoutMultiplier,
-                                  timeouts_.readTotalTimeoutConstant, frame.size()));
+    std::chrono::milliseconds wait = budget(timeouts_.readTotalTimeoutMultiplier,
+                                            timeouts_.readTotalTimeoutConstant, frame.size());
+    if (readLimit_ > 0) {
+        wait = std::min(wait, std::chrono::milliseconds(readLimit_));
+    }
+    const Transfer received = line_->read(frame, wait);
     if (received.callFailed) {
         return failOnLine(ScomResult::Timeout, pemlar::PortStep::Read, received, frame.size());
     }
