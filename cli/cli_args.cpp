@@ -39,14 +39,20 @@ std::optional<std::int32_t> portNumber(std::string_view word) {
 // Which options each command takes.
 bool allowed(CliCommand command, std::string_view option) {
     const bool onPort = command != CliCommand::Ports;
-    if (option == "-p" || option == "--port" || option == "--device") {
+    if (option == "-p" || option == "--port") {
         return onPort;
+    }
+    if (option == "--device") {
+        return true;  // for ports only with --remember (checked after parsing)
+    }
+    if (option == "--probe" || option == "--remember" || option == "--forget") {
+        return command == CliCommand::Ports;
     }
     if (option == "-o" || option == "--output") {
         return command == CliCommand::Read || command == CliCommand::Backup;
     }
     if (option == "--json") {
-        return command == CliCommand::Read;
+        return command == CliCommand::Read || command == CliCommand::Ports;
     }
     if (option == "--text") {
         return command == CliCommand::Write || command == CliCommand::Verify ||
@@ -66,7 +72,8 @@ bool allowed(CliCommand command, std::string_view option) {
 
 bool takesValue(std::string_view option) {
     return option == "-p" || option == "--port" || option == "--device" || option == "-o" ||
-           option == "--output" || option == "--text" || option == "--log";
+           option == "--output" || option == "--text" || option == "--log" ||
+           option == "--remember" || option == "--forget";
 }
 
 ParsedArgs refused(std::string message) {
@@ -121,11 +128,16 @@ ParsedArgs parseCliArgs(std::span<const std::string> words) {
             }
             value = words[++i];
         }
-        if (word == "-p" || word == "--port") {
-            args.port = portNumber(value);
-            if (!args.port) {
+        if (word == "-p" || word == "--port" || word == "--remember" || word == "--forget") {
+            const std::optional<std::int32_t> number = portNumber(value);
+            if (!number) {
                 return refused("\"" + value + "\" ist keine Schnittstelle (COM1 bis COM255).");
             }
+            (word == "--remember" ? args.remember
+             : word == "--forget" ? args.forget
+                                  : args.port) = number;
+        } else if (word == "--probe") {
+            args.probe = true;
         } else if (word == "--device") {
             args.device = value;
         } else if (word == "-o" || word == "--output") {
@@ -146,6 +158,17 @@ ParsedArgs parseCliArgs(std::span<const std::string> words) {
     }
     if (args.port && !args.device.empty()) {
         return refused("Bitte nur eines angeben: -p oder --device.");
+    }
+    if (args.command == CliCommand::Ports) {
+        if (args.remember && args.forget) {
+            return refused("Bitte nur eines angeben: --remember oder --forget.");
+        }
+        if ((args.remember || args.forget) && (args.probe || args.json)) {
+            return refused("--remember und --forget gehen nicht mit --probe oder --json.");
+        }
+        if (!args.device.empty() && !args.remember) {
+            return refused("\"--device\" gibt es für \"ports\" nur mit --remember.");
+        }
     }
     const bool needsAddress = args.command == CliCommand::Write ||
                               args.command == CliCommand::Verify ||

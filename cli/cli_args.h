@@ -21,7 +21,10 @@ struct CliArgs {
     bool idFromInstrument = false;
     bool noVerify = false;
     bool each = false;
-    std::string log;  // --log FILE (program)
+    std::string log;                       // --log FILE (program)
+    bool probe = false;                    // ports --probe
+    std::optional<std::int32_t> remember;  // ports --remember COMn
+    std::optional<std::int32_t> forget;    // ports --forget COMn
 };
 
 struct ParsedArgs {

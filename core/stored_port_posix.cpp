@@ -17,7 +17,7 @@ StoredPort storedPort() {
     const std::string file = folder + "/Nirvel/Pemlar.conf";
     std::ifstream in(file, std::ios::binary);
     if (folder.empty() || !in) {
-        return {kFallbackPort, "keine Einstellungen (" + file + ")"};
+        return {std::nullopt, "keine Einstellungen (" + file + ")"};
     }
     std::ostringstream text;
     text << in.rdbuf();
@@ -25,7 +25,7 @@ StoredPort storedPort() {
     if (const auto port = portFromSettingsText(text.str(), why)) {
         return {*port, {}};
     }
-    return {kFallbackPort, why};
+    return {std::nullopt, why};
 }
 
 }  // namespace pemlar

@@ -22,12 +22,16 @@ struct CliCapture {
     std::filesystem::path backups;
     pemlar::StoredPort stored{7, {}};
     ScomClock clock = systemScomClock();
+    std::function<PortIdentifier()> identifier = [] { return systemPortIdentifier(); };
+    std::filesystem::path mappingFolder{};
 
     CliRun operator()(const std::vector<std::string>& words) const {
         std::ostringstream out;
         std::ostringstream err;
         pemlar::CliEnvironment env{out, err, resolver, clock};
         env.storedPort = [stored = stored] { return stored; };
+        env.identifier = identifier;
+        env.mappingFolder = mappingFolder;
         env.backupStore = [folder = backups] { return pemlar::BackupStore{folder, {}, 1000}; };
         const pemlar::ExitStatus status = pemlar::runCli(words, env);
         return {status, out.str(), err.str()};
