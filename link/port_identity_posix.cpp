@@ -82,9 +82,9 @@ PortIdentity identify(const PortRoots& roots, const Snapshot& snapshot, const st
     identity.device = node.string();
     // The name the kernel gives it: ttyUSB0, pts/3.
     const fs::path relative = node.lexically_relative(roots.dev);
-    const std::string name =
-        relative.empty() || relative.string().starts_with("..") ? node.filename().string()
-                                                                : relative.string();
+    const std::string name = relative.empty() || relative.string().starts_with("..")
+                                 ? node.filename().string()
+                                 : relative.string();
     for (const auto& [link, target] : snapshot.byId) {
         if (target == (roots.dev / name).lexically_normal()) {
             identity.byId = link.string();

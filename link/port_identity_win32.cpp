@@ -26,8 +26,8 @@ std::string narrow(const std::wstring& wide) {
     const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
                                          nullptr, 0, nullptr, nullptr);
     std::string text(static_cast<std::size_t>(std::max(size, 0)), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
-                        size, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size,
+                        nullptr, nullptr);
     return text;
 }
 
@@ -50,14 +50,12 @@ std::string portNameOf(const std::string& device) {
 }
 
 // A string property (the first string of a list), empty when there is none.
-std::wstring property(const Win32SetupApi& api, HDEVINFO set, SP_DEVINFO_DATA& info,
-                      DWORD which) {
+std::wstring property(const Win32SetupApi& api, HDEVINFO set, SP_DEVINFO_DATA& info, DWORD which) {
     std::vector<wchar_t> buffer(512, L'\0');
     DWORD type = 0;
-    if (api.getDeviceRegistryProperty(set, &info, which, &type,
-                                      reinterpret_cast<PBYTE>(buffer.data()),
-                                      static_cast<DWORD>((buffer.size() - 1) * sizeof(wchar_t)),
-                                      nullptr) == 0 ||
+    if (api.getDeviceRegistryProperty(
+            set, &info, which, &type, reinterpret_cast<PBYTE>(buffer.data()),
+            static_cast<DWORD>((buffer.size() - 1) * sizeof(wchar_t)), nullptr) == 0 ||
         (type != REG_SZ && type != REG_MULTI_SZ)) {
         return {};
     }
@@ -120,8 +118,7 @@ PortIdentity identityOf(const Win32SetupApi& api, HDEVINFO set, SP_DEVINFO_DATA&
     identity.driver = service;
     identity.manufacturer = narrow(property(api, set, info, SPDRP_MFG));
     identity.product = identity.friendlyName;
-    if (const std::size_t at = identity.product.rfind(" (" + name + ")");
-        at != std::string::npos) {
+    if (const std::size_t at = identity.product.rfind(" (" + name + ")"); at != std::string::npos) {
         identity.product.erase(at);
     }
     std::vector<wchar_t> instance(512, L'\0');

@@ -19,8 +19,7 @@ bool mapped(const std::string& device) {
 
 }  // namespace
 
-std::vector<ScannedPort> presentPorts(const PortResolver& resolve,
-                                      const PortIdentifier& identify) {
+std::vector<ScannedPort> presentPorts(const PortResolver& resolve, const PortIdentifier& identify) {
     std::vector<ScannedPort> ports;
     for (std::int32_t n = kFirstScannedPort; n <= kLastScannedPort; ++n) {
         const std::optional<std::string> device = resolve ? resolve(n) : std::nullopt;
@@ -70,15 +69,13 @@ bool instrumentAnswers(const PortResolver& resolve, std::int32_t n, std::int32_t
 }
 
 std::vector<bool> probeInstruments(const PortResolver& resolve,
-                                   const std::vector<std::int32_t>& numbers,
-                                   std::int32_t limitMs) {
+                                   const std::vector<std::int32_t>& numbers, std::int32_t limitMs) {
     std::vector<char> answered(numbers.size(), 0);
     std::vector<std::thread> probes;
     probes.reserve(numbers.size());
     for (std::size_t i = 0; i < numbers.size(); ++i) {
-        probes.emplace_back([&, i] {
-            answered[i] = instrumentAnswers(resolve, numbers[i], limitMs) ? 1 : 0;
-        });
+        probes.emplace_back(
+            [&, i] { answered[i] = instrumentAnswers(resolve, numbers[i], limitMs) ? 1 : 0; });
     }
     for (std::thread& probe : probes) {
         probe.join();

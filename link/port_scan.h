@@ -37,8 +37,7 @@ std::vector<ScannedPort> scanPorts(scom& com, const PortResolver& resolve,
                                    const PortIdentifier& identify);
 
 // The same without opening anything: the numbers whose device is there, identified.
-std::vector<ScannedPort> presentPorts(const PortResolver& resolve,
-                                      const PortIdentifier& identify);
+std::vector<ScannedPort> presentPorts(const PortResolver& resolve, const PortIdentifier& identify);
 
 // Asks the instrument on COM<n> for its status (command 4, which changes nothing) and
 // tells whether a valid reply came; gives up after at most `limit` on the port.
