@@ -44,20 +44,24 @@ std::optional<PortChoice> onlyAdapter(const std::string& why, CliEnvironment& en
                 << " (-p wählt eine andere).\n";
         return PortChoice{adapters[0].number, env.resolver};
     }
+    std::vector<ScannedPort> candidates;
+    for (const ScannedPort& port : adapters.empty() ? present : adapters) {
+        if (port.identity.withheld.empty()) {
+            candidates.push_back(port);
+        }
+    }
     env.err << "Fehler: Keine Schnittstelle gewählt (" << why << ")"
             << (adapters.empty() ? " und kein USB-Adapter angeschlossen"
                                  : " und mehrere USB-Adapter angeschlossen")
-            << ". Bitte mit -p angeben, z. B. -p COM"
-            << (adapters.empty() ? (present.empty() ? 1 : present[0].number) : adapters[0].number)
+            << ". Bitte mit -p angeben"
+            << (candidates.empty() ? std::string()
+                                   : ", z. B. -p COM" + std::to_string(candidates[0].number))
             << ".\n";
-    const std::vector<ScannedPort>& candidates = adapters.empty() ? present : adapters;
     if (!candidates.empty()) {
         env.err << "In Frage kommen:\n";
     }
     for (const ScannedPort& port : candidates) {
-        if (port.identity.withheld.empty()) {
-            env.err << "  " << portLine(port) << '\n';
-        }
+        env.err << "  " << portLine(port) << '\n';
     }
     return std::nullopt;
 }

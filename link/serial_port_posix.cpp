@@ -5,14 +5,17 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <optional>
+#include <sstream>
 #include <thread>
 #include <utility>
 
@@ -238,12 +241,40 @@ std::string groupOf(const std::string& device) {
     return found->gr_name;
 }
 
-// The program that has `device` open, "minicom (PID 812)", from /proc/*/fd; empty when
-// the system does not tell (another user's processes are not readable).
+std::string programOf(const std::string& pid) {
+    std::string name;
+    std::getline(std::ifstream("/proc/" + pid + "/comm"), name);
+    return name.empty() ? "PID " + pid : name + " (PID " + pid + ")";
+}
+
+// Who holds the flock() on the node: /proc/locks names its process by device numbers
+// (hex) and inode, "1: FLOCK  ADVISORY  WRITE 812 00:19:3 0 EOF".
+std::string lockHolderOf(const struct stat& node) {
+    std::ifstream locks("/proc/locks");
+    char wanted[64];
+    std::snprintf(wanted, sizeof wanted, "%02x:%02x:%llu", major(node.st_dev), minor(node.st_dev),
+                  static_cast<unsigned long long>(node.st_ino));
+    for (std::string line; std::getline(locks, line);) {
+        std::istringstream fields(line);
+        std::string number, kind, advisory, mode, pid, where;
+        fields >> number >> kind >> advisory >> mode >> pid >> where;
+        if (kind == "FLOCK" && where == wanted) {
+            return programOf(pid);
+        }
+    }
+    return {};
+}
+
+// The program that holds `device`, "minicom (PID 812)": the holder of its lock, else
+// the first with it open (/proc/*/fd); empty when the system does not tell (another
+// user's processes are not readable).
 std::string holderOf(const std::string& device) {
     struct stat wanted {};
     if (::stat(device.c_str(), &wanted) != 0) {
         return {};
+    }
+    if (std::string locker = lockHolderOf(wanted); !locker.empty()) {
+        return locker;
     }
     const std::unique_ptr<DIR, int (*)(DIR*)> proc(::opendir("/proc"), &::closedir);
     if (!proc) {
@@ -268,9 +299,7 @@ std::string holderOf(const std::string& device) {
                                   ? S_ISCHR(open.st_mode) && open.st_rdev == wanted.st_rdev
                                   : open.st_dev == wanted.st_dev && open.st_ino == wanted.st_ino;
             if (same) {
-                std::string name;
-                std::getline(std::ifstream("/proc/" + pid + "/comm"), name);
-                return (name.empty() ? "PID " + pid : name + " (PID " + pid + ")");
+                return programOf(pid);
             }
         }
     }
