@@ -33,11 +33,11 @@ std::optional<std::string> PortPins::pin(std::int32_t n) {
         return found->second;
     }
     std::optional<std::string> device = base_ ? base_(n) : std::nullopt;
-    if (device) {
-        device = kept(*device);
+    if (!device) {
+        return std::nullopt;  // a number without a device may get one later
     }
-    pins_[n] = device;
-    return device;
+    pins_[n] = kept(*device);
+    return pins_[n];
 }
 
 void PortPins::release(std::int32_t n) {

@@ -22,9 +22,9 @@ public:
     PortPins& operator=(const PortPins&) = delete;
 
     // Resolves COM<n> through the base resolver unless it is pinned already, and keeps
-    // the result. A mapping entry (a symbolic link) is kept as what it points to, so a
-    // link to /dev/serial/by-id/... still follows the adapter, and a removed entry does
-    // not let the number slip to another device.
+    // the device (a number without one stays free to get one). A mapping entry (a symbolic link) is
+    // kept as what it points to, so a link to /dev/serial/by-id/... still follows the adapter, and
+    // a removed entry does not let the number slip to another device.
     std::optional<std::string> pin(std::int32_t n);
     // Forgets COM<n>'s device (a user who maps the number anew).
     void release(std::int32_t n);
@@ -38,7 +38,7 @@ public:
 private:
     PortResolver base_;
     mutable std::mutex mutex_;
-    std::map<std::int32_t, std::optional<std::string>> pins_;
+    std::map<std::int32_t, std::string> pins_;
 };
 
 }  // namespace pemlar

@@ -52,6 +52,10 @@ TEST(PortPins, ANumberKeepsItsDeviceAndNeverFallsBackToTheTable) {
     EXPECT_EQ(pins.device(8), tableDevice.string()) << "numbers not pinned still resolve";
     pins.release(7);
     EXPECT_EQ(pins.device(7), tableDevice.string());
+
+    PortPins onlyMapped(mapping);
+    EXPECT_EQ(onlyMapped.pin(9), std::nullopt);
+    EXPECT_FALSE(onlyMapped.pinned(9)) << "a number without a device may get one later";
 }
 
 }  // namespace

@@ -41,10 +41,11 @@ struct FakeSetupApi {
     Win32SetupApi api() {
         const auto set = reinterpret_cast<HDEVINFO>(static_cast<std::uintptr_t>(0x5E7));
         return {
-            .getClassDevs = [this, set](const GUID*, PCWSTR, HWND, DWORD) {
-                ++openSets;
-                return set;
-            },
+            .getClassDevs =
+                [this, set](const GUID*, PCWSTR, HWND, DWORD) {
+                    ++openSets;
+                    return set;
+                },
             .enumDeviceInfo = [this](HDEVINFO, DWORD index, PSP_DEVINFO_DATA info) -> BOOL {
                 if (index >= devices.size()) {
                     SetLastError(ERROR_NO_MORE_ITEMS);
@@ -72,16 +73,17 @@ struct FakeSetupApi {
                         return FALSE;
                 }
             },
-            .getDeviceInstanceId = [this](HDEVINFO, PSP_DEVINFO_DATA info, PWSTR buffer,
-                                          DWORD size, PDWORD) -> BOOL {
+            .getDeviceInstanceId = [this](HDEVINFO, PSP_DEVINFO_DATA info, PWSTR buffer, DWORD size,
+                                          PDWORD) -> BOOL {
                 return copy(devices[info->DevInst].instanceId, buffer,
                             static_cast<DWORD>(size * sizeof(wchar_t)));
             },
-            .openDevRegKey = [this](HDEVINFO, PSP_DEVINFO_DATA info, DWORD, DWORD, DWORD,
-                                    REGSAM) {
-                ++openKeys;
-                return reinterpret_cast<HKEY>(static_cast<std::uintptr_t>(0x1000 + info->DevInst));
-            },
+            .openDevRegKey =
+                [this](HDEVINFO, PSP_DEVINFO_DATA info, DWORD, DWORD, DWORD, REGSAM) {
+                    ++openKeys;
+                    return reinterpret_cast<HKEY>(
+                        static_cast<std::uintptr_t>(0x1000 + info->DevInst));
+                },
             .regQueryValueEx = [this](HKEY key, LPCWSTR name, LPDWORD, LPDWORD type, LPBYTE data,
                                       LPDWORD size) -> LSTATUS {
                 const auto index = reinterpret_cast<std::uintptr_t>(key) - 0x1000;
@@ -89,8 +91,7 @@ struct FakeSetupApi {
                     return ERROR_FILE_NOT_FOUND;
                 }
                 *type = REG_SZ;
-                return copy(devices[index].portName, data, *size) ? ERROR_SUCCESS
-                                                                 : ERROR_MORE_DATA;
+                return copy(devices[index].portName, data, *size) ? ERROR_SUCCESS : ERROR_MORE_DATA;
             },
             .regCloseKey = [this](HKEY) -> LSTATUS {
                 --openKeys;
