@@ -176,6 +176,12 @@ TEST(CliArgs, RememberKeepsAnAdaptersNumberByItsSerialLink) {
          {2, identity(PortKind::BuiltIn)}});
     capture.mappingFolder = folder.path() / "ports";
     const std::filesystem::path entry = capture.mappingFolder / "COM5";
+    if (!portMappingHonoured()) {
+        const CliRun refused = capture({"ports", "--remember", "COM34"});
+        EXPECT_EQ(refused.status, ExitStatus::Usage);
+        EXPECT_NE(refused.err.find("Geräte-Manager"), std::string::npos) << refused.err;
+        return;  // the system numbers the ports itself
+    }
 
     const CliRun kept =
         capture({"ports", "--remember", "COM5", "--device", "/nonexistent/pemlar-test/dev34"});
