@@ -57,11 +57,11 @@ std::vector<ScannedPort> scanPorts(scom& com, const PortResolver& resolve,
 bool instrumentAnswers(const PortResolver& resolve, std::int32_t n, std::int32_t limitMs,
                        ScomClock clock) {
     scom com(n, resolve, std::move(clock));
+    // The query's own pause counts against the limit; a reply of 7 bytes takes 7 ms.
+    com.setReadLimit(std::max(limitMs - kQueryPause - 50, 50));
     if (com.open() != ScomResult::Ok) {
         return false;
     }
-    // The query's own pause counts against the limit; a reply of 7 bytes takes 7 ms.
-    com.setReadLimit(std::max(limitMs - kQueryPause - 50, 50));
     std::uint8_t status = 0;
     const bool answered = com.queryStatus(status) == ScomResult::Ok;
     static_cast<void>(com.close());

@@ -117,6 +117,12 @@ ScomResult scom::open() {
 
 bool scom::configure(SerialPort& line) {
     timeouts_ = instrumentTimeouts();
+    if (readLimit_ > 0) {
+        // Windows' driver waits by these records, not by the budget a read is given.
+        timeouts_.readTotalTimeoutMultiplier = 0;
+        timeouts_.readTotalTimeoutConstant =
+            std::min(timeouts_.readTotalTimeoutConstant, static_cast<std::uint32_t>(readLimit_));
+    }
     dcb_ = instrumentLineSettings();
     // The definition names no handshake, so rebuilding from it switches the CTS flow
     // control of the first record off again.
@@ -189,12 +195,9 @@ ScomResult scom::readFrame(std::span<std::uint8_t> frame) {
     if (!line_) {
         return fail(ScomResult::Timeout, {.port = port_});
     }
-    std::chrono::milliseconds wait = budget(timeouts_.readTotalTimeoutMultiplier,
-                                            timeouts_.readTotalTimeoutConstant, frame.size());
-    if (readLimit_ > 0) {
-        wait = std::min(wait, std::chrono::milliseconds(readLimit_));
-    }
-    const Transfer received = line_->read(frame, wait);
+    const Transfer received =
+        line_->read(frame, budget(timeouts_.readTotalTimeoutMultiplier,
+                                  timeouts_.readTotalTimeoutConstant, frame.size()));
     if (received.callFailed) {
         return failOnLine(ScomResult::Timeout, pemlar::PortStep::Read, received, frame.size());
     }

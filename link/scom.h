@@ -54,7 +54,8 @@ public:
     // Waits at least `ms` milliseconds (sleeping) and returns how many passed; at once
     // for 0 or less.
     std::int32_t pause(std::int32_t ms);
-    // Waits for a reply at most `ms` (a probe that must not take long); 0 lifts it.
+    // From the next open, waits for any reply at most `ms` (a probe that must not take
+    // long): the read time-outs applied to the port say so; 0 lifts it.
     void setReadLimit(std::int32_t ms) { readLimit_ = ms; }
 
     // Frame operations. Writes: Ok, Timeout (no byte moved in time), TransferError
