@@ -54,11 +54,15 @@ struct OptionSpec {
     OptionValue value;
     bool repeatable = false;
 };
-constexpr std::array<OptionSpec, 11> kOptions{{
+constexpr std::array<OptionSpec, 14> kOptions{{
     {"-p", "--port", kOnPort, OptionValue::Text},
-    {"--device", {}, kOnPort, OptionValue::Path},
+    // for ports only with --remember (checked after parsing)
+    {"--device", {}, kOnPort | on(CliCommand::Ports), OptionValue::Path},
     {"-o", "--output", on(CliCommand::Read) | on(CliCommand::Backup), OptionValue::Path},
-    {"--json", {}, on(CliCommand::Read), OptionValue::None},
+    {"--json", {}, on(CliCommand::Read) | on(CliCommand::Ports), OptionValue::None},
+    {"--probe", {}, on(CliCommand::Ports), OptionValue::None},
+    {"--remember", {}, on(CliCommand::Ports), OptionValue::Text},
+    {"--forget", {}, on(CliCommand::Ports), OptionValue::Text},
     {"--text",
      {},
      on(CliCommand::Write) | on(CliCommand::Verify) | on(CliCommand::Program),
@@ -153,11 +157,16 @@ ParsedArgs parseCliArgs(std::span<const std::string> words) {
             }
         }
         const std::string_view name = spec->name;
-        if (name == "-p") {
-            args.port = portNumber(value);
-            if (!args.port) {
+        if (name == "-p" || name == "--remember" || name == "--forget") {
+            const std::optional<std::int32_t> number = portNumber(value);
+            if (!number) {
                 return refused("\"" + value + "\" ist keine Schnittstelle (COM1 bis COM255).");
             }
+            (name == "--remember" ? args.remember
+             : name == "--forget" ? args.forget
+                                  : args.port) = number;
+        } else if (name == "--probe") {
+            args.probe = true;
         } else if (name == "--device") {
             args.device = value;
         } else if (name == "-o") {
@@ -182,6 +191,17 @@ ParsedArgs parseCliArgs(std::span<const std::string> words) {
     }
     if (args.port && !args.device.empty()) {
         return refused("Bitte nur eines angeben: -p oder --device.");
+    }
+    if (args.command == CliCommand::Ports) {
+        if (args.remember && args.forget) {
+            return refused("Bitte nur eines angeben: --remember oder --forget.");
+        }
+        if ((args.remember || args.forget) && (args.probe || args.json)) {
+            return refused("--remember und --forget gehen nicht mit --probe oder --json.");
+        }
+        if (!args.device.empty() && !args.remember) {
+            return refused("\"--device\" gibt es für \"ports\" nur mit --remember.");
+        }
     }
     const bool needsAddress = args.command == CliCommand::Write ||
                               args.command == CliCommand::Verify ||

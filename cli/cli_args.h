@@ -21,9 +21,12 @@ struct CliArgs {
     bool idFromInstrument = false;
     bool noVerify = false;
     bool each = false;
-    std::string log;     // --log FILE (program)
-    bool force = false;  // restore: a page that fails its checks too
-    bool yes = false;    // restore: onto an instrument with another ID without asking
+    std::string log;                       // --log FILE (program)
+    bool force = false;                    // restore: a page that fails its checks too
+    bool yes = false;                      // restore: onto an instrument with another ID
+    bool probe = false;                    // ports --probe
+    std::optional<std::int32_t> remember;  // ports --remember COMn
+    std::optional<std::int32_t> forget;    // ports --forget COMn
 };
 
 struct ParsedArgs {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <ostream>
-#include <system_error>
 
 #include "cli/cli_session.h"
+#include "cli/ports_command.h"
 #include "cli/production.h"
 #include "cli/visible_text.h"
 #include "core/address_file_io.h"
@@ -20,71 +20,6 @@
 namespace pemlar {
 
 namespace {
-
-std::string jsonString(std::string_view text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            constexpr char kHex[] = "0123456789abcdef";
-            quoted += "\\u00";
-            quoted += kHex[(c >> 4) & 0xF];
-            quoted += kHex[c & 0xF];
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted + '"';
-}
-
-// Not listed: numbers without a device, and devices that don't exist (the fixed table
-// names far more than a machine has), unless the user mapped them (a symbolic link).
-bool worthListing(const PortFailure& failure, const std::string& device) {
-    if (failure.step == PortStep::Resolve) {
-        return false;
-    }
-    const bool missing = failure.step == PortStep::Open &&
-                         (failure.name == "ENOENT" || failure.name == "ENXIO" ||
-                          failure.name == "ENODEV" || failure.name == "ERROR_FILE_NOT_FOUND");
-    if (!missing) {
-        return true;
-    }
-    std::error_code error;
-    return std::filesystem::is_symlink(device, error);
-}
-
-ExitStatus listPorts(CliEnvironment& env) {
-    scom com(kFallbackPort, env.resolver, env.clock);
-    int listed = 0;
-    for (std::int32_t n = 1; n <= 254; ++n) {
-        const std::optional<std::string> device = env.resolver(n);
-        if (!device) {
-            continue;
-        }
-        const std::optional<PortFailure> failure = com.probeFailure(n);
-        if (failure && !worthListing(*failure, *device)) {
-            continue;
-        }
-        ++listed;
-        env.out << "COM" << n << '\t' << *device << '\t';
-        if (!failure) {
-            env.out << "frei\n";
-        } else {
-            // describePortFailure begins with "COMn (device): ", already shown.
-            std::string why = describePortFailure(*failure);
-            if (const auto colon = why.find(": "); colon != std::string::npos) {
-                why.erase(0, colon + 2);
-            }
-            env.out << "nicht verfügbar: " << why << '\n';
-        }
-    }
-    if (listed == 0) {
-        env.err << "Keine Schnittstelle gefunden.\n";
-    }
-    return ExitStatus::Ok;
-}
 
 const BackupStore* storeOrNote(std::optional<BackupStore>& store, CliEnvironment& env) {
     store = env.backupStore();
@@ -104,7 +39,11 @@ ExitStatus finish(const TransferOutcome& transfer, CliEnvironment& env) {
 }
 
 ExitStatus readCommand(const CliArgs& args, CliEnvironment& env) {
-    const PortChoice port = choosePort(args, env);
+    const std::optional<PortChoice> chosen = choosePort(args, env);
+    if (!chosen) {
+        return ExitStatus::Usage;
+    }
+    const PortChoice& port = *chosen;
     scom com(port.number, port.resolver, env.clock);
     std::optional<BackupStore> store;
     const ReadOutcome read = readAddressPage(com, storeOrNote(store, env));
@@ -172,7 +111,11 @@ ExitStatus verifyCommand(const CliArgs& args, CliEnvironment& env) {
     EepromImage expected{};
     const AddressBuffer stored = afterDeviceCharset(*lines);
     std::copy(stored.begin(), stored.end(), addressBlock(expected).begin());
-    const PortChoice port = choosePort(args, env);
+    const std::optional<PortChoice> chosen = choosePort(args, env);
+    if (!chosen) {
+        return ExitStatus::Usage;
+    }
+    const PortChoice& port = *chosen;
     scom com(port.number, port.resolver, env.clock);
     std::optional<BackupStore> store;
     const ExitStatus status =
@@ -190,7 +133,11 @@ ExitStatus writeCommand(const CliArgs& args, CliEnvironment& env) {
         env.err << "Fehler: " << error << '\n';
         return ExitStatus::File;
     }
-    const PortChoice port = choosePort(args, env);
+    const std::optional<PortChoice> chosen = choosePort(args, env);
+    if (!chosen) {
+        return ExitStatus::Usage;
+    }
+    const PortChoice& port = *chosen;
     scom com(port.number, port.resolver, env.clock);
     std::optional<BackupStore> store;
     const BackupStore* backups = storeOrNote(store, env);
@@ -199,7 +146,11 @@ ExitStatus writeCommand(const CliArgs& args, CliEnvironment& env) {
 }
 
 ExitStatus backupCommand(const CliArgs& args, CliEnvironment& env) {
-    const PortChoice port = choosePort(args, env);
+    const std::optional<PortChoice> chosen = choosePort(args, env);
+    if (!chosen) {
+        return ExitStatus::Usage;
+    }
+    const PortChoice& port = *chosen;
     scom com(port.number, port.resolver, env.clock);
     std::optional<BackupStore> store;
     const BackupStore* backups = storeOrNote(store, env);
@@ -248,7 +199,11 @@ ExitStatus restoreCommand(const CliArgs& args, CliEnvironment& env) {
         env.err << "Warnung: \"" << args.file << "\" ist keine unversehrte Adressseite: " << list
                 << "; sie wird trotzdem geschrieben (--force).\n";
     }
-    const PortChoice port = choosePort(args, env);
+    const std::optional<PortChoice> chosen = choosePort(args, env);
+    if (!chosen) {
+        return ExitStatus::Usage;
+    }
+    const PortChoice& port = *chosen;
     scom com(port.number, port.resolver, env.clock);
     std::optional<BackupStore> store;
     const BackupStore* backups = storeOrNote(store, env);
@@ -315,7 +270,7 @@ ExitStatus runCli(std::span<const std::string> words, CliEnvironment& env) {
             env.out << "pemlar-cli " << PEMLAR_VERSION << '\n';
             return ExitStatus::Ok;
         case CliCommand::Ports:
-            return listPorts(env);
+            return portsCommand(args, env);
         case CliCommand::Read:
             return readCommand(args, env);
         case CliCommand::Write:

@@ -2,6 +2,7 @@
 // Runs one pemlar-cli command line against the environment it is given, so that tests
 // can hand it their own streams, port resolver, stored port and stop request.
 
+#include <filesystem>
 #include <functional>
 #include <iosfwd>
 #include <optional>
@@ -11,6 +12,7 @@
 #include "cli/exit_status.h"
 #include "core/backups.h"
 #include "core/stored_port.h"
+#include "link/port_identity.h"
 #include "link/port_resolver.h"
 #include "link/scom_clock.h"
 
@@ -21,6 +23,10 @@ struct CliEnvironment {
     std::ostream& err;  // notes, warnings and failures, UTF-8
     PortResolver resolver = systemPortResolver();
     ScomClock clock = systemScomClock();  // the protocol's pauses
+    // What is behind each device; a fresh one for each look at the ports.
+    std::function<PortIdentifier()> identifier = [] { return systemPortIdentifier(); };
+    // Where ports --remember and --forget keep their entries.
+    std::filesystem::path mappingFolder = portMappingFolder();
     std::function<StoredPort()> storedPort = pemlar::storedPort;
     std::function<BackupStore()> backupStore = userBackupStore;
     // program --each: asked between instruments; true ends the run (Ctrl+C).

@@ -175,7 +175,11 @@ ExitStatus runProduction(const CliArgs& args, CliEnvironment& env) {
             log << "Zeit;ID;Ergebnis\r\n" << std::flush;
         }
     }
-    const PortChoice port = choosePort(args, env);
+    const std::optional<PortChoice> chosen = choosePort(args, env);
+    if (!chosen) {
+        return ExitStatus::Usage;
+    }
+    const PortChoice& port = *chosen;
     scom com(port.number, port.resolver, env.clock);
     const BackupStore store = env.backupStore();
     const BackupStore* backups = store.folder.empty() ? nullptr : &store;

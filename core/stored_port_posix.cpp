@@ -7,14 +7,14 @@ StoredPort storedPort() {
     const std::filesystem::path file = settingsFile();
     const SettingsFileRead settings = readSettingsFile(file);
     if (!settings.text) {
-        return {kFallbackPort, "keine Einstellungen (" + file.string() +
-                                   (settings.refused.empty() ? "" : ": " + settings.refused) + ")"};
+        return {std::nullopt, "keine Einstellungen (" + file.string() +
+                                  (settings.refused.empty() ? "" : ": " + settings.refused) + ")"};
     }
     std::string why;
     if (const auto port = portFromSettingsText(*settings.text, why)) {
         return {*port, {}};
     }
-    return {kFallbackPort, why};
+    return {std::nullopt, why};
 }
 
 }  // namespace pemlar

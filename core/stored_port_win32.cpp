@@ -9,7 +9,7 @@ StoredPort storedPort() {
     HKEY key = nullptr;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_QUERY_VALUE, &key) !=
         ERROR_SUCCESS) {
-        return {kFallbackPort, std::string("keine Einstellungen (HKCU\\") + kSettingsKeyPath + ")"};
+        return {std::nullopt, std::string("keine Einstellungen (HKCU\\") + kSettingsKeyPath + ")"};
     }
     DWORD type = 0;
     DWORD value = 0;
@@ -18,10 +18,10 @@ StoredPort storedPort() {
                                             reinterpret_cast<BYTE*>(&value), &size);
     RegCloseKey(key);
     if (status == ERROR_FILE_NOT_FOUND) {
-        return {kFallbackPort, "keine Schnittstelle gespeichert"};
+        return {std::nullopt, "keine Schnittstelle gespeichert"};
     }
     if (status != ERROR_SUCCESS || type != REG_DWORD || size != sizeof value) {
-        return {kFallbackPort,
+        return {std::nullopt,
                 std::string("gespeicherter Wert \"") + kPortSettingName + "\" ist kein REG_DWORD"};
     }
     std::string why;
@@ -29,7 +29,7 @@ StoredPort storedPort() {
             usablePort(static_cast<long long>(static_cast<std::int32_t>(value)), why)) {
         return {*port, {}};
     }
-    return {kFallbackPort, why};
+    return {std::nullopt, why};
 }
 
 }  // namespace pemlar

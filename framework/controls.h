@@ -119,6 +119,11 @@ public:
     // The hint shown when the pointer rests on the closed list.
     void setToolTip(std::string_view text);
     std::string toolTip() const;
+    // The hint of one entry: shown when the pointer rests on it in the dropped list,
+    // where the back end can (Qt; a Win32 list has no hints of its own, so it only
+    // keeps them). clear() drops them with the entries.
+    void setItemHint(int index, std::string_view text);
+    std::string itemHint(int index) const;
 
 protected:
     using Control::Control;

@@ -26,4 +26,8 @@ PortResolver mappingFolderResolver(std::filesystem::path folder);
 // <config>/Nirvel/Pemlar/ports, <config> being $XDG_CONFIG_HOME or ~/.config.
 std::filesystem::path portMappingFolder();
 
+// Whether systemPortResolver() looks into portMappingFolder() (not on Windows, where
+// the system numbers the ports itself).
+bool portMappingHonoured();
+
 }  // namespace pemlar

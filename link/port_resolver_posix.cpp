@@ -54,6 +54,10 @@ std::filesystem::path portMappingFolder() {
     return config / "Nirvel" / "Pemlar" / "ports";
 }
 
+bool portMappingHonoured() {
+    return true;
+}
+
 PortResolver systemPortResolver() {
     return [](std::int32_t comNumber) -> std::optional<std::string> {
         if (auto mapped = mappingFolderResolver(portMappingFolder())(comNumber)) {

@@ -10,6 +10,10 @@ std::filesystem::path portMappingFolder() {
     return base / "Nirvel" / "Pemlar" / "ports";
 }
 
+bool portMappingHonoured() {
+    return false;
+}
+
 PortResolver systemPortResolver() {
     return [](std::int32_t comNumber) -> std::optional<std::string> {
         if (comNumber < 1) {

@@ -62,9 +62,10 @@ private:
     void CmSave();
     void stampIdNumber();
     void EvPortChange();
+    void EvPortListDropDown();
     void EvLabelChange();
 
-    static const std::array<fw::CommandEntry<TD_Pemlare>, 10> Commands;
+    static const std::array<fw::CommandEntry<TD_Pemlare>, 11> Commands;
 
     std::int32_t SelectedPort = 0;   // persisted as "Selcted_Com"; 0 = none stored
     std::int32_t SelectedLabel = 0;  // persisted as "Selcted_Lab"

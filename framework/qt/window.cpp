@@ -202,4 +202,19 @@ std::string ComboBox::toolTip() const {
     return toWindowsText(comboOf(*this)->toolTip());
 }
 
+void ComboBox::setItemHint(int index, std::string_view text) {
+    QComboBox* combo = comboOf(*this);
+    if (index >= 0 && index < combo->count()) {
+        combo->setItemData(index, fromWindowsText(text), Qt::ToolTipRole);
+    }
+}
+
+std::string ComboBox::itemHint(int index) const {
+    const QComboBox* combo = comboOf(*this);
+    if (index < 0 || index >= combo->count()) {
+        return {};
+    }
+    return toWindowsText(combo->itemData(index, Qt::ToolTipRole).toString());
+}
+
 }  // namespace pemlar::fw

@@ -323,6 +323,7 @@ void Edit::setChars(std::u32string_view chars) {
 
 void ComboBox::clear() {
     SendMessageW(handle(*this), CB_RESETCONTENT, 0, 0);
+    dialog().native().itemHints.erase(id());
 }
 
 int ComboBox::addItem(std::string_view text, std::int32_t data) {
@@ -399,6 +400,25 @@ void ComboBox::setToolTip(std::string_view text) {
     tool.lpszText = wideText.data();
     SendMessageW(native.toolTips, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
                  reinterpret_cast<LPARAM>(&tool));
+}
+
+void ComboBox::setItemHint(int index, std::string_view text) {
+    if (index < 0 || index >= count()) {
+        return;
+    }
+    std::vector<std::string>& hints = dialog().native().itemHints[id()];
+    hints.resize(static_cast<std::size_t>(count()));
+    hints[static_cast<std::size_t>(index)] = std::string(text);
+}
+
+std::string ComboBox::itemHint(int index) const {
+    const auto& all = dialog().native().itemHints;
+    const auto found = all.find(id());
+    if (index < 0 || found == all.end() ||
+        static_cast<std::size_t>(index) >= found->second.size()) {
+        return {};
+    }
+    return found->second[static_cast<std::size_t>(index)];
 }
 
 std::string ComboBox::toolTip() const {

@@ -73,6 +73,10 @@ INT_PTR CALLBACK dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
                 runHandlers(*dialog, id, Notification::SelectionChanged);
                 return TRUE;
             }
+            if (isCombo && code == CBN_DROPDOWN) {
+                runHandlers(*dialog, id, Notification::DroppingDown);
+                return TRUE;
+            }
             if (isCombo || code != BN_CLICKED) {
                 return FALSE;
             }

@@ -52,6 +52,7 @@ struct Dialog::Native {
     // Hints of combo boxes: one tooltip window for the dialog, texts by control id.
     HWND toolTips = nullptr;
     std::map<int, std::string> toolTipTexts;
+    std::map<int, std::vector<std::string>> itemHints;  // per combo box, by entry
     // Edits the back end checks input of (subclassed), and a high surrogate typed
     // before its low half, by control id.
     std::map<int, char16_t> pendingHighSurrogate;

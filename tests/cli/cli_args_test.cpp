@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "cli/text_1252.h"
 #include "cli/visible_text.h"
@@ -44,6 +45,8 @@ TEST(CliArgs, RefusesWhatItCannotRun) {
         {{"read", "-o", ""}, "Nach \"-o\" fehlt der Dateiname"},
         {{"read", "-p", "5", "--port", "6"}, "\"-p\" ist mehrfach angegeben"},
         {{"write", "--text", "a", "--text", "b"}, "\"--text\" ist mehrfach angegeben"},
+        {{"ports", "--device", "/dev/null"}, "nur mit --remember"},
+        {{"ports", "--remember", "COM5", "--forget", "COM5"}, "--remember oder --forget"},
     };
     for (const Case& c : cases) {
         const CliRun run = offline()(c.words);
@@ -119,13 +122,111 @@ TEST(CliArgs, PortFailuresNameTheReason) {
     EXPECT_EQ(run.status, ExitStatus::Port);
     EXPECT_NE(run.err.find("konnte nicht geöffnet werden"), std::string::npos);
     EXPECT_NE(run.err.find("COM9: keinem Gerät zugeordnet"), std::string::npos) << run.err;
+}
 
-    CliCapture fallback = offline();
-    fallback.stored = {1, "keine Schnittstelle gespeichert"};
-    const CliRun noted = fallback({"backup"});
-    EXPECT_NE(noted.err.find("Hinweis: keine Schnittstelle gespeichert; es wird COM1 verwendet"),
-              std::string::npos)
-        << noted.err;
+PortIdentity identity(PortKind kind, std::string product = {}, std::string serial = {},
+                      std::string withheld = {}, std::string byId = {}) {
+    PortIdentity id;
+    id.kind = kind;
+    id.product = std::move(product);
+    id.serial = std::move(serial);
+    id.withheld = std::move(withheld);
+    id.byId = std::move(byId);
+    return id;
+}
+
+// Devices that exist only as names, with identities of the test's choosing: nothing here
+// can be opened.
+CliCapture withDevices(std::map<std::int32_t, PortIdentity> ports) {
+    for (auto& [n, identity] : ports) {
+        identity.device = "/nonexistent/pemlar-test/dev" + std::to_string(n);
+    }
+    CliCapture capture = offline();
+    capture.resolver = [ports](std::int32_t n) -> std::optional<std::string> {
+        const auto found = ports.find(n);
+        return found == ports.end() ? std::nullopt : std::optional(found->second.device);
+    };
+    capture.identifier = [ports] {
+        return [ports](const std::string& device) {
+            for (const auto& [n, identity] : ports) {
+                if (identity.device == device) {
+                    return identity;
+                }
+            }
+            return PortIdentity{};
+        };
+    };
+    capture.stored = {std::nullopt, "gespeicherte Schnittstelle 300 ist ungültig"};
+    return capture;
+}
+
+TEST(CliArgs, WithNoPortChosenOnlyTheOneAdapterIsUsed) {
+    const PortIdentity uart = identity(PortKind::BuiltIn);
+    const PortIdentity console = identity(PortKind::BuiltIn, {}, {}, "Systemkonsole");
+    const PortIdentity ftdi = identity(PortKind::UsbAdapter, "FT232R", "A5");
+    const PortIdentity acm = identity(PortKind::Acm, "Uno");
+    const struct {
+        std::map<std::int32_t, PortIdentity> ports;
+        ExitStatus status;  // Port: the adapter was chosen, and then failed to open
+        std::vector<const char*> says;
+        const char* never;
+    } cases[] = {
+        {{{1, console}, {2, uart}, {33, ftdi}},
+         ExitStatus::Port,
+         {"300 ist ungültig; es wird COM33 verwendet, der einzige USB-Adapter: COM33",
+          "USB FT232R, Seriennr. A5", "COM33 (/nonexistent/pemlar-test/dev33)"},
+         "COM1"},
+        {{{1, console}, {2, uart}},
+         ExitStatus::Usage,
+         {"Keine Schnittstelle gewählt (gespeicherte Schnittstelle 300 ist ungültig) und kein "
+          "USB-Adapter angeschlossen",
+          "In Frage kommen:\n  COM2  /nonexistent/pemlar-test/dev2  eingebaute Schnittstelle\n"},
+         "COM1 "},
+        {{{33, ftdi}, {65, acm}},
+         ExitStatus::Usage,
+         {"mehrere USB-Adapter", "-p COM33", "  COM33  ",
+          "  COM65  /nonexistent/pemlar-test/dev65  "
+          "USB (ACM) Uno\n"},
+         "verwendet"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = withDevices(c.ports)({"read"});
+        EXPECT_EQ(run.status, c.status) << run.err;
+        for (const char* text : c.says) {
+            EXPECT_NE(run.err.find(text), std::string::npos) << text << "\n" << run.err;
+        }
+        EXPECT_EQ(run.err.find(c.never), std::string::npos) << c.never << "\n" << run.err;
+    }
+}
+
+TEST(CliArgs, RememberKeepsAnAdaptersNumberByItsSerialLink) {
+    const TempFolder folder;
+    CliCapture capture = withDevices(
+        {{34, identity(PortKind::UsbAdapter, {}, {}, {}, "/dev/serial/by-id/usb-FTDI_A5-if00")},
+         {2, identity(PortKind::BuiltIn)}});
+    capture.mappingFolder = folder.path() / "ports";
+    const std::filesystem::path entry = capture.mappingFolder / "COM5";
+    if (!portMappingHonoured()) {
+        const CliRun refused = capture({"ports", "--remember", "COM34"});
+        EXPECT_EQ(refused.status, ExitStatus::Usage);
+        EXPECT_NE(refused.err.find("Geräte-Manager"), std::string::npos) << refused.err;
+        return;  // the system numbers the ports itself
+    }
+
+    const CliRun kept =
+        capture({"ports", "--remember", "COM5", "--device", "/nonexistent/pemlar-test/dev34"});
+    EXPECT_EQ(kept.status, ExitStatus::Ok) << kept.err;
+    EXPECT_EQ(std::filesystem::read_symlink(entry), "/dev/serial/by-id/usb-FTDI_A5-if00");
+    EXPECT_EQ(capture({"ports", "--remember", "COM34"}).status, ExitStatus::Ok) << "again";
+
+    const CliRun builtIn = capture({"ports", "--remember", "COM2"});
+    EXPECT_EQ(builtIn.status, ExitStatus::Port);
+    EXPECT_NE(builtIn.err.find("nur USB-Geräte"), std::string::npos) << builtIn.err;
+
+    EXPECT_EQ(capture({"ports", "--forget", "COM5"}).status, ExitStatus::Ok);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(entry)));
+    EXPECT_NE(capture({"ports", "--forget", "COM5"}).out.find("war nicht festgehalten"),
+              std::string::npos);
 }
 
 // What an instrument holds is shown, never obeyed by the terminal.

@@ -25,12 +25,16 @@ struct CliCapture {
     ScomClock clock = systemScomClock();
     // The user's answer to a question; nothing: no one there to answer.
     std::optional<bool> answer = std::nullopt;
+    std::function<PortIdentifier()> identifier = [] { return systemPortIdentifier(); };
+    std::filesystem::path mappingFolder{};
 
     CliRun operator()(const std::vector<std::string>& words) const {
         std::ostringstream out;
         std::ostringstream err;
         pemlar::CliEnvironment env{out, err, resolver, clock};
         env.storedPort = [stored = stored] { return stored; };
+        env.identifier = identifier;
+        env.mappingFolder = mappingFolder;
         env.backupStore = [folder = backups] { return pemlar::BackupStore{folder, {}, 1000}; };
         env.confirm = [answer = answer](const std::string&) { return answer; };
         const pemlar::ExitStatus status = pemlar::runCli(words, env);
