@@ -80,6 +80,8 @@ public:
     // in a word; 0 = at the edge.
     void setWrapColumn(int columns);
     int wrapColumn() const { return wrapColumn_; }
+    // How many lines the edit shows its text in, wrapped lines counted.
+    int shownLines() const;
 
     std::u32string chars() const;
     void setChars(std::u32string_view chars);

@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
+#include <QTextBlock>
+#include <algorithm>
 
 #include "framework/controls.h"
 #include "framework/qt/dialog_native.h"
@@ -146,6 +148,18 @@ void Edit::setWrapColumn(int columns) {
     if (auto* edit = qobject_cast<TemplateTextEdit*>(widgetOf(*this))) {
         edit->setWrapColumn(columns);
     }
+}
+
+int Edit::shownLines() const {
+    const QWidget* widget = widgetOf(*this);
+    if (const auto* edit = qobject_cast<const TemplateTextEdit*>(widget)) {
+        int lines = 0;
+        for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
+            lines += std::max(block.lineCount(), 1);
+        }
+        return lines;
+    }
+    return 1;
 }
 
 std::u32string Edit::chars() const {

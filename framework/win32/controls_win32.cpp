@@ -313,6 +313,10 @@ void Edit::setWrapColumn(int columns) {
     win32::applyEditLayout(*this);
 }
 
+int Edit::shownLines() const {
+    return static_cast<int>(SendMessageW(handle(*this), EM_GETLINECOUNT, 0, 0));
+}
+
 std::u32string Edit::chars() const {
     return win32::chars(win32::windowTextOf(handle(*this)));
 }

@@ -1,6 +1,7 @@
 #include <chrono>
 #include <functional>
 #include <map>
+#include <string>
 
 #include "framework/dialog_results.h"
 #include "framework/resource_ids.h"
@@ -70,6 +71,56 @@ TEST_F(Keyboard, ReturnInTheAddressEditBreaksTheLineAndPressesNothing) {
     driver::processEvents(150ms);
     EXPECT_EQ(totalClicks(), 0);
     EXPECT_TRUE(frame->isVisible());
+}
+
+// A focused button takes Return however it got the focus; once the focus has left the
+// buttons, Return is the dialog's OK again.
+TEST_F(Keyboard, ReturnPressesTheFocusedButton) {
+    struct Case {
+        const char* how;
+        std::function<void()> focus;
+        int pressed;  // by Return
+    };
+    const Case kCases[] = {
+        {"click", [this] { driver::click(*dialog, kLeftButton); }, kLeftButton},
+        {"Tab",
+         [this] {
+             control(kLeftButton).setFocus();
+             driver::key(Key::Tab);
+         },
+         kCentreButton},
+        {"click, then Tab on to the port list",
+         [this] {
+             driver::click(*dialog, kCentreButton);
+             for (int i = 0; i < 3; ++i) {
+                 driver::key(Key::Tab);
+             }
+         },
+         kOkButton},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.how);
+        c.focus();
+        for (auto& [id, count] : clicks) {
+            count = 0;
+        }
+        driver::key(Key::Return);
+        driver::processEvents(150ms);
+        EXPECT_EQ(clicks[c.pressed], 1);
+        EXPECT_EQ(totalClicks(), 1);
+        EXPECT_EQ(frame->isVisible(), c.pressed != kOkButton);
+    }
+}
+
+// What the user sees while typing is what a line slot holds: the 24th character stays on
+// its line, the 25th goes on to the next.
+TEST_F(Keyboard, TypedLinesWrapAfter24Characters) {
+    const std::pair<std::size_t, int> kCases[] = {{23, 1}, {24, 1}, {25, 2}, {48, 2}, {49, 3}};
+    for (auto [typed, lines] : kCases) {
+        setAddressText("");
+        driver::type(*dialog, kAddressEdit, std::string(typed, 'W'));
+        EXPECT_EQ(edit(kAddressEdit).shownLines(), lines) << typed;
+    }
 }
 
 TEST_F(Keyboard, MnemonicsPressTheirButtons) {
