@@ -1,4 +1,5 @@
 #include <csignal>
+#include <iostream>
 
 #include "cli/console.h"
 
@@ -27,6 +28,14 @@ void prepare(bool catchStop) {
 
 bool stopRequested() {
     return stopFlag != 0;
+}
+
+std::ostream& out() {
+    return std::cout;
+}
+
+std::ostream& err() {
+    return std::cerr;
 }
 
 std::vector<std::string> arguments(int argc, char** argv) {

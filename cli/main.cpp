@@ -1,16 +1,15 @@
 // pemlar-cli: the instrument's address block from the command line.
 
-#include <iostream>
-
 #include "cli/cli_run.h"
 #include "cli/console.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> words = pemlar::console::arguments(argc, argv);
     pemlar::console::prepare(!words.empty() && words[0] == "program");
-    pemlar::CliEnvironment env{std::cout, std::cerr};
+    pemlar::CliEnvironment env{pemlar::console::out(), pemlar::console::err()};
     env.stopRequested = pemlar::console::stopRequested;
     const pemlar::ExitStatus status = pemlar::runCli(words, env);
-    std::cout.flush();
+    pemlar::console::out().flush();
+    pemlar::console::err().flush();
     return static_cast<int>(status);
 }
