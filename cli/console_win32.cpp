@@ -74,7 +74,7 @@ class ConsoleBuffer : public std::streambuf {
 public:
     ConsoleBuffer(void* handle, Win32ConsoleApi api)
         : handle_(handle), api_(std::move(api)), console_(api_.isConsole(handle)) {}
-    ~ConsoleBuffer() override { sync(); }
+    ~ConsoleBuffer() override { send(true); }
     ConsoleBuffer(const ConsoleBuffer&) = delete;
     ConsoleBuffer& operator=(const ConsoleBuffer&) = delete;
 
@@ -101,7 +101,8 @@ protected:
         return count;
     }
 
-    int sync() override { return send(true) ? 0 : -1; }
+    // A flush keeps a character whose last bytes are still to come.
+    int sync() override { return send(false) ? 0 : -1; }
 
 private:
     static constexpr std::size_t kChunk = 4096;

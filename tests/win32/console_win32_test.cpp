@@ -46,6 +46,7 @@ TEST(Win32Console, UmlautsReachAConsoleAsCharactersAndAFileAsUtf8) {
          L"ge\u00F6ffnet\n", ""},
         {"four bytes split", true, {"\xF0\x9F", "\x98\x80"}, L"\U0001F600", ""},
         {"a stray byte", true, {"a\xFF" "b"}, L"a\uFFFD" L"b", ""},
+        {"cut off at the end", true, {"x\xC3"}, L"x\uFFFD", ""},
         {"file or pipe", false, {"ge\xC3", "\xB6" "ffnet\n"}, L"", "ge\xC3\xB6" "ffnet\n"},
     };
     for (const Case& c : kCases) {
