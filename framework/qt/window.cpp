@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <algorithm>
 
 #include "framework/controls.h"
@@ -150,16 +151,26 @@ void Edit::setWrapColumn(int columns) {
     }
 }
 
-int Edit::shownLines() const {
+std::vector<std::string> Edit::shownLines() const {
     const QWidget* widget = widgetOf(*this);
-    if (const auto* edit = qobject_cast<const TemplateTextEdit*>(widget)) {
-        int lines = 0;
-        for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
-            lines += std::max(block.lineCount(), 1);
-        }
-        return lines;
+    const auto* edit = qobject_cast<const TemplateTextEdit*>(widget);
+    if (edit == nullptr) {
+        return {text()};
     }
-    return 1;
+    std::vector<std::string> lines;
+    for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        const QTextLayout* layout = block.layout();
+        if (layout == nullptr || layout->lineCount() == 0) {
+            lines.push_back(toWindowsText(text));
+            continue;
+        }
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            lines.push_back(toWindowsText(text.mid(line.textStart(), line.textLength())));
+        }
+    }
+    return lines;
 }
 
 std::u32string Edit::chars() const {

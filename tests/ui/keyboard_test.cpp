@@ -2,6 +2,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "framework/dialog_results.h"
 #include "framework/resource_ids.h"
@@ -112,14 +113,23 @@ TEST_F(Keyboard, ReturnPressesTheFocusedButton) {
     }
 }
 
-// What the user sees while typing is what a line slot holds: the 24th character stays on
-// its line, the 25th goes on to the next.
+// What the user sees while typing is what the line slots hold: 24 characters to a line,
+// the 24th stays, the 25th goes on, and a long line breaks after its 24th character
+// even inside a word or after a space.
 TEST_F(Keyboard, TypedLinesWrapAfter24Characters) {
-    const std::pair<std::size_t, int> kCases[] = {{23, 1}, {24, 1}, {25, 2}, {48, 2}, {49, 3}};
-    for (auto [typed, lines] : kCases) {
+    const std::string w24(24, 'W');
+    const std::pair<std::string, std::vector<std::string>> kCases[] = {
+        {w24, {w24}},
+        {w24 + "W", {w24, "W"}},
+        {w24 + w24 + "WW", {w24, w24, "WW"}},
+        {"Stadtwerke M\xFCnster Hauptstra\xDF" "e 12",
+         {"Stadtwerke M\xFCnster Haupt", "stra\xDF" "e 12"}},
+        {"Abteilung Messtechnik und Service", {"Abteilung Messtechnik un", "d Service"}},
+    };
+    for (const auto& [typed, shown] : kCases) {
         setAddressText("");
-        driver::type(*dialog, kAddressEdit, std::string(typed, 'W'));
-        EXPECT_EQ(edit(kAddressEdit).shownLines(), lines) << typed;
+        driver::type(*dialog, kAddressEdit, typed);
+        EXPECT_EQ(edit(kAddressEdit).shownLines(), shown) << typed;
     }
 }
 
