@@ -404,7 +404,8 @@ std::vector<std::string> Edit::shownLines() const {
             std::max<LRESULT>(SendMessageW(window, EM_LINEINDEX, static_cast<WPARAM>(line), 0), 0));
         const auto length = static_cast<std::size_t>(std::max<LRESULT>(
             SendMessageW(window, EM_LINELENGTH, static_cast<WPARAM>(start), 0), 0));
-        lines.push_back(win32::narrow(std::wstring_view(text).substr(std::min(start, text.size()), length)));
+        lines.push_back(
+            win32::narrow(std::wstring_view(text).substr(std::min(start, text.size()), length)));
     }
     return lines;
 }

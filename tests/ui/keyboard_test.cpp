@@ -122,8 +122,8 @@ TEST_F(Keyboard, TypedLinesWrapAfter24Characters) {
         {w24, {w24}},
         {w24 + "W", {w24, "W"}},
         {w24 + w24 + "WW", {w24, w24, "WW"}},
-        {"Stadtwerke M\xFCnster Hauptstra\xDF" "e 12",
-         {"Stadtwerke M\xFCnster Haupt", "stra\xDF" "e 12"}},
+        {"Stadtwerke M\xFCnster Hauptstra\xDF\x65 12",
+         {"Stadtwerke M\xFCnster Haupt", "stra\xDF\x65 12"}},
         {"Abteilung Messtechnik und Service", {"Abteilung Messtechnik un", "d Service"}},
     };
     for (const auto& [typed, shown] : kCases) {
