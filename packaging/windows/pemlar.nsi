@@ -32,9 +32,10 @@ Name "Pemlar-Programm"
 Caption "Pemlar-Programm ${VERSION} installieren"
 UninstallCaption "Pemlar-Programm entfernen"
 OutFile "${OUT_FILE}"
-; The program's own icon, not NSIS's, for the installer and the uninstaller.
-Icon "${__FILEDIR__}\..\..\resources\art\icon_1400.ico"
-UninstallIcon "${__FILEDIR__}\..\..\resources\art\icon_1400.ico"
+; The program's own icon, not NSIS's, for the installer and the uninstaller (makensis
+; works in the script's folder).
+Icon "..\..\resources\art\icon_1400.ico"
+UninstallIcon "..\..\resources\art\icon_1400.ico"
 InstallDir "$LOCALAPPDATA\Programs\Pemlar"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 ShowInstDetails show
