@@ -2,6 +2,7 @@
 // The terminal around pemlar-cli, one file per platform: UTF-8 in and out, and Ctrl+C
 // as a request to stop instead of the end of the process.
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,9 @@ void prepare(bool catchStop);
 bool stopRequested();
 // Is there a user at the keyboard to answer a question (standard input a terminal)?
 bool interactive();
+// Standard output and standard error, taking UTF-8.
+std::ostream& out();
+std::ostream& err();
 // The arguments after the program name, as UTF-8.
 std::vector<std::string> arguments(int argc, char** argv);
 

@@ -1,6 +1,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <iostream>
 
 #include "cli/console.h"
 
@@ -34,6 +35,14 @@ bool stopRequested() {
 
 bool interactive() {
     return ::isatty(STDIN_FILENO) == 1;
+}
+
+std::ostream& out() {
+    return std::cout;
+}
+
+std::ostream& err() {
+    return std::cerr;
 }
 
 std::vector<std::string> arguments(int argc, char** argv) {

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/geometry.h"
 
@@ -80,6 +81,8 @@ public:
     // in a word; 0 = at the edge.
     void setWrapColumn(int columns);
     int wrapColumn() const { return wrapColumn_; }
+    // The lines as the edit shows them, wrapped ones apart, without their line breaks.
+    std::vector<std::string> shownLines() const;
 
     std::u32string chars() const;
     void setChars(std::u32string_view chars);

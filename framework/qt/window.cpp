@@ -5,6 +5,9 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <algorithm>
 
 #include "framework/controls.h"
 #include "framework/qt/dialog_native.h"
@@ -146,6 +149,28 @@ void Edit::setWrapColumn(int columns) {
     if (auto* edit = qobject_cast<TemplateTextEdit*>(widgetOf(*this))) {
         edit->setWrapColumn(columns);
     }
+}
+
+std::vector<std::string> Edit::shownLines() const {
+    const QWidget* widget = widgetOf(*this);
+    const auto* edit = qobject_cast<const TemplateTextEdit*>(widget);
+    if (edit == nullptr) {
+        return {text()};
+    }
+    std::vector<std::string> lines;
+    for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        const QTextLayout* layout = block.layout();
+        if (layout == nullptr || layout->lineCount() == 0) {
+            lines.push_back(toWindowsText(text));
+            continue;
+        }
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            lines.push_back(toWindowsText(text.mid(line.textStart(), line.textLength())));
+        }
+    }
+    return lines;
 }
 
 std::u32string Edit::chars() const {

@@ -108,7 +108,46 @@ HWND firstTabStop(HWND dialog) {
     return GetNextDlgTabItem(dialog, nullptr, FALSE);
 }
 
+int templateDefaultButton(int templateId) {
+    const DialogTemplate* dialog = findDialogTemplate(templateId);
+    if (dialog == nullptr) {
+        return 0;
+    }
+    for (const ControlTemplate& control : dialog->controls) {
+        if (control.kind == ControlKind::PushButton &&
+            (control.style & ControlStyle::DefaultButton) != 0) {
+            return control.id;
+        }
+    }
+    return 0;
+}
+
 }  // namespace
+
+void showDefaultFor(HWND dialogWindow, HWND focus) {
+    const Dialog* dialog = dialogOf(dialogWindow);
+    if (dialog == nullptr) {
+        return;
+    }
+    const auto isPushButton = [](HWND control) {
+        const LRESULT code = SendMessageW(control, WM_GETDLGCODE, 0, 0);
+        return (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+    };
+    const bool onButton =
+        focus != nullptr && GetParent(focus) == dialogWindow && isPushButton(focus);
+    const int standing = templateDefaultButton(dialog->templateId());
+    for (HWND child = GetWindow(dialogWindow, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        const LRESULT code = SendMessageW(child, WM_GETDLGCODE, 0, 0);
+        if ((code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) == 0) {
+            continue;
+        }
+        const bool wanted = onButton ? child == focus : GetDlgCtrlID(child) == standing;
+        if (wanted != ((code & DLGC_DEFPUSHBUTTON) != 0)) {
+            SendMessageW(child, BM_SETSTYLE, wanted ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+        }
+    }
+}
 
 }  // namespace win32
 

@@ -102,6 +102,9 @@ HWND parkingWindow();
 // Handles one message as the program's loops do: mouse input held by a popup, the
 // dialog manager of the modeless dialogs, then translate and dispatch.
 void handleMessage(MSG& message);
+// A focused push button of `dialog` is its default one, as the dialog manager shows it
+// and as Return presses it; with the focus elsewhere the template's default (if any) is.
+void showDefaultFor(HWND dialog, HWND focus);
 // Modeless dialogs the loop gives the dialog manager's keyboard handling.
 void registerDialog(HWND dialog);
 void unregisterDialog(HWND dialog);
