@@ -37,45 +37,60 @@ std::optional<std::int32_t> portNumber(std::string_view word) {
     return number;
 }
 
-// Which options each command takes.
-bool allowed(CliCommand command, std::string_view option) {
-    const bool onPort = command != CliCommand::Ports;
-    if (option == "-p" || option == "--port" || option == "--device") {
-        return onPort;
-    }
-    if (option == "--trace") {
-        return true;
-    }
-    if (option == "-o" || option == "--output") {
-        return command == CliCommand::Read || command == CliCommand::Backup;
-    }
-    if (option == "--json") {
-        return command == CliCommand::Read;
-    }
-    if (option == "--text") {
-        return command == CliCommand::Write || command == CliCommand::Verify ||
-               command == CliCommand::Program;
-    }
-    if (option == "--id-from-instrument") {
-        return command == CliCommand::Write || command == CliCommand::Program;
-    }
-    if (option == "--no-verify") {
-        return command == CliCommand::Write;
-    }
-    if (option == "--each" || option == "--log") {
-        return command == CliCommand::Program;
-    }
-    return false;
+constexpr unsigned on(CliCommand command) {
+    return 1u << static_cast<unsigned>(command);
 }
+constexpr unsigned kOnPort = on(CliCommand::Read) | on(CliCommand::Write) | on(CliCommand::Verify) |
+                             on(CliCommand::Backup) | on(CliCommand::Restore) |
+                             on(CliCommand::Program);
 
-// The one option that may be given more than once: a series runs one station per port.
-bool repeatable(CliCommand command, std::string_view option) {
-    return command == CliCommand::Program && (option == "-p" || option == "--port");
-}
+enum class OptionValue : std::uint8_t { None, Text, Path };
 
-bool takesValue(std::string_view option) {
-    return option == "-p" || option == "--port" || option == "--device" || option == "-o" ||
-           option == "--output" || option == "--text" || option == "--log" || option == "--trace";
+// Every option once: its names, which commands take it, its value. An option given
+// twice is refused (the second would silently win) unless it is marked repeatable.
+struct OptionSpec {
+    std::string_view name;
+    std::string_view alias;
+    unsigned commands;
+    OptionValue value;
+    bool repeatable = false;
+};
+constexpr std::array<OptionSpec, 16> kOptions{{
+    {"-p", "--port", kOnPort & ~on(CliCommand::Program), OptionValue::Text},
+    // a series runs one station per port
+    {"-p", "--port", on(CliCommand::Program), OptionValue::Text, true},
+    // for ports only with --remember (checked after parsing)
+    {"--device", {}, kOnPort | on(CliCommand::Ports), OptionValue::Path},
+    {"-o", "--output", on(CliCommand::Read) | on(CliCommand::Backup), OptionValue::Path},
+    {"--json", {}, on(CliCommand::Read) | on(CliCommand::Ports), OptionValue::None},
+    {"--probe", {}, on(CliCommand::Ports), OptionValue::None},
+    {"--remember", {}, on(CliCommand::Ports), OptionValue::Text},
+    {"--forget", {}, on(CliCommand::Ports), OptionValue::Text},
+    {"--text",
+     {},
+     on(CliCommand::Write) | on(CliCommand::Verify) | on(CliCommand::Program),
+     OptionValue::Text},
+    {"--id-from-instrument",
+     {},
+     on(CliCommand::Write) | on(CliCommand::Program),
+     OptionValue::None},
+    {"--no-verify", {}, on(CliCommand::Write), OptionValue::None},
+    {"--each", {}, on(CliCommand::Program), OptionValue::None},
+    {"--log", {}, on(CliCommand::Program), OptionValue::Path},
+    {"--force", {}, on(CliCommand::Restore), OptionValue::None},
+    {"--yes", {}, on(CliCommand::Restore), OptionValue::None},
+    // also before the command (see parseCliArgs)
+    {"--trace", {}, kOnPort | on(CliCommand::Ports), OptionValue::Path},
+}};
+
+const OptionSpec* optionFor(CliCommand command, std::string_view word) {
+    for (const OptionSpec& spec : kOptions) {
+        if ((word == spec.name || (!spec.alias.empty() && word == spec.alias)) &&
+            (spec.commands & on(command)) != 0) {
+            return &spec;
+        }
+    }
+    return nullptr;
 }
 
 ParsedArgs refused(std::string message) {
@@ -87,9 +102,12 @@ ParsedArgs refused(std::string message) {
 ParsedArgs parseCliArgs(std::span<const std::string> words) {
     CliArgs args;
     // --trace may also come before the command, to put in front of any command line.
-    while (!words.empty() && words[0] == "--trace") {
+    if (!words.empty() && words[0] == "--trace") {
         if (words.size() < 2) {
             return refused("Nach \"--trace\" fehlt der Wert.");
+        }
+        if (words[1].empty()) {
+            return refused("Nach \"--trace\" fehlt der Dateiname.");
         }
         args.trace = words[1];
         words = words.subspan(2);
@@ -117,62 +135,100 @@ ParsedArgs parseCliArgs(std::span<const std::string> words) {
         return refused("Unbekannter Befehl \"" + std::string(first) + "\".");
     }
     std::vector<std::string_view> operands;
+    std::array<bool, kOptions.size()> seen{};
+    bool optionsEnded = false;
     for (std::size_t i = 1; i < words.size(); ++i) {
         const std::string_view word = words[i];
+        if (optionsEnded || word.size() < 2 || word[0] != '-') {
+            operands.push_back(word);
+            continue;
+        }
+        if (word == "--") {
+            optionsEnded = true;  // a file named "-x.PML" can follow
+            continue;
+        }
         if (word == "--help" || word == "-h") {
             args.command = CliCommand::Help;
             return {args, {}};
         }
-        if (word.size() < 2 || word[0] != '-') {
-            operands.push_back(word);
-            continue;
-        }
-        if (!allowed(args.command, word)) {
+        const OptionSpec* spec = optionFor(args.command, word);
+        if (spec == nullptr) {
             return refused("Die Option \"" + std::string(word) + "\" gibt es für \"" +
                            std::string(first) + "\" nicht.");
         }
+        bool& given = seen[static_cast<std::size_t>(spec - kOptions.data())];
+        if (given && !spec->repeatable) {
+            return refused("Die Option \"" + std::string(spec->name) +
+                           "\" ist mehrfach angegeben.");
+        }
+        given = true;
         std::string value;
-        if (takesValue(word)) {
+        if (spec->value != OptionValue::None) {
             if (i + 1 >= words.size()) {
                 return refused("Nach \"" + std::string(word) + "\" fehlt der Wert.");
             }
             value = words[++i];
+            if (spec->value == OptionValue::Path && value.empty()) {
+                return refused("Nach \"" + std::string(word) + "\" fehlt der Dateiname.");
+            }
         }
-        if (word == "-p" || word == "--port") {
+        const std::string_view name = spec->name;
+        if (name == "-p" || name == "--remember" || name == "--forget") {
             const std::optional<std::int32_t> number = portNumber(value);
             if (!number) {
                 return refused("\"" + value + "\" ist keine Schnittstelle (COM1 bis COM255).");
             }
-            if (!repeatable(args.command, word)) {
-                args.ports.clear();
-            } else if (std::find(args.ports.begin(), args.ports.end(), *number) !=
-                       args.ports.end()) {
-                return refused("COM" + std::to_string(*number) + " ist doppelt angegeben.");
+            if (name == "-p") {
+                if (std::find(args.ports.begin(), args.ports.end(), *number) != args.ports.end()) {
+                    return refused("COM" + std::to_string(*number) + " ist doppelt angegeben.");
+                }
+                args.ports.push_back(*number);
+                args.port = args.ports.front();
+            } else {
+                (name == "--remember" ? args.remember : args.forget) = number;
             }
-            args.ports.push_back(*number);
-            args.port = args.ports.front();
-        } else if (word == "--trace") {
+        } else if (name == "--trace") {
+            if (!args.trace.empty()) {
+                return refused("Die Option \"--trace\" ist mehrfach angegeben.");
+            }
             args.trace = value;
-        } else if (word == "--device") {
+        } else if (name == "--probe") {
+            args.probe = true;
+        } else if (name == "--device") {
             args.device = value;
-        } else if (word == "-o" || word == "--output") {
+        } else if (name == "-o") {
             args.output = value;
-        } else if (word == "--text") {
+        } else if (name == "--text") {
             args.text = value;
-        } else if (word == "--log") {
+        } else if (name == "--log") {
             args.log = value;
-        } else if (word == "--json") {
+        } else if (name == "--json") {
             args.json = true;
-        } else if (word == "--id-from-instrument") {
+        } else if (name == "--id-from-instrument") {
             args.idFromInstrument = true;
-        } else if (word == "--no-verify") {
+        } else if (name == "--no-verify") {
             args.noVerify = true;
-        } else if (word == "--each") {
+        } else if (name == "--each") {
             args.each = true;
+        } else if (name == "--force") {
+            args.force = true;
+        } else if (name == "--yes") {
+            args.yes = true;
         }
     }
     if (args.port && !args.device.empty()) {
         return refused("Bitte nur eines angeben: -p oder --device.");
+    }
+    if (args.command == CliCommand::Ports) {
+        if (args.remember && args.forget) {
+            return refused("Bitte nur eines angeben: --remember oder --forget.");
+        }
+        if ((args.remember || args.forget) && (args.probe || args.json)) {
+            return refused("--remember und --forget gehen nicht mit --probe oder --json.");
+        }
+        if (!args.device.empty() && !args.remember) {
+            return refused("\"--device\" gibt es für \"ports\" nur mit --remember.");
+        }
     }
     const bool needsAddress = args.command == CliCommand::Write ||
                               args.command == CliCommand::Verify ||

@@ -23,8 +23,13 @@ struct CliArgs {
     bool idFromInstrument = false;
     bool noVerify = false;
     bool each = false;
-    std::string log;    // --log FILE (program)
-    std::string trace;  // --trace FILE: every frame, pause and result appended there
+    std::string log;                       // --log FILE (program)
+    std::string trace;                     // --trace FILE: frames, pauses, results appended
+    bool force = false;                    // restore: a page that fails its checks too
+    bool yes = false;                      // restore: onto an instrument with another ID
+    bool probe = false;                    // ports --probe
+    std::optional<std::int32_t> remember;  // ports --remember COMn
+    std::optional<std::int32_t> forget;    // ports --forget COMn
 };
 
 struct ParsedArgs {

@@ -1,15 +1,18 @@
 #include "cli/cli_run.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <ostream>
-#include <system_error>
 #include <utility>
 
 #include "cli/cli_session.h"
+#include "cli/ports_command.h"
 #include "cli/production.h"
 #include "cli/trace_file.h"
+#include "cli/visible_text.h"
 #include "core/address_file_io.h"
 #include "core/file_prefix.h"
+#include "core/page_check.h"
 #include "data/address_text.h"
 
 #ifndef PEMLAR_VERSION
@@ -19,72 +22,6 @@
 namespace pemlar {
 
 namespace {
-
-std::string jsonString(std::string_view text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            constexpr char kHex[] = "0123456789abcdef";
-            quoted += "\\u00";
-            quoted += kHex[(c >> 4) & 0xF];
-            quoted += kHex[c & 0xF];
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted + '"';
-}
-
-// Not listed: numbers without a device, and devices that don't exist (the fixed table
-// names far more than a machine has), unless the user mapped them (a symbolic link).
-bool worthListing(const PortFailure& failure, const std::string& device) {
-    if (failure.step == PortStep::Resolve) {
-        return false;
-    }
-    const bool missing = failure.step == PortStep::Open &&
-                         (failure.name == "ENOENT" || failure.name == "ENXIO" ||
-                          failure.name == "ENODEV" || failure.name == "ERROR_FILE_NOT_FOUND");
-    if (!missing) {
-        return true;
-    }
-    std::error_code error;
-    return std::filesystem::is_symlink(device, error);
-}
-
-ExitStatus listPorts(CliEnvironment& env) {
-    scom com(kFallbackPort, env.resolver, env.clock);
-    com.setObserver(env.lineObserver);
-    int listed = 0;
-    for (std::int32_t n = 1; n <= 254; ++n) {
-        const std::optional<std::string> device = env.resolver(n);
-        if (!device) {
-            continue;
-        }
-        const std::optional<PortFailure> failure = com.probeFailure(n);
-        if (failure && !worthListing(*failure, *device)) {
-            continue;
-        }
-        ++listed;
-        env.out << "COM" << n << '\t' << *device << '\t';
-        if (!failure) {
-            env.out << "frei\n";
-        } else {
-            // describePortFailure begins with "COMn (device): ", already shown.
-            std::string why = describePortFailure(*failure);
-            if (const auto colon = why.find(": "); colon != std::string::npos) {
-                why.erase(0, colon + 2);
-            }
-            env.out << "nicht verfügbar: " << why << '\n';
-        }
-    }
-    if (listed == 0) {
-        env.err << "Keine Schnittstelle gefunden.\n";
-    }
-    return ExitStatus::Ok;
-}
 
 const BackupStore* storeOrNote(std::optional<BackupStore>& store, CliEnvironment& env) {
     store = env.backupStore();
@@ -104,7 +41,11 @@ ExitStatus finish(const TransferOutcome& transfer, CliEnvironment& env) {
 }
 
 ExitStatus readCommand(const CliArgs& args, CliEnvironment& env) {
-    const PortChoice port = choosePort(args, env);
+    const std::optional<PortChoice> chosen = choosePort(args, env);
+    if (!chosen) {
+        return ExitStatus::Usage;
+    }
+    const PortChoice& port = *chosen;
     scom com(port.number, port.resolver, env.clock);
     com.setObserver(env.lineObserver);
     std::optional<BackupStore> store;
@@ -125,9 +66,9 @@ ExitStatus readCommand(const CliArgs& args, CliEnvironment& env) {
                 << ", \"backup\": " << jsonString(read.backup.file.string()) << "}\n";
     } else {
         for (int line = 0; line < kLineCount; ++line) {
-            env.out << lineText(lineSlotOf(lines, line)) << '\n';
+            env.out << visibleText(lineText(lineSlotOf(lines, line))) << '\n';
         }
-        env.out << "ID: " << idText(idBlockOf(read.image)) << '\n';
+        env.out << "ID: " << visibleText(idText(idBlockOf(read.image))) << '\n';
     }
     if (!args.output.empty()) {
         AddressFileBytes bytes{};
@@ -173,7 +114,11 @@ ExitStatus verifyCommand(const CliArgs& args, CliEnvironment& env) {
     EepromImage expected{};
     const AddressBuffer stored = afterDeviceCharset(*lines);
     std::copy(stored.begin(), stored.end(), addressBlock(expected).begin());
-    const PortChoice port = choosePort(args, env);
+    const std::optional<PortChoice> chosen = choosePort(args, env);
+    if (!chosen) {
+        return ExitStatus::Usage;
+    }
+    const PortChoice& port = *chosen;
     scom com(port.number, port.resolver, env.clock);
     com.setObserver(env.lineObserver);
     std::optional<BackupStore> store;
@@ -192,7 +137,11 @@ ExitStatus writeCommand(const CliArgs& args, CliEnvironment& env) {
         env.err << "Fehler: " << error << '\n';
         return ExitStatus::File;
     }
-    const PortChoice port = choosePort(args, env);
+    const std::optional<PortChoice> chosen = choosePort(args, env);
+    if (!chosen) {
+        return ExitStatus::Usage;
+    }
+    const PortChoice& port = *chosen;
     scom com(port.number, port.resolver, env.clock);
     com.setObserver(env.lineObserver);
     std::optional<BackupStore> store;
@@ -202,7 +151,11 @@ ExitStatus writeCommand(const CliArgs& args, CliEnvironment& env) {
 }
 
 ExitStatus backupCommand(const CliArgs& args, CliEnvironment& env) {
-    const PortChoice port = choosePort(args, env);
+    const std::optional<PortChoice> chosen = choosePort(args, env);
+    if (!chosen) {
+        return ExitStatus::Usage;
+    }
+    const PortChoice& port = *chosen;
     scom com(port.number, port.resolver, env.clock);
     com.setObserver(env.lineObserver);
     std::optional<BackupStore> store;
@@ -239,7 +192,24 @@ ExitStatus restoreCommand(const CliArgs& args, CliEnvironment& env) {
     }
     RawPage page{};
     std::copy(bytes->begin(), bytes->end(), page.begin());
-    const PortChoice port = choosePort(args, env);
+    if (const std::vector<std::string> problems = pageProblems(page); !problems.empty()) {
+        std::string list;
+        for (const std::string& problem : problems) {
+            list += (list.empty() ? "" : "; ") + problem;
+        }
+        if (!args.force) {
+            env.err << "Fehler: \"" << args.file << "\" ist keine unversehrte Adressseite: " << list
+                    << ". Nichts geschrieben (--force schreibt sie trotzdem).\n";
+            return ExitStatus::File;
+        }
+        env.err << "Warnung: \"" << args.file << "\" ist keine unversehrte Adressseite: " << list
+                << "; sie wird trotzdem geschrieben (--force).\n";
+    }
+    const std::optional<PortChoice> chosen = choosePort(args, env);
+    if (!chosen) {
+        return ExitStatus::Usage;
+    }
+    const PortChoice& port = *chosen;
     scom com(port.number, port.resolver, env.clock);
     com.setObserver(env.lineObserver);
     std::optional<BackupStore> store;
@@ -251,6 +221,26 @@ ExitStatus restoreCommand(const CliArgs& args, CliEnvironment& env) {
     }
     if (before.backup.written()) {
         env.err << "Bisheriger Inhalt gesichert: " << before.backup.file.string() << '\n';
+    }
+    if (!std::equal(page.begin() + kIdBlockOffset, page.begin() + kPageRestOffset,
+                    before.received.begin() + kIdBlockOffset)) {
+        const auto idOf = [](const RawPage& raw) {
+            const std::string id = idText(ConstIdBlock(raw.data() + kIdBlockOffset, kIdBlockSize));
+            return visibleText(id.empty() ? "ohne ID" : id);
+        };
+        env.err << "Das Messgerät hat die ID \"" << idOf(before.received)
+                << "\", die Sicherung die ID \"" << idOf(page) << "\".\n";
+        if (!args.yes) {
+            const std::optional<bool> go = env.confirm("Trotzdem zurückschreiben?");
+            if (!go) {
+                env.err << "Fehler: Nichts geschrieben; ohne Terminal nur mit --yes.\n";
+                return ExitStatus::Mismatch;
+            }
+            if (!*go) {
+                env.err << "Nichts geschrieben.\n";
+                return ExitStatus::Mismatch;
+            }
+        }
     }
     const TransferOutcome restored = restoreAddressPage(com, page);
     if (!restored.transferred()) {
@@ -278,7 +268,7 @@ ExitStatus runCommand(const CliArgs& args, CliEnvironment& env) {
             env.out << "pemlar-cli " << PEMLAR_VERSION << '\n';
             return ExitStatus::Ok;
         case CliCommand::Ports:
-            return listPorts(env);
+            return portsCommand(args, env);
         case CliCommand::Read:
             return readCommand(args, env);
         case CliCommand::Write:

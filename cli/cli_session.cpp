@@ -1,10 +1,13 @@
 #include "cli/cli_session.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 #include "cli/text_1252.h"
-#include "core/address_file_io.h"
+#include "cli/visible_text.h"
+#include "core/address_file.h"
+#include "core/file_prefix.h"
 #include "data/address_text.h"
 #include "data/charset.h"
 #include "data/id_number.h"
@@ -14,16 +17,53 @@ namespace pemlar {
 namespace {
 
 // The number a device path already has, so messages name the port as the window would.
+// Device numbers are compared: a mapping link and the node it leads to are one device.
 std::optional<std::int32_t> numberOf(const std::string& device, const PortResolver& resolver) {
     for (std::int32_t n = 1; n <= 255; ++n) {
         const std::optional<std::string> mapped = resolver(n);
-        if (!mapped) {
-            continue;
-        }
-        std::error_code error;
-        if (*mapped == device || std::filesystem::equivalent(*mapped, device, error)) {
+        if (mapped && (*mapped == device || sameDevice(*mapped, device))) {
             return n;
         }
+    }
+    return std::nullopt;
+}
+
+// With nothing chosen: the one adapter present, else nothing with the candidates listed.
+std::optional<PortChoice> onlyAdapter(const std::string& why, CliEnvironment& env) {
+    std::vector<ScannedPort> present = presentPorts(env.resolver, env.identifier());
+    std::vector<ScannedPort> adapters;
+    for (const ScannedPort& port : present) {
+        const bool seen = std::any_of(adapters.begin(), adapters.end(), [&](const auto& known) {
+            return known.identity.device == port.identity.device;
+        });
+        if (isAdapter(port.identity) && port.identity.exists && !seen) {
+            adapters.push_back(port);
+        }
+    }
+    if (adapters.size() == 1) {
+        env.err << "Hinweis: " << why << "; es wird COM" << adapters[0].number
+                << " verwendet, der einzige USB-Adapter: " << portLine(adapters[0])
+                << " (-p wählt eine andere).\n";
+        return PortChoice{adapters[0].number, env.resolver};
+    }
+    std::vector<ScannedPort> candidates;
+    for (const ScannedPort& port : adapters.empty() ? present : adapters) {
+        if (port.identity.withheld.empty()) {
+            candidates.push_back(port);
+        }
+    }
+    env.err << "Fehler: Keine Schnittstelle gewählt (" << why << ")"
+            << (adapters.empty() ? " und kein USB-Adapter angeschlossen"
+                                 : " und mehrere USB-Adapter angeschlossen")
+            << ". Bitte mit -p angeben"
+            << (candidates.empty() ? std::string()
+                                   : ", z. B. -p COM" + std::to_string(candidates[0].number))
+            << ".\n";
+    if (!candidates.empty()) {
+        env.err << "In Frage kommen:\n";
+    }
+    for (const ScannedPort& port : candidates) {
+        env.err << "  " << portLine(port) << '\n';
     }
     return std::nullopt;
 }
@@ -77,23 +117,49 @@ std::string_view portMessage(ScomResult result) {
 
 }  // namespace
 
-PortChoice choosePort(const CliArgs& args, CliEnvironment& env) {
+std::string jsonString(std::string_view text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            constexpr char kHex[] = "0123456789abcdef";
+            quoted += "\\u00";
+            quoted += kHex[(c >> 4) & 0xF];
+            quoted += kHex[c & 0xF];
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + '"';
+}
+
+std::string portLine(const ScannedPort& port) {
+    std::string line = "COM" + std::to_string(port.number) + "  " + port.identity.device;
+    if (const std::string identity = describePortIdentity(port.identity); !identity.empty()) {
+        line += "  " + identity;
+    }
+    return line;
+}
+
+std::optional<PortChoice> choosePort(const CliArgs& args, CliEnvironment& env) {
     if (args.port) {
-        return {*args.port, env.resolver};
+        return PortChoice{*args.port, env.resolver};
     }
     if (!args.device.empty()) {
         // A path without a number of its own gets 255, which the window never lists.
         const std::int32_t number = numberOf(args.device, env.resolver).value_or(255);
-        return {number, [base = env.resolver, number, device = args.device](std::int32_t n) {
-                    return n == number ? std::optional<std::string>(device) : base(n);
-                }};
+        return PortChoice{number,
+                          [base = env.resolver, number, device = args.device](std::int32_t n) {
+                              return n == number ? std::optional<std::string>(device) : base(n);
+                          }};
     }
     const StoredPort stored = env.storedPort();
-    if (!stored.note.empty()) {
-        env.err << "Hinweis: " << stored.note << "; es wird COM" << stored.port
-                << " verwendet (-p wählt eine andere).\n";
+    if (stored.port) {
+        return PortChoice{*stored.port, env.resolver};
     }
-    return {stored.port, env.resolver};
+    return onlyAdapter(stored.note, env);
 }
 
 std::optional<AddressBuffer> addressToUse(const CliArgs& args, std::string& error) {
@@ -104,13 +170,25 @@ std::optional<AddressBuffer> addressToUse(const CliArgs& args, std::string& erro
             error = "Die Adressdatei \"" + args.file + "\" gibt es nicht.";
             return std::nullopt;
         }
-        const std::optional<AddressFileBytes> slots = loadAddressFile(path);
-        if (!slots) {
+        // One byte more, to tell a longer file. Anything but exactly 125 bytes is no
+        // address file (an empty one would blank every instrument of a series).
+        const std::optional<std::string> bytes = readFilePrefix(path, kAddressBlockSize + 1);
+        if (!bytes) {
             error = "Die Adressdatei \"" + args.file +
                     "\" konnte nicht gelesen werden (keine normale Datei oder kein Zugriff).";
             return std::nullopt;
         }
-        return *slots;
+        if (bytes->size() != kAddressBlockSize) {
+            const std::uintmax_t size = bytes->size() > kAddressBlockSize
+                                            ? std::filesystem::file_size(path, code)
+                                            : bytes->size();
+            error = "\"" + args.file + "\" ist keine Adressdatei: " +
+                    (code ? std::string("mehr als 125") : std::to_string(size)) +
+                    " Bytes statt genau 125.";
+            return std::nullopt;
+        }
+        return addressSlotsFromFile(
+            std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()));
     }
     const std::optional<std::string> bytes = windows1252FromUtf8(*args.text, error);
     if (!bytes) {
@@ -205,8 +283,9 @@ void reportMismatch(const PageComparison& comparison, ConstAddressSlots expected
     err << "Fehler: Der Inhalt des Messgeräts weicht ab:\n";
     for (int line = 0; line < kLineCount; ++line) {
         if (comparison.lineDiffers[static_cast<std::size_t>(line)]) {
-            err << "  Zeile " << line + 1 << ": soll \"" << lineText(lineSlotOf(expected, line))
-                << "\", ist \"" << lineText(lineSlotOf(actual, line)) << "\"\n";
+            err << "  Zeile " << line + 1 << ": soll \""
+                << visibleText(lineText(lineSlotOf(expected, line))) << "\", ist \""
+                << visibleText(lineText(lineSlotOf(actual, line))) << "\"\n";
         }
     }
     if (comparison.idDiffers) {

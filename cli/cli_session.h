@@ -12,17 +12,23 @@
 #include "cli/cli_run.h"
 #include "core/transfer.h"
 #include "data/address_block.h"
+#include "link/port_scan.h"
 
 namespace pemlar {
 
 struct PortChoice {
-    std::int32_t number = kFallbackPort;
+    std::int32_t number = 0;
     PortResolver resolver;
 };
 
-// -p, --device (mapped through env.resolver), or the stored port (with a note on
-// stderr when COM1 is used in its place).
-PortChoice choosePort(const CliArgs& args, CliEnvironment& env);
+// -p, --device (named by the COM number that reaches the same device), the stored port,
+// or else the one USB or ACM adapter present (said on stderr). Nothing when there is no
+// such choice: then the candidates have been listed on stderr (status Usage). A port
+// nobody chose is never used.
+std::optional<PortChoice> choosePort(const CliArgs& args, CliEnvironment& env);
+
+// "COM34  /dev/ttyUSB0  USB FTDI FT232R, Seriennr. A50285BI" for lists.
+std::string portLine(const ScannedPort& port);
 
 // The five lines to write or compare: from the address file or from --text (UTF-8,
 // "\n" or a line break between lines); nothing with a German message in `error`.
@@ -50,6 +56,9 @@ std::array<bool, kLineCount> differingLines(const AddressBuffer& expected,
 // Tells which lines (and parts of the page) differ, showing what should be and is.
 void reportMismatch(const PageComparison& comparison, ConstAddressSlots expected,
                     ConstAddressSlots actual, std::ostream& err);
+
+// `text` as a JSON string, quotes included.
+std::string jsonString(std::string_view text);
 
 // One line of the slot as UTF-8.
 std::string lineText(ConstLineSlot slot);

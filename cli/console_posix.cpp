@@ -1,4 +1,7 @@
+#include <unistd.h>
+
 #include <csignal>
+#include <iostream>
 
 #include "cli/console.h"
 
@@ -15,6 +18,7 @@ extern "C" void onStopSignal(int) {
 }  // namespace
 
 void prepare(bool catchStop) {
+    std::signal(SIGPIPE, SIG_IGN);
     if (!catchStop) {
         return;
     }
@@ -33,6 +37,18 @@ void prepare(bool catchStop) {
 
 bool stopRequested() {
     return stopFlag != 0;
+}
+
+bool interactive() {
+    return ::isatty(STDIN_FILENO) == 1;
+}
+
+std::ostream& out() {
+    return std::cout;
+}
+
+std::ostream& err() {
+    return std::cerr;
 }
 
 std::vector<std::string> arguments(int argc, char** argv) {

@@ -11,7 +11,9 @@
 
 #include "cli/cli_session.h"
 #include "cli/series_log.h"
+#include "cli/visible_text.h"
 #include "core/file_system.h"
+#include "link/port_pins.h"
 
 #ifndef PEMLAR_VERSION
 #define PEMLAR_VERSION "?"
@@ -95,7 +97,8 @@ ExitStatus reportProgrammed(const ProgramOutcome& outcome, const AddressBuffer& 
             if (changed[static_cast<std::size_t>(line)]) {
                 env.err << "Warnung: Zeile " << line + 1
                         << " enthält Zeichen, die das Messgerät nicht kennt; geschrieben wird \""
-                        << lineText(lineSlotOf(addressBlock(outcome.written), line)) << "\".\n";
+                        << visibleText(lineText(lineSlotOf(addressBlock(outcome.written), line)))
+                        << "\".\n";
             }
         }
     }
@@ -156,7 +159,8 @@ void Series::report(std::int32_t port, const ProgramOutcome& outcome, std::int64
             ending = true;
         }
     }
-    env.out << time << "  " << portName << "  " << id << "  " << result << '\n' << std::flush;
+    env.out << time << "  " << portName << "  " << visibleText(id) << "  " << result << '\n'
+            << std::flush;
     if (!env.out) {
         ending = true;  // nobody reads the lines any more
     }
@@ -204,8 +208,14 @@ Presence look(scom& com, std::string& trouble) {
 // it has the same ID.
 class Station {
 public:
+    // The number is pinned to the device it names now, or else to the first it names
+    // later; a link that vanishes meanwhile never lets it slip to the fixed table's.
     Station(Series& series, const PortChoice& port)
-        : series_(series), com_(port.number, pinnedPortResolver(port.resolver), series.env.clock) {
+        : series_(series),
+          pins_(port.resolver),
+          com_(
+              port.number, [this](std::int32_t n) { return pins_.pin(n); }, series.env.clock) {
+        static_cast<void>(pins_.pin(port.number));
         com_.setObserver(series.env.lineObserver);
         com_.keepOpen(true);
     }
@@ -226,6 +236,7 @@ private:
     void wait() const;
 
     Series& series_;
+    PortPins pins_;
     scom com_;
     bool awaitingRemoval_ = false;
     bool lostMeanwhile_ = false;  // the line was lost while the instrument was on it
@@ -305,8 +316,9 @@ ExitStatus runProduction(const CliArgs& args, CliEnvironment& env) {
         return ExitStatus::File;
     }
     SeriesLog log;
-    if (!args.log.empty() && !log.open(args.log)) {
-        env.err << "Fehler: Das Protokoll \"" << args.log << "\" kann nicht geschrieben werden.\n";
+    if (std::string why; !args.log.empty() && !log.open(args.log, why)) {
+        env.err << "Fehler: Das Protokoll \"" << args.log << "\" kann nicht geschrieben werden"
+                << (why.empty() ? "" : " (" + why + ")") << ".\n";
         return ExitStatus::File;
     }
     std::vector<PortChoice> ports;
@@ -314,8 +326,10 @@ ExitStatus runProduction(const CliArgs& args, CliEnvironment& env) {
         for (const std::int32_t number : args.ports) {
             ports.push_back({number, env.resolver});
         }
+    } else if (const std::optional<PortChoice> chosen = choosePort(args, env)) {
+        ports.push_back(*chosen);
     } else {
-        ports.push_back(choosePort(args, env));
+        return ExitStatus::Usage;
     }
     const BackupStore store = env.backupStore();
     Series series(env);
@@ -343,7 +357,8 @@ ExitStatus runProduction(const CliArgs& args, CliEnvironment& env) {
             thread.join();
         }
     }
-    env.err << "Serienbetrieb beendet: " << series.done << " Messgeräte, davon " << series.failed
+    env.err << "Serienbetrieb beendet: " << series.done
+            << (series.done == 1 ? " Messgerät" : " Messgeräte") << ", davon " << series.failed
             << " fehlerhaft.\n";
     if (series.logFailed) {
         return ExitStatus::File;

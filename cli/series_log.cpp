@@ -1,7 +1,6 @@
 #include "cli/series_log.h"
 
-#include <filesystem>
-#include <system_error>
+#include "core/file_system.h"
 
 namespace pemlar {
 
@@ -27,10 +26,13 @@ std::string csvLine(const SeriesRecord& r) {
            ';' + csvField(r.backup) + "\r\n";
 }
 
-bool SeriesLog::open(const std::string& path) {
-    std::error_code error;
-    const bool fresh =
-        !std::filesystem::exists(path, error) || std::filesystem::file_size(path, error) == 0;
+bool SeriesLog::open(const std::string& path, std::string& why) {
+    bool fresh = false;
+    const FileOutcome usable = platform::prepareAppendFile(path, fresh);
+    if (!usable.ok()) {
+        why = usable.failure == FileFailure::NotRegularFile ? "keine normale Datei" : usable.reason;
+        return false;
+    }
     file_.open(path, std::ios::binary | std::ios::app);
     if (!file_) {
         return false;

@@ -35,8 +35,10 @@ std::string csvLine(const SeriesRecord& record);
 class SeriesLog {
 public:
     // Appends to `path`; a new or empty file first gets a UTF-8 byte-order mark (so a
-    // German Excel reads the umlauts) and the header. False when it can't be opened.
-    bool open(const std::string& path);
+    // German Excel reads the umlauts) and the header. False when it can't be opened,
+    // with the reason, when one is known, in `why` (German). A pipe or a device in the
+    // file's place is refused without blocking.
+    bool open(const std::string& path, std::string& why);
     // Written and flushed; false when the line did not reach the file.
     bool append(const SeriesRecord& record);
 

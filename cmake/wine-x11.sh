@@ -47,12 +47,19 @@ pemlar_find_window() {
 }
 
 # pemlar_window_gone <exact caption> <timeout in ms>: waits until no visible window has
-# that caption; status 1 if one still has it when the time runs out.
+# that caption; status 1 if one still has it when the time runs out. A search can miss a
+# window while another one comes or goes (one prompt closing, the notice opening): gone
+# means not found three times in a row.
 pemlar_window_gone() {
-    local caption=$1 deadline
+    local caption=$1 deadline misses=0
     deadline=$(($(pemlar_now_ms) + $2))
     while [ "$(pemlar_now_ms)" -lt "$deadline" ]; do
-        xdotool search --onlyvisible --name "^$caption\$" >/dev/null 2>&1 || return 0
+        if xdotool search --onlyvisible --name "^$caption\$" >/dev/null 2>&1; then
+            misses=0
+        else
+            misses=$((misses + 1))
+            [ "$misses" -ge 3 ] && return 0
+        fi
         sleep 0.02
     done
     return 1

@@ -53,21 +53,38 @@ bool isBackupName(const std::string& name) {
     return true;
 }
 
-void removeOldest(const std::filesystem::path& folder, std::size_t keep) {
+// Removes the backups written longest ago beyond `keep`, never `fresh` (the one just
+// written). The time written decides, not the name: a clock that was once wrong, or
+// files copied from another machine, give names that sort after every new one.
+void removeOldest(const std::filesystem::path& folder, const std::filesystem::path& fresh,
+                  std::size_t keep) {
     std::error_code error;
-    std::vector<std::filesystem::path> backups;
+    struct Backup {
+        std::filesystem::file_time_type written;
+        std::filesystem::path path;
+    };
+    std::vector<Backup> others;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        if (entry.is_regular_file(error) && isBackupName(entry.path().filename().string())) {
-            backups.push_back(entry.path());
+        if (!entry.is_regular_file(error) || !isBackupName(entry.path().filename().string()) ||
+            entry.path().filename() == fresh.filename()) {
+            continue;
+        }
+        const auto written = entry.last_write_time(error);
+        if (!error) {
+            others.push_back({written, entry.path()});
         }
     }
-    if (backups.size() <= keep) {
+    const std::size_t keepOthers = keep > 0 ? keep - 1 : 0;
+    if (others.size() <= keepOthers) {
         return;
     }
-    std::sort(backups.begin(), backups.end());
-    const auto excess = static_cast<std::ptrdiff_t>(backups.size() - keep);
-    for (auto it = backups.begin(); it != backups.begin() + excess; ++it) {
-        std::filesystem::remove(*it, error);
+    // Same time: the name, which sorts by the time it tells.
+    std::sort(others.begin(), others.end(), [](const Backup& a, const Backup& b) {
+        return a.written != b.written ? a.written < b.written : a.path < b.path;
+    });
+    const auto excess = static_cast<std::ptrdiff_t>(others.size() - keepOthers);
+    for (auto it = others.begin(); it != others.begin() + excess; ++it) {
+        std::filesystem::remove(it->path, error);
     }
 }
 
@@ -108,7 +125,7 @@ BackupOutcome keepBackup(const BackupStore& store, ConstPage received) {
         bool exists = false;
         const FileOutcome outcome = platform::createNewFile(file, received, exists);
         if (outcome.ok()) {
-            removeOldest(store.folder, store.keep);
+            removeOldest(store.folder, file, store.keep);
             return {file, {}};
         }
         if (!exists) {

@@ -39,9 +39,9 @@ struct BackupOutcome {
     bool written() const { return !file.empty(); }
 };
 
-// Keeps `received` as a new file in the store's folder, never overwriting one, then
-// removes the oldest backups beyond the store's limit. Files whose names are not
-// backup names are never touched.
+// Keeps `received` as a new file in the store's folder, never overwriting one, then,
+// once it is on disk, removes the backups written longest ago beyond the store's limit;
+// the new one always stays. Files whose names are not backup names are never touched.
 BackupOutcome keepBackup(const BackupStore& store, ConstPage received);
 
 }  // namespace pemlar

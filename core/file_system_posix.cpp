@@ -150,6 +150,25 @@ std::optional<std::string> readPrefix(const std::filesystem::path& path, std::si
     return bytes;
 }
 
+FileOutcome prepareAppendFile(const std::filesystem::path& path, bool& empty) {
+    // Non-blocking: opening a pipe to write waits for a reader otherwise.
+    const UniqueFd fd(::open(
+        path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
+    if (fd.get() < 0) {
+        return failed(errno == ENXIO ? FileFailure::NotRegularFile : FileFailure::CannotCreate,
+                      errno);
+    }
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) {
+        return failed(FileFailure::CannotWrite, errno);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return {FileFailure::NotRegularFile, {}};
+    }
+    empty = info.st_size == 0;
+    return {};
+}
+
 std::filesystem::path userDataHome() {
     // A relative $XDG_DATA_HOME is invalid and to be ignored.
     if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && data[0] == '/') {
@@ -157,6 +176,18 @@ std::filesystem::path userDataHome() {
     }
     if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
         return std::filesystem::path(home) / ".local" / "share";
+    }
+    return {};
+}
+
+std::filesystem::path userConfigHome() {
+    // Relative XDG_* folders are invalid and to be ignored, like $XDG_DATA_HOME above.
+    if (const char* config = std::getenv("XDG_CONFIG_HOME");
+        config != nullptr && config[0] == '/') {
+        return config;
+    }
+    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
+        return std::filesystem::path(home) / ".config";
     }
     return {};
 }

@@ -105,10 +105,32 @@ std::optional<std::string> readPrefix(const std::filesystem::path& path, std::si
     return bytes;
 }
 
+FileOutcome prepareAppendFile(const std::filesystem::path& path, bool& empty) {
+    UniqueHandle file(CreateFileW(path.c_str(), FILE_APPEND_DATA,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.get() == INVALID_HANDLE_VALUE) {
+        return failed(FileFailure::CannotCreate, GetLastError());
+    }
+    if (GetFileType(file.get()) != FILE_TYPE_DISK) {
+        return {FileFailure::NotRegularFile, {}};
+    }
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(file.get(), &size) == 0) {
+        return failed(FileFailure::CannotWrite, GetLastError());
+    }
+    empty = size.QuadPart == 0;
+    return {};
+}
+
 std::filesystem::path userDataHome() {
     if (const wchar_t* local = _wgetenv(L"LOCALAPPDATA"); local != nullptr && local[0] != L'\0') {
         return local;
     }
+    return {};
+}
+
+std::filesystem::path userConfigHome() {
     return {};
 }
 

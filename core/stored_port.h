@@ -10,15 +10,13 @@
 
 namespace pemlar {
 
-inline constexpr std::int32_t kFallbackPort = 1;
-
 struct StoredPort {
-    std::int32_t port = kFallbackPort;
-    std::string note;  // why COM1 is used instead of a stored port; empty when one was read
+    std::optional<std::int32_t> port;
+    std::string note;  // why there is no port; empty when one was read
 };
 
-// The stored port, or COM1 with a note when none is stored or the value is unusable
-// (missing, not a number, 0 or out of 1-255).
+// The stored port, or nothing with a note when none is stored or the value is unusable
+// (missing, not a number, 0 or out of 1-255). No port is ever made up in its place.
 StoredPort storedPort();
 
 // The value of "Selcted_Com" in the [General] group of the settings file's text, as the

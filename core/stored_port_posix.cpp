@@ -1,31 +1,20 @@
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-
+#include "core/settings_place.h"
 #include "core/stored_port.h"
 
 namespace pemlar {
 
 StoredPort storedPort() {
-    // Where the window program's settings store keeps its file: <config>/Nirvel/Pemlar.conf.
-    std::string folder;
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config != 0) {
-        folder = config;
-    } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != 0) {
-        folder = std::string(home) + "/.config";
+    const std::filesystem::path file = settingsFile();
+    const SettingsFileRead settings = readSettingsFile(file);
+    if (!settings.text) {
+        return {std::nullopt, "keine Einstellungen (" + file.string() +
+                                  (settings.refused.empty() ? "" : ": " + settings.refused) + ")"};
     }
-    const std::string file = folder + "/Nirvel/Pemlar.conf";
-    std::ifstream in(file, std::ios::binary);
-    if (folder.empty() || !in) {
-        return {kFallbackPort, "keine Einstellungen (" + file + ")"};
-    }
-    std::ostringstream text;
-    text << in.rdbuf();
     std::string why;
-    if (const auto port = portFromSettingsText(text.str(), why)) {
+    if (const auto port = portFromSettingsText(*settings.text, why)) {
         return {*port, {}};
     }
-    return {kFallbackPort, why};
+    return {std::nullopt, why};
 }
 
 }  // namespace pemlar

@@ -1,33 +1,35 @@
 #include <windows.h>
 
+#include "core/settings_place.h"
 #include "core/stored_port.h"
 
 namespace pemlar {
 
 StoredPort storedPort() {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Nirvel\\Pemlar", 0, KEY_QUERY_VALUE, &key) !=
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_QUERY_VALUE, &key) !=
         ERROR_SUCCESS) {
-        return {kFallbackPort, "keine Einstellungen (HKCU\\Software\\Nirvel\\Pemlar)"};
+        return {std::nullopt, std::string("keine Einstellungen (HKCU\\") + kSettingsKeyPath + ")"};
     }
     DWORD type = 0;
     DWORD value = 0;
     DWORD size = sizeof value;
-    const LSTATUS status = RegQueryValueExW(key, L"Selcted_Com", nullptr, &type,
+    const LSTATUS status = RegQueryValueExA(key, kPortSettingName, nullptr, &type,
                                             reinterpret_cast<BYTE*>(&value), &size);
     RegCloseKey(key);
     if (status == ERROR_FILE_NOT_FOUND) {
-        return {kFallbackPort, "keine Schnittstelle gespeichert"};
+        return {std::nullopt, "keine Schnittstelle gespeichert"};
     }
     if (status != ERROR_SUCCESS || type != REG_DWORD || size != sizeof value) {
-        return {kFallbackPort, "gespeicherter Wert \"Selcted_Com\" ist kein REG_DWORD"};
+        return {std::nullopt,
+                std::string("gespeicherter Wert \"") + kPortSettingName + "\" ist kein REG_DWORD"};
     }
     std::string why;
     if (const auto port =
             usablePort(static_cast<long long>(static_cast<std::int32_t>(value)), why)) {
         return {*port, {}};
     }
-    return {kFallbackPort, why};
+    return {std::nullopt, why};
 }
 
 }  // namespace pemlar

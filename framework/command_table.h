@@ -16,6 +16,7 @@ namespace pemlar::fw {
 enum class Notification {
     Clicked,           // a push button was pressed (by mouse, Space, Return or mnemonic)
     SelectionChanged,  // the user chose an entry of a combo box (not set by the program)
+    DroppingDown,      // a combo box's list is about to open (its entries may be refilled)
 };
 
 template <class Owner>

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/geometry.h"
 
@@ -80,6 +81,8 @@ public:
     // in a word; 0 = at the edge.
     void setWrapColumn(int columns);
     int wrapColumn() const { return wrapColumn_; }
+    // The lines as the edit shows them, wrapped ones apart, without their line breaks.
+    std::vector<std::string> shownLines() const;
 
     std::u32string chars() const;
     void setChars(std::u32string_view chars);
@@ -119,6 +122,11 @@ public:
     // The hint shown when the pointer rests on the closed list.
     void setToolTip(std::string_view text);
     std::string toolTip() const;
+    // The hint of one entry: shown when the pointer rests on it in the dropped list,
+    // where the back end can (Qt; a Win32 list has no hints of its own, so it only
+    // keeps them). clear() drops them with the entries.
+    void setItemHint(int index, std::string_view text);
+    std::string itemHint(int index) const;
 
 protected:
     using Control::Control;

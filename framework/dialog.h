@@ -6,7 +6,8 @@
 //
 // Id 1 ends a modal dialog with IdOk, id 2 with IdCancel; Escape and the close box end
 // it with IdCancel. A dialog that lives as a frame's client then hides instead, and the
-// frame closes.
+// frame closes. Each of these ends, and the close of a client's frame, asks CanClose()
+// first.
 
 #include <functional>
 #include <memory>
@@ -71,7 +72,13 @@ public:
     // end() was given). A test may have answered it in advance (test_seams.h).
     int runModal();
     // Ends a modal dialog with `result`; a frame's client hides and its frame closes.
+    // Asks nothing: CanClose() is for the user's ways out.
     void end(int result);
+
+    // Asked before ids 1 and 2, Escape or the close box end the dialog, and before the
+    // frame around a client that has not ended closes (close box, system menu,
+    // Frame::close()). False keeps the dialog, and its frame, open as they are.
+    virtual bool CanClose() { return true; }
 
     // The back end's state of this dialog.
     struct Native;

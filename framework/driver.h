@@ -34,6 +34,8 @@ void letter(char letter, Modifiers modifiers = {});
 // Chooses entry `index` of combo box `id` as the user does (a SelectionChanged follows
 // when it differs from the current one).
 void choose(Dialog& dialog, int id, int index);
+// Opens the list of combo box `id` as the user does, then closes it again.
+void dropDown(Dialog& dialog, int id);
 // The id of the control of `dialog` that has the focus; 0 for none.
 int focusedControl(const Dialog& dialog);
 // Makes `window` the active window and waits until it is; false if it never became so.

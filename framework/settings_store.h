@@ -3,6 +3,7 @@
 // between runs (the registry on Windows). Toolkit-neutral: standard types only.
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -47,9 +48,15 @@ constexpr std::string_view settingsProblemText(SettingsProblem problem) {
 }
 inline constexpr std::string_view kSettingsWarningCaption = "Warning";
 
-// The program's store for the user: the registry key HKEY_CURRENT_USER\Software\Nirvel\Pemlar
-// on Windows, <config>/Nirvel/Pemlar.conf elsewhere (XDG_CONFIG_HOME is honoured, so
-// tests point it at a folder of their own).
-std::unique_ptr<SettingsStore> openSettingsStore();
+// Where the store is: the registry key under HKEY_CURRENT_USER for the Win32 back end,
+// the settings file for the Qt one. The caller states it (the program's place is fixed
+// once, outside the window layer).
+struct SettingsPlace {
+    std::string_view registryKey;
+    std::filesystem::path file;
+};
+
+// The store at `place`.
+std::unique_ptr<SettingsStore> openSettingsStore(const SettingsPlace& place);
 
 }  // namespace pemlar::fw

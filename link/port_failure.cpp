@@ -1,61 +1,9 @@
 #include "link/port_failure.h"
 
-#include <array>
 #include <string_view>
 
 namespace pemlar {
 namespace {
-
-// Steps that hold the device: what an error code means there differs from what it
-// means while it is being opened (Windows says ERROR_ACCESS_DENIED for a port that is
-// taken, and again for a USB adapter pulled out in the middle of a read).
-bool onOpenPort(PortStep step) {
-    return step == PortStep::Write || step == PortStep::Read || step == PortStep::Close;
-}
-
-struct KnownCode {
-    std::string_view name;
-    bool onOpenPort;
-    std::string_view phrase;
-};
-
-// Both platforms' names in one table: the name says which platform it came from.
-constexpr std::array<KnownCode, 25> kKnownCodes{{
-    {"EACCES", false, "Zugriff verweigert – Mitglied der Gruppe dialout?"},
-    {"EPERM", false, "Zugriff verweigert – Mitglied der Gruppe dialout?"},
-    {"EBUSY", false, "belegt von einem anderen Programm"},
-    {"EAGAIN", false, "belegt von einem anderen Programm"},
-    {"ENOENT", false, "Gerät nicht vorhanden"},
-    {"ENXIO", false, "Gerät nicht vorhanden"},
-    {"ENODEV", false, "Gerät nicht vorhanden"},
-    {"EIO", false, "Gerät antwortet nicht – keine Schnittstelle unter diesem Namen?"},
-    {"ENOTTY", false, "keine serielle Schnittstelle"},
-    {"EIO", true, "Ein-/Ausgabefehler – Gerät entfernt?"},
-    {"ENXIO", true, "Gerät entfernt"},
-    {"ENODEV", true, "Gerät entfernt"},
-    {"POLLHUP", true, "Verbindung unterbrochen – Gerät entfernt?"},
-    {"ERROR_FILE_NOT_FOUND", false, "Gerät nicht vorhanden"},
-    {"ERROR_PATH_NOT_FOUND", false, "Gerät nicht vorhanden"},
-    {"ERROR_ACCESS_DENIED", false, "belegt von einem anderen Programm"},
-    {"ERROR_SHARING_VIOLATION", false, "belegt von einem anderen Programm"},
-    {"ERROR_INVALID_PARAMETER", false, "Einstellungen 9600 8N1 nicht angenommen"},
-    {"ERROR_NOT_SUPPORTED", false, "Einstellungen 9600 8N1 nicht angenommen"},
-    {"ERROR_ACCESS_DENIED", true, "Gerät entfernt?"},
-    {"ERROR_DEVICE_NOT_CONNECTED", true, "Gerät entfernt"},
-    {"ERROR_NOT_READY", true, "Gerät nicht bereit – entfernt?"},
-    {"ERROR_GEN_FAILURE", true, "Gerät antwortet nicht – entfernt?"},
-    {"ERROR_OPERATION_ABORTED", true, "Übertragung abgebrochen – Gerät entfernt?"},
-    {"ERROR_SEM_TIMEOUT", true, "Zeitüberschreitung"},
-}};
-
-std::string_view knownPhrase(const PortFailure& f) {
-    for (const KnownCode& known : kKnownCodes) {
-        if (known.name == f.name && known.onOpenPort == onOpenPort(f.step)) {
-            return known.phrase;
-        }
-    }
-    return {};
-}
 
 std::string_view stepFailed(PortStep step) {
     switch (step) {
@@ -80,6 +28,29 @@ std::string_view stepFailed(PortStep step) {
     return "ungültige Anfrage";
 }
 
+std::string fromKind(const PortFailure& f) {
+    switch (f.kind) {
+        case FailureKind::NotFound:
+            return "Gerät nicht vorhanden";
+        case FailureKind::Permission:
+            return f.group.empty() ? "kein Zugriff"
+                                   : "kein Zugriff – nur für die Gruppe " + f.group +
+                                         " (Mitglied werden, dann neu anmelden)";
+        case FailureKind::Busy:
+            return "belegt von " + (f.holder.empty() ? "einem anderen Programm" : f.holder);
+        case FailureKind::Removed:
+            return "Gerät entfernt";
+        case FailureKind::NotSerial:
+            return "kein serielles Gerät";
+        case FailureKind::HangUp:
+            return "Verbindung unterbrochen – Gerät entfernt?";
+        case FailureKind::None:
+        case FailureKind::Other:
+            break;
+    }
+    return std::string(stepFailed(f.step));
+}
+
 std::string countOf(const PortFailure& f) {
     return std::to_string(f.transferred) + " von " + std::to_string(f.expected) + " Bytes";
 }
@@ -98,6 +69,9 @@ std::string withoutCode(const PortFailure& f) {
     }
     if (f.step == PortStep::Resolve) {
         return "keinem Gerät zugeordnet";
+    }
+    if (f.kind != FailureKind::None && f.kind != FailureKind::Other) {
+        return fromKind(f);
     }
     if (f.step == PortStep::Close) {
         return "war nicht geöffnet";
@@ -119,29 +93,23 @@ std::string withoutCode(const PortFailure& f) {
 
 }  // namespace
 
+std::string portFailureReason(const PortFailure& f) {
+    if (f.name.empty()) {
+        return withoutCode(f);
+    }
+    std::string line = fromKind(f) + " (" + f.name;
+    if (f.step == PortStep::Lock) {
+        line += " / flock";
+    }
+    return line + ")";
+}
+
 std::string describePortFailure(const PortFailure& f) {
     std::string line = "COM" + std::to_string(f.port);
     if (!f.device.empty()) {
         line += " (" + f.device + ")";
     }
-    line += ": ";
-    if (f.name.empty()) {
-        return line + withoutCode(f);
-    }
-    const std::string_view phrase = knownPhrase(f);
-    if (!phrase.empty()) {
-        line += phrase;
-    } else {
-        line += stepFailed(f.step);
-        if (!f.text.empty()) {
-            line += ": " + f.text;
-        }
-    }
-    line += " (" + f.name;
-    if (f.step == PortStep::Lock) {
-        line += " / flock";
-    }
-    return line + ")";
+    return line + ": " + portFailureReason(f);
 }
 
 }  // namespace pemlar

@@ -23,15 +23,31 @@ enum class PortStep {
     Close,
 };
 
+// What kind of refusal it was, as the platform file judges its own codes; the texts
+// for the user are phrased from this, never from the system's (English) text.
+enum class FailureKind {
+    None,        // no refusal of the system (a time-out, a reply that failed its checks)
+    NotFound,    // no device under that name
+    Permission,  // the device is there, but not for this user
+    Busy,        // another program (or this one) holds it
+    Removed,     // it went away while open
+    NotSerial,   // it opens, but is no serial device (a file, a FIFO, /dev/zero)
+    HangUp,      // the line hung up
+    Other,
+};
+
 struct PortFailure {
     ScomResult result = ScomResult::Ok;
     PortStep step = PortStep::None;
+    FailureKind kind = FailureKind::None;
     // errno or GetLastError(); 0 when the platform reported no error (a time-out, a
     // reply that came short or failed its checks, a setting the port did not take).
     std::int64_t code = 0;
     // "EACCES", "ERROR_ACCESS_DENIED"; "POLLHUP" for a hang-up (code 0); else empty
     std::string name{};
-    std::string text{};  // the system's own text for `code`
+    std::string text{};    // the system's own text for `code`
+    std::string group{};   // Permission: the group the device belongs to, where known
+    std::string holder{};  // Busy: the program holding it, "minicom (PID 812)", where known
     std::int32_t port = 0;
     std::string device{};  // the path that was opened; empty when there was none
     // Bytes moved and bytes wanted by the write or read that failed.
@@ -40,7 +56,10 @@ struct PortFailure {
 };
 
 // One line in German (UTF-8) for a command-line user, e.g.
-// "COM5 (/dev/ttyUSB0): Zugriff verweigert – Mitglied der Gruppe dialout? (EACCES)".
+// "COM5 (/dev/ttyUSB0): kein Zugriff – nur für die Gruppe dialout (EACCES)".
 std::string describePortFailure(const PortFailure& failure);
+
+// The same without "COM5 (/dev/ttyUSB0): ".
+std::string portFailureReason(const PortFailure& failure);
 
 }  // namespace pemlar

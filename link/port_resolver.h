@@ -23,21 +23,11 @@ PortResolver systemPortResolver();
 // open of a vanished device fails instead of reaching another port).
 PortResolver mappingFolderResolver(std::filesystem::path folder);
 
-// `resolver`, but each number's first device is kept for the life of the returned
-// resolver (and its copies): a mapping link that vanishes or is re-pointed later does
-// not move the number to another device, and never to the fixed table's. A link is
-// kept as the device it led to; a dangling one as itself, so it keeps failing. A
-// number without a device is asked again next time. Safe to share between threads.
-PortResolver pinnedPortResolver(PortResolver resolver);
-
-// What a resolver's answer stands for, to be kept: on POSIX the device at the end of
-// its symbolic links, named by its entry in `byIdFolder` when it has one there (so
-// only the same USB adapter is reached again); the path itself when it leads nowhere,
-// and on Windows.
-std::string deviceBehind(const std::string& path,
-                         const std::filesystem::path& byIdFolder = "/dev/serial/by-id");
-
 // <config>/Nirvel/Pemlar/ports, <config> being $XDG_CONFIG_HOME or ~/.config.
 std::filesystem::path portMappingFolder();
+
+// Whether systemPortResolver() looks into portMappingFolder() (not on Windows, where
+// the system numbers the ports itself).
+bool portMappingHonoured();
 
 }  // namespace pemlar

@@ -3,7 +3,6 @@
 
 #include <array>
 #include <cstdlib>
-#include <system_error>
 
 #include "link/port_resolver.h"
 
@@ -55,22 +54,8 @@ std::filesystem::path portMappingFolder() {
     return config / "Nirvel" / "Pemlar" / "ports";
 }
 
-std::string deviceBehind(const std::string& path, const std::filesystem::path& byIdFolder) {
-    std::error_code error;
-    const std::filesystem::path device = std::filesystem::canonical(path, error);
-    if (error) {
-        return path;  // leads nowhere (a dangling link): keeps failing as itself
-    }
-    // A USB adapter's node (/dev/ttyUSB0) goes to whichever adapter comes next; its
-    // by-id name comes back only with the same adapter.
-    for (std::filesystem::directory_iterator it(byIdFolder, error), end; !error && it != end;
-         it.increment(error)) {
-        std::error_code ignored;
-        if (std::filesystem::canonical(it->path(), ignored) == device && !ignored) {
-            return it->path().string();
-        }
-    }
-    return device.string();
+bool portMappingHonoured() {
+    return true;
 }
 
 PortResolver systemPortResolver() {

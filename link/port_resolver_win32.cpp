@@ -10,9 +10,8 @@ std::filesystem::path portMappingFolder() {
     return base / "Nirvel" / "Pemlar" / "ports";
 }
 
-// \\.\COMn names the device itself; asking the file system about it could open it.
-std::string deviceBehind(const std::string& path, const std::filesystem::path&) {
-    return path;
+bool portMappingHonoured() {
+    return false;
 }
 
 PortResolver systemPortResolver() {

@@ -57,7 +57,10 @@ PortHandle scom::getHandle() const {
 
 // COM<n> opened, not yet configured; nothing, with `why` filled in, when it cannot be.
 std::unique_ptr<SerialPort> scom::openLine(std::int32_t n, pemlar::PortFailure& why) {
-    why = {.result = ScomResult::OpenFailed, .step = pemlar::PortStep::Resolve, .port = n};
+    why = {.result = ScomResult::OpenFailed,
+           .step = pemlar::PortStep::Resolve,
+           .kind = pemlar::FailureKind::NotFound,
+           .port = n};
     const std::optional<std::string> device = resolver_ ? resolver_(n) : std::nullopt;
     if (!device) {
         return nullptr;
@@ -82,6 +85,16 @@ std::optional<pemlar::PortFailure> scom::probeFailure(std::int32_t n) {
     pemlar::PortFailure why;
     std::unique_ptr<SerialPort> line = openLine(n, why);
     if (!line) {
+        return why;
+    }
+    // A mapped file or FIFO opens as well as a port does; it is still no port.
+    if (!line->checkSerialDevice()) {
+        const std::string device = std::move(why.device);
+        why = line->failure();
+        why.result = ScomResult::OpenFailed;
+        why.port = n;
+        why.device = device;
+        line->close();
         return why;
     }
     line->close();
@@ -127,6 +140,12 @@ ScomResult scom::open() {
 
 bool scom::configure(SerialPort& line) {
     timeouts_ = instrumentTimeouts();
+    if (readLimit_ > 0) {
+        // Windows' driver waits by these records, not by the budget a read is given.
+        timeouts_.readTotalTimeoutMultiplier = 0;
+        timeouts_.readTotalTimeoutConstant =
+            std::min(timeouts_.readTotalTimeoutConstant, static_cast<std::uint32_t>(readLimit_));
+    }
     dcb_ = instrumentLineSettings();
     // The definition names no handshake, so rebuilding from it switches the CTS flow
     // control of the first record off again.

@@ -39,8 +39,9 @@ public:
     PortHandle getHandle() const;
     bool isOpen() const { return line_ != nullptr; }
 
-    // True if COM<n> can be opened right now; a port held open elsewhere (or by this
-    // object) cannot. Leaves the port number and an open port alone.
+    // True if COM<n> can be opened right now and is a serial device (a mapped file or
+    // FIFO is not); a port held open elsewhere (or by this object) cannot be opened. Leaves the
+    // port number and an open port alone.
     bool probe(std::int32_t n);
     // The same test, telling why COM<n> cannot be opened (result OpenFailed); nothing
     // when it can. lastFailure() is left alone.
@@ -61,6 +62,9 @@ public:
     // Waits at least `ms` milliseconds (sleeping) and returns how many passed; at once
     // for 0 or less.
     std::int32_t pause(std::int32_t ms);
+    // From the next open, waits for any reply at most `ms` (a probe that must not take
+    // long): the read time-outs applied to the port say so; 0 lifts it.
+    void setReadLimit(std::int32_t ms) { readLimit_ = ms; }
 
     // Frame operations. Writes: Ok, Timeout (no byte moved in time), TransferError
     // (call failed or partial). Reads add ChecksumError and BadFrameStart; a reply
@@ -110,6 +114,7 @@ private:
     CommTimeouts timeouts_{};
     LineSettings dcb_{};
     std::unique_ptr<SerialPort> line_;
+    std::int32_t readLimit_ = 0;
     std::int32_t openPort_ = 0;  // the number and device line_ was opened as
     std::string openDevice_;
     pemlar::PortFailure lastFailure_;

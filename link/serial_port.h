@@ -33,6 +33,10 @@ public:
 
     // Opens `device` for reading and writing, exclusively. On false nothing is open.
     virtual bool open(const std::string& device) = 0;
+    // Whether the open device is a serial device at all (a terminal), without changing
+    // anything on it; false with failure() of kind NotSerial when it is not. The default
+    // suits names that reach serial devices only (Windows' \\.\COM<n>).
+    virtual bool checkSerialDevice() { return true; }
     // The four configuration steps, in the order `scom::open` runs them.
     virtual bool setTimeouts(const CommTimeouts& timeouts) = 0;
     virtual bool setState(const LineSettings& settings) = 0;

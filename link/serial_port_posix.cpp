@@ -1,14 +1,21 @@
+#include <dirent.h>
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <optional>
+#include <sstream>
 #include <thread>
 #include <utility>
 
@@ -190,10 +197,120 @@ Wait waitFor(int fd, short events, Clock::time_point deadline) {
     }
 }
 
+// What an errno means at a step: EIO while opening is a node without hardware, on an
+// open line a device that went away.
+pemlar::FailureKind kindOf(pemlar::PortStep step, int error) {
+    using pemlar::FailureKind;
+    const bool opening = step == pemlar::PortStep::Open || step == pemlar::PortStep::Lock;
+    switch (error) {
+        case ENOENT:
+            return FailureKind::NotFound;
+        case ENXIO:
+        case ENODEV:
+        case EIO:
+            return opening ? FailureKind::NotFound : FailureKind::Removed;
+        case EACCES:
+        case EPERM:
+            return FailureKind::Permission;
+        case EBUSY:
+        case EAGAIN:
+            return FailureKind::Busy;
+        case ENOTTY:
+        case EINVAL:
+            return step == pemlar::PortStep::Timeouts || step == pemlar::PortStep::Configure
+                       ? FailureKind::NotSerial
+                       : FailureKind::Other;
+        default:
+            return FailureKind::Other;
+    }
+}
+
+// The group a device node belongs to (dialout, uucp, plugdev), for a refused open.
+std::string groupOf(const std::string& device) {
+    struct stat node {};
+    if (::stat(device.c_str(), &node) != 0 || node.st_gid == 0) {
+        return {};
+    }
+    std::array<char, 4096> buffer{};
+    group entry{};
+    group* found = nullptr;
+    if (::getgrgid_r(node.st_gid, &entry, buffer.data(), buffer.size(), &found) != 0 ||
+        found == nullptr) {
+        return {};
+    }
+    return found->gr_name;
+}
+
+std::string programOf(const std::string& pid) {
+    std::string name;
+    std::getline(std::ifstream("/proc/" + pid + "/comm"), name);
+    return name.empty() ? "PID " + pid : name + " (PID " + pid + ")";
+}
+
+// Who holds the flock() on the node: /proc/locks names its process by device numbers
+// (hex) and inode, "1: FLOCK  ADVISORY  WRITE 812 00:19:3 0 EOF".
+std::string lockHolderOf(const struct stat& node) {
+    std::ifstream locks("/proc/locks");
+    char wanted[64];
+    std::snprintf(wanted, sizeof wanted, "%02x:%02x:%llu", major(node.st_dev), minor(node.st_dev),
+                  static_cast<unsigned long long>(node.st_ino));
+    for (std::string line; std::getline(locks, line);) {
+        std::istringstream fields(line);
+        std::string number, kind, advisory, mode, pid, where;
+        fields >> number >> kind >> advisory >> mode >> pid >> where;
+        if (kind == "FLOCK" && where == wanted) {
+            return programOf(pid);
+        }
+    }
+    return {};
+}
+
+// The program that holds `device`, "minicom (PID 812)": the holder of its lock, else
+// the first with it open (/proc/*/fd); empty when the system does not tell (another
+// user's processes are not readable).
+std::string holderOf(const std::string& device) {
+    struct stat wanted {};
+    if (::stat(device.c_str(), &wanted) != 0) {
+        return {};
+    }
+    if (std::string locker = lockHolderOf(wanted); !locker.empty()) {
+        return locker;
+    }
+    const std::unique_ptr<DIR, int (*)(DIR*)> proc(::opendir("/proc"), &::closedir);
+    if (!proc) {
+        return {};
+    }
+    while (const dirent* process = ::readdir(proc.get())) {
+        const std::string pid = process->d_name;
+        if (pid.empty() || pid.find_first_not_of("0123456789") != std::string::npos) {
+            continue;
+        }
+        const std::string fds = "/proc/" + pid + "/fd";
+        const std::unique_ptr<DIR, int (*)(DIR*)> list(::opendir(fds.c_str()), &::closedir);
+        if (!list) {
+            continue;
+        }
+        while (const dirent* fd = ::readdir(list.get())) {
+            struct stat open {};
+            if (fd->d_name[0] == '.' || ::stat((fds + "/" + fd->d_name).c_str(), &open) != 0) {
+                continue;
+            }
+            const bool same = S_ISCHR(wanted.st_mode)
+                                  ? S_ISCHR(open.st_mode) && open.st_rdev == wanted.st_rdev
+                                  : open.st_dev == wanted.st_dev && open.st_ino == wanted.st_ino;
+            if (same) {
+                return programOf(pid);
+            }
+        }
+    }
+    return {};
+}
+
 // The refused call's errno with glibc's name and text for it.
 pemlar::PortFailure systemFailure(pemlar::PortStep step, int error) {
     pemlar::PortFailure failure;
     failure.step = step;
+    failure.kind = kindOf(step, error);
     failure.code = error;
     const char* name = ::strerrorname_np(error);
     failure.name = name != nullptr ? name : "errno " + std::to_string(error);
@@ -206,6 +323,7 @@ pemlar::PortFailure systemFailure(pemlar::PortStep step, int error) {
 pemlar::PortFailure hangUp(pemlar::PortStep step) {
     pemlar::PortFailure failure;
     failure.step = step;
+    failure.kind = pemlar::FailureKind::HangUp;
     failure.name = "POLLHUP";
     return failure;
 }
@@ -223,24 +341,26 @@ public:
         close();
         UniqueFd fd(::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
         if (!fd) {
-            return refuse(pemlar::PortStep::Open, errno);
+            return refuseOpen(pemlar::PortStep::Open, errno, device);
         }
         if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
-            return refuse(pemlar::PortStep::Lock, errno);
+            return refuseOpen(pemlar::PortStep::Lock, errno, device);
         }
         fd_ = std::move(fd);
         return true;
     }
 
-    // POSIX has no driver time-outs: each read and write brings its own budget. This
-    // step checks that the device is a terminal at all.
-    bool setTimeouts(const CommTimeouts&) override {
+    bool checkSerialDevice() override {
         termios current{};
         if (!fd_ || ::tcgetattr(fd_.get(), &current) != 0) {
             return refuse(pemlar::PortStep::Timeouts, fd_ ? errno : EBADF);
         }
         return true;
     }
+
+    // POSIX has no driver time-outs: each read and write brings its own budget. This
+    // step checks that the device is a terminal at all.
+    bool setTimeouts(const CommTimeouts&) override { return checkSerialDevice(); }
 
     bool setState(const LineSettings& settings) override {
         termios current{};
@@ -343,6 +463,17 @@ private:
     // Records why `step` was refused (errno, or 0 when the system had no complaint).
     bool refuse(pemlar::PortStep step, int error) {
         failure_ = error != 0 ? systemFailure(step, error) : pemlar::PortFailure{.step = step};
+        return false;
+    }
+
+    // An open refused: who is in the way, where the system tells.
+    bool refuseOpen(pemlar::PortStep step, int error, const std::string& device) {
+        refuse(step, error);
+        if (failure_.kind == pemlar::FailureKind::Permission) {
+            failure_.group = groupOf(device);
+        } else if (failure_.kind == pemlar::FailureKind::Busy) {
+            failure_.holder = holderOf(device);
+        }
         return false;
     }
 

@@ -111,11 +111,36 @@ std::string systemText(DWORD code) {
     return text;
 }
 
+// What a code means at a step. Windows says ERROR_ACCESS_DENIED for a port another
+// program holds, and again for a USB adapter pulled out while it is open.
+pemlar::FailureKind kindOf(pemlar::PortStep step, DWORD code) {
+    using pemlar::FailureKind;
+    const bool opening = step == pemlar::PortStep::Open;
+    switch (code) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_NAME:
+            return opening ? FailureKind::NotFound : FailureKind::Other;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION:
+            return opening ? FailureKind::Busy : FailureKind::Removed;
+        case ERROR_DEVICE_NOT_CONNECTED:
+        case ERROR_NOT_READY:
+        case ERROR_GEN_FAILURE:
+        case ERROR_OPERATION_ABORTED:
+        case ERROR_BAD_COMMAND:
+            return opening ? FailureKind::Other : FailureKind::Removed;
+        default:
+            return FailureKind::Other;
+    }
+}
+
 // Taken right after the refused call, before anything else can change the last error.
 pemlar::PortFailure lastError(pemlar::PortStep step) {
     const DWORD code = GetLastError();
     pemlar::PortFailure failure;
     failure.step = step;
+    failure.kind = kindOf(step, code);
     failure.code = code;
     failure.name = "Fehler " + std::to_string(code);
     for (const ErrorName& known : kErrorNames) {

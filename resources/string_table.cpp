@@ -13,7 +13,7 @@ struct StringEntry {
 };
 
 // The misspellings are the program's own ("Püfsummen", "Messgeraet"); keep them.
-constexpr std::array<StringEntry, 20> kStrings = {{
+constexpr std::array<StringEntry, 22> kStrings = {{
     {kFileFilterString, "Pemlar-Format *.PML|*.PML|Alle Dateien *.*|*.*|"},
     {kLoadTitleString, "Pemlardatei laden ..."},
     {kSaveTitleString, "Pemlardatei speichern ..."},
@@ -31,6 +31,9 @@ constexpr std::array<StringEntry, 20> kStrings = {{
     {kMsgLoadFailed, "Die Datei konnte nicht gelesen werden !"},
     {kMsgUnshownChars,
      "Folgende Zeichen kann das Messgerät nicht darstellen: %s. Trotzdem programmieren?"},
+    {kMsgBackupFailed, "Die Sicherung der gelesenen Daten konnte nicht angelegt werden: %s"},
+    {kMsgUnsavedAddress,
+     "Die geänderte Adresse wurde weder gespeichert noch programmiert. Trotzdem beenden?"},
     {kWarningCaption, "Warnung..."},
     {kErrorCaption, "Fehler..."},
     {kInfoCaption, "Information..."},

@@ -1,6 +1,9 @@
 #include "shell/command_line.h"
 
+#include <string>
 #include <string_view>
+
+#include "shell/help_places.h"
 
 namespace pemlar {
 
@@ -8,7 +11,7 @@ namespace {
 
 constexpr std::string_view kVersionLine = "Pemlar-Programm " PEMLAR_VERSION "\n";
 
-constexpr std::string_view kHelp =
+constexpr std::string_view kHelpStart =
     "Aufruf: pemlar [--help | --version]\n"
     "\n"
     "Pemlar-Programm liest den Adressblock eines Pemlar-Messgeräts über eine serielle\n"
@@ -19,11 +22,12 @@ constexpr std::string_view kHelp =
     "  --version  die Version zeigen\n"
     "\n"
     "Andere Argumente werden nicht beachtet.\n"
-    "\n"
-    "Einstellungen: ~/.config/Nirvel/Pemlar.conf\n"
-    "COM-Zuordnung: ~/.config/Nirvel/Pemlar/ports/COM<n> (Verweis auf das Gerät)\n"
-    "Ohne Zuordnung: COM1-32 = /dev/ttyS0-31, COM33-64 = /dev/ttyUSB0-31,\n"
-    "COM65-96 = /dev/ttyACM0-31\n";
+    "\n";
+
+std::string_view help() {
+    static const std::string text = std::string(kHelpStart) + std::string(helpPlaces());
+    return text;
+}
 
 }  // namespace
 
@@ -31,7 +35,7 @@ std::optional<std::string_view> commandLineAnswer(int argc, const char* const* a
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i] != nullptr ? argv[i] : "";
         if (arg == "--help") {
-            return kHelp;
+            return help();
         }
         if (arg == "--version") {
             return kVersionLine;

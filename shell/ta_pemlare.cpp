@@ -14,8 +14,19 @@ constexpr std::size_t kCaptionMaxChars = 99;
 
 }  // namespace
 
-std::int32_t initialPort(scom& com) {
+std::int32_t initialPort(scom& com, const PortResolver& devices, const PortIdentifier& identify) {
     for (std::int32_t n = 1; n <= 4; ++n) {
+        if (devices) {
+            const std::optional<std::string> device = devices(n);
+            PortIdentity identity;
+            identity.exists = device.has_value();
+            if (device && identify) {
+                identity = identify(*device);
+            }
+            if (!identity.exists || !identity.withheld.empty()) {
+                continue;
+            }
+        }
         if (com.probe(n)) {
             return n;
         }
@@ -25,9 +36,10 @@ std::int32_t initialPort(scom& com) {
 
 TA_Pemlare::TA_Pemlare(int& argc, char** argv, PortResolver resolver)
     : fw::Application(argc, argv),
-      devices_(resolver),
-      com_(std::make_unique<scom>(1, std::move(resolver))) {
-    com_->setPort(initialPort(*com_));
+      pins_(std::make_unique<PortPins>(std::move(resolver))),
+      com_(std::make_unique<scom>(1,
+                                  [pins = pins_.get()](std::int32_t n) { return pins->pin(n); })) {
+    com_->setPort(initialPort(*com_, pins_->resolver(), systemPortIdentifier()));
     // A write before any read still sends a well-formed page.
     setDefaults(storedImage_);
     updateChecksums(storedImage_);
@@ -36,6 +48,7 @@ TA_Pemlare::TA_Pemlare(int& argc, char** argv, PortResolver resolver)
 TA_Pemlare::~TA_Pemlare() {
     com_.reset();
     mainWindow_.reset();
+    pins_.reset();
 }
 
 void TA_Pemlare::InitMainWindow() {

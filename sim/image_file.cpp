@@ -3,6 +3,7 @@
 #include "sim/unique_fd.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -36,9 +37,16 @@ bool writeAll(int fd, const std::uint8_t* bytes, std::size_t size) {
 }  // namespace
 
 std::optional<EepromImage> loadImageFile(const std::filesystem::path& file, std::string& error) {
-    const UniqueFd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking, and only a regular file: a pipe would hang the start, a device
+    // never end.
+    const UniqueFd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (!fd) {
         error = describe(file, errno);
+        return std::nullopt;
+    }
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        error = file.string() + ": keine normale Datei";
         return std::nullopt;
     }
     // One byte more than an image, to tell a longer file from a fitting one.

@@ -5,6 +5,7 @@
 // through a global.
 
 #include "data/eeprom_image.h"
+#include "link/port_identity.h"
 #include "link/port_resolver.h"
 
 namespace pemlar {
@@ -22,8 +23,12 @@ public:
     // Runs the about box modally over `owner` until the user closes it. The about box
     // belongs to the shell, above this layer; an application without one shows nothing.
     virtual void RunAboutBox(fw::Window* owner) { (void)owner; }
-    // The devices behind the COM numbers, shown beside the port list; none by default.
+    // The devices behind the COM numbers as they stand (resolving them here keeps
+    // nothing); the port list offers only these. None by default.
     virtual PortResolver PortDevices() { return {}; }
+    // What is behind each device, for the port list's hints and to keep the system
+    // console out of it; a fresh one for each filling. None by default.
+    virtual PortIdentifier PortIdentities() { return {}; }
 
 protected:
     ~PemlarHost() = default;

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "data/windows1252.h"
+#include "link/port_scan.h"
 #include "link/scom.h"
 
 namespace pemlar {
@@ -44,32 +45,35 @@ std::string portDeviceText(const std::filesystem::path& device) {
     return (device.parent_path() / target).lexically_normal().string();
 }
 
+std::string portHint(const std::string& device, const PortIdentity& identity) {
+    std::string hint = portDeviceText(identity.device.empty() ? device : identity.device);
+    if (const std::string what = describePortIdentity(identity); !what.empty()) {
+        hint += " – " + what;
+    }
+    return windowsTextOf(hint);
+}
+
 bool fillPortCombo(fw::ComboBox& list, scom& com, std::int32_t selectedPort,
-                   const PortResolver& devices) {
+                   const PortResolver& devices, const PortIdentifier& identify) {
     list.clear();
     int selected = -1;
-    for (std::int32_t n = kFirstProbedPort; n <= kLastProbedPort; ++n) {
-        if (!com.probe(n)) {
+    for (const ScannedPort& port : scanPorts(com, devices, identify)) {
+        if (!port.free()) {
             continue;
         }
-        const int index = list.addItem("COM" + std::to_string(n), n);
-        if (n == selectedPort) {
+        const int index = list.addItem("COM" + std::to_string(port.number), port.number);
+        list.setItemHint(index, portHint(port.device, port.identity));
+        if (port.number == selectedPort) {
             selected = index;
         }
     }
     list.setCurrentIndex(selected);
-    showSelectedPortDevice(list, devices);
+    showSelectedPortDevice(list);
     return selected >= 0;
 }
 
-void showSelectedPortDevice(fw::ComboBox& list, const PortResolver& devices) {
-    std::string text;
-    if (const auto port = list.currentData(); port && devices) {
-        if (const auto device = devices(*port)) {
-            text = windowsTextOf(portDeviceText(*device));
-        }
-    }
-    list.setToolTip(text);
+void showSelectedPortDevice(fw::ComboBox& list) {
+    list.setToolTip(list.currentIndex() >= 0 ? list.itemHint(list.currentIndex()) : "");
 }
 
 }  // namespace pemlar

@@ -1,31 +1,33 @@
 #pragma once
-// The port list: the COM ports that can be opened at start.
+// The port list: the COM ports that can be opened, each with a hint naming the device
+// behind it and what that is.
 
 #include <cstdint>
 #include <filesystem>
 #include <string>
 
 #include "framework/controls.h"
+#include "link/port_identity.h"
 #include "link/port_resolver.h"
 
 namespace pemlar {
 
 class scom;
 
-inline constexpr std::int32_t kFirstProbedPort = 1;
-inline constexpr std::int32_t kLastProbedPort = 254;  // 255 is never tried
-
-// Refills list with an entry "COM<n>" (item data n) for every COM1-COM254 that com can
-// open, in ascending order, and selects the entry of selectedPort. Returns whether
-// selectedPort was listed; when it was not, nothing is selected. Gives no selection
-// change. The closed list's tooltip names the selected port's device
-// (showSelectedPortDevice).
+// Refills list with an entry "COM<n>" (item data n) for every COM1-COM254 that `devices`
+// gives a device and com can open, in ascending order, and selects the entry of
+// selectedPort. What `identify` withholds (the system console, a UART without a chip)
+// is never opened. Each entry's hint is its device and identity (portHint); the closed
+// list's hint is the selected entry's. Returns whether selectedPort was listed; when it
+// was not, nothing is selected. Gives no selection change.
 bool fillPortCombo(fw::ComboBox& list, scom& com, std::int32_t selectedPort,
-                   const PortResolver& devices = {});
+                   const PortResolver& devices, const PortIdentifier& identify = {});
 
-// Makes the tooltip of the closed list the device of its selected entry as `devices`
-// resolves it (portDeviceText); none without one.
-void showSelectedPortDevice(fw::ComboBox& list, const PortResolver& devices);
+// Makes the hint of the closed list that of its selected entry; none without one.
+void showSelectedPortDevice(fw::ComboBox& list);
+
+// "/dev/ttyUSB0 – USB FTDI FT232R USB UART, Seriennr. A50285BI", in the program's text.
+std::string portHint(const std::string& device, const PortIdentity& identity);
 
 // The device a user knows: a mapping entry (a symbolic link) by its target, anything
 // else by its path.

@@ -1,16 +1,16 @@
 #pragma once
 // The two remembered choices, kept in the per-user settings store (fw::openSettingsStore)
-// as the 32-bit values "Selcted_Com" and "Selcted_Lab". They are written when missing at
-// start and at once on every change, never at exit.
+// at the program's place (core/settings_place.h) as the 32-bit values "Selcted_Com" and
+// "Selcted_Lab". They are written when missing at start and at once on every change,
+// never at exit. A settings file that is no regular file counts as a store that can't
+// be opened.
 
 #include <cstdint>
 
+#include "core/settings_place.h"
 #include "framework/settings_store.h"
 
 namespace pemlar {
-
-inline constexpr char kPortSettingName[] = "Selcted_Com";
-inline constexpr char kLabelSettingName[] = "Selcted_Lab";
 
 struct StoredChoices {
     std::int32_t port = 0;   // COM port number; 0 = none stored

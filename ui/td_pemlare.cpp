@@ -11,6 +11,7 @@
 #include "data/id_number.h"
 #include "data/line_chars.h"
 #include "data/windows1252.h"
+#include "framework/dialog_results.h"
 #include "framework/message_box.h"
 #include "framework/resource_ids.h"
 #include "link/scom.h"
@@ -31,7 +32,7 @@ constexpr int kIdDateLimit = 9;
 
 }  // namespace
 
-const std::array<fw::CommandEntry<TD_Pemlare>, 10> TD_Pemlare::Commands = {{
+const std::array<fw::CommandEntry<TD_Pemlare>, 11> TD_Pemlare::Commands = {{
     {kCentreButton, fw::Notification::Clicked, &TD_Pemlare::alignCentre},
     {kLeftButton, fw::Notification::Clicked, &TD_Pemlare::alignLeft},
     {kInfoButton, fw::Notification::Clicked, &TD_Pemlare::CmInfo},
@@ -41,6 +42,7 @@ const std::array<fw::CommandEntry<TD_Pemlare>, 10> TD_Pemlare::Commands = {{
     {kSaveButton, fw::Notification::Clicked, &TD_Pemlare::CmSave},
     {kSetButton, fw::Notification::Clicked, &TD_Pemlare::stampIdNumber},
     {kPortList, fw::Notification::SelectionChanged, &TD_Pemlare::EvPortChange},
+    {kPortList, fw::Notification::DroppingDown, &TD_Pemlare::EvPortListDropDown},
     {kLabelList, fw::Notification::SelectionChanged, &TD_Pemlare::EvLabelChange},
 }};
 
@@ -93,7 +95,20 @@ void TD_Pemlare::Setup() {
     for (fw::Edit* edit : {AddressEdit, IdNumberEdit, IdCodeEdit, IdDateEdit}) {
         edit->setText({});
     }
+    MarkAddressKept();
     FillLabelList(labelFileText());
+}
+
+bool TD_Pemlare::CanClose() {
+    return !AddressChanged() || MsgAsk(this, kMsgUnsavedAddress) == IdYes;
+}
+
+void TD_Pemlare::MarkAddressKept() {
+    KeptAddress = pemlar::addressFileFromText(AddressEdit->chars());
+}
+
+bool TD_Pemlare::AddressChanged() const {
+    return pemlar::addressFileFromText(AddressEdit->chars()) != KeptAddress;
 }
 
 void TD_Pemlare::LoadSettings() {
@@ -122,9 +137,18 @@ void TD_Pemlare::ShowSettingsWarning(fw::SettingsProblem problem) {
 // The restored port also becomes the port in use, so that the selected entry and the
 // port the next transfer opens never differ.
 void TD_Pemlare::FillPortList(scom& com) {
-    if (fillPortCombo(*PortList, com, SelectedPort, app().PortDevices())) {
+    if (fillPortCombo(*PortList, com, SelectedPort, app().PortDevices(), app().PortIdentities())) {
         com.setPort(SelectedPort);
     }
+}
+
+// Ports come and go while the program runs (a USB cable plugged in): the list is made
+// anew whenever it opens. The selected port stays selected while it is there; when it
+// has gone nothing is selected, and neither the link's port nor the stored one changes
+// until the user picks another.
+void TD_Pemlare::EvPortListDropDown() {
+    const std::int32_t selected = PortList->currentData().value_or(0);
+    fillPortCombo(*PortList, app().Com(), selected, app().PortDevices(), app().PortIdentities());
 }
 
 std::string TD_Pemlare::labelFileText() {
@@ -161,6 +185,7 @@ void TD_Pemlare::CmLoad() {
         return;
     }
     AddressEdit->setChars(showAddressChars(*lines));
+    MarkAddressKept();
 }
 
 void TD_Pemlare::CmSave() {
@@ -173,7 +198,9 @@ void TD_Pemlare::CmSave() {
         pemlar::saveAddressFile(path, pemlar::addressFileFromText(AddressEdit->chars()));
     if (!saved.ok()) {
         MsgBox(this, MsgError, kMsgSaveFailed);
+        return;
     }
+    MarkAddressKept();
 }
 
 void TD_Pemlare::stampIdNumber() {
@@ -190,7 +217,7 @@ void TD_Pemlare::EvPortChange() {
         return;
     }
     SelectedPort = *port;
-    showSelectedPortDevice(*PortList, app().PortDevices());
+    showSelectedPortDevice(*PortList);
     app().Com().setPort(SelectedPort);
     SavePortSetting();
 }

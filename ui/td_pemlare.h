@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/address_file.h"
+#include "core/backups.h"
 #include "framework/command_table.h"
 #include "framework/dialog.h"
 #include "ui/settings_store.h"
@@ -20,6 +22,10 @@ class TD_Pemlare : public fw::Dialog {
 public:
     explicit TD_Pemlare(fw::Window* owner = nullptr);
     ~TD_Pemlare() override;
+
+    // The program ends only after a question when the address edit holds lines that
+    // were neither saved, written, read nor loaded.
+    bool CanClose() override;
 
 protected:
     // Reads the settings, fills the port list, empties the four edits and fills the
@@ -40,6 +46,12 @@ private:
     std::string labelFileText();
     void FillLabelList(std::string_view text);
 
+    // What the address edit holds now becomes what the user would not lose.
+    void MarkAddressKept();
+    bool AddressChanged() const;
+    // A backup that could not be written, told once a run.
+    void WarnFailedBackup(const BackupOutcome& backup);
+
     // Command handlers.
     void alignCentre();
     void alignLeft();
@@ -50,9 +62,10 @@ private:
     void CmSave();
     void stampIdNumber();
     void EvPortChange();
+    void EvPortListDropDown();
     void EvLabelChange();
 
-    static const std::array<fw::CommandEntry<TD_Pemlare>, 10> Commands;
+    static const std::array<fw::CommandEntry<TD_Pemlare>, 11> Commands;
 
     std::int32_t SelectedPort = 0;   // persisted as "Selcted_Com"; 0 = none stored
     std::int32_t SelectedLabel = 0;  // persisted as "Selcted_Lab"
@@ -60,6 +73,11 @@ private:
     // rest of the stored page know nothing of the instrument, so a write fetches them
     // from it first.
     bool AddressRead = false;
+    // The lines as last saved, written, read or loaded, in the form a save gives them:
+    // what differs only in what a save would not keep (a trailing line break) is no
+    // change, and text typed and taken back again is none either.
+    AddressFileBytes KeptAddress{};
+    bool BackupWarned = false;
     fw::Edit* AddressEdit;    // kAddressEdit
     fw::Edit* IdNumberEdit;   // kIdNumberEdit
     fw::Edit* IdCodeEdit;     // kIdCodeEdit

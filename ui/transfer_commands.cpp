@@ -7,6 +7,7 @@
 #include "core/transfer.h"
 #include "data/address_text.h"
 #include "data/id_number.h"
+#include "data/windows1252.h"
 #include "framework/dialog_results.h"
 #include "framework/notice.h"
 #include "framework/resource_ids.h"
@@ -91,6 +92,7 @@ void TD_Pemlare::CmRead() {
     const pemlar::BackupStore backups = pemlar::userBackupStore();
     const pemlar::ReadOutcome read = pemlar::readAddressPage(com, &backups);
     if (!reportTransfer(this, read.transfer)) {
+        WarnFailedBackup(read.backup);
         return;
     }
     AddressRead = true;
@@ -101,6 +103,8 @@ void TD_Pemlare::CmRead() {
     IdNumberEdit->setText(id.number);
     IdCodeEdit->setText(id.code);
     IdDateEdit->setText(id.date);
+    MarkAddressKept();
+    WarnFailedBackup(read.backup);
 }
 
 void TD_Pemlare::CmWrite() {
@@ -128,9 +132,22 @@ void TD_Pemlare::CmWrite() {
         .readFirst = !AddressRead,
         .keepInstrumentId = !holdsText(id.number) && !holdsText(id.code) && !holdsText(id.date)};
     const pemlar::BackupStore backups = pemlar::userBackupStore();
-    if (reportTransfer(this, pemlar::writeAddressPage(com, stored, request, &backups).transfer)) {
+    const pemlar::WriteOutcome written = pemlar::writeAddressPage(com, stored, request, &backups);
+    if (reportTransfer(this, written.transfer)) {
+        MarkAddressKept();
         MsgBox(this, MsgInfo, kMsgWriteDone);
     }
+    WarnFailedBackup(written.backup);
+}
+
+// The safety net is gone unnoticed otherwise; once a run is enough to tell, and the
+// transfer's own messages come first.
+void TD_Pemlare::WarnFailedBackup(const pemlar::BackupOutcome& backup) {
+    if (BackupWarned || backup.written() || backup.error.empty()) {
+        return;
+    }
+    BackupWarned = true;
+    MsgBox(this, MsgWarning, kMsgBackupFailed, windows1252FromSystemText(backup.error).c_str());
 }
 
 }  // namespace pemlar

@@ -34,6 +34,7 @@ void TemplateComboBox::setDropDownHeight(int pixels) {
 }
 
 void TemplateComboBox::showPopup() {
+    Q_EMIT droppingDown();
     // Qt sizes the list by maxVisibleItems; let it show everything, then cut it down.
     setMaxVisibleItems(qMax(1, count()));
     QComboBox::showPopup();

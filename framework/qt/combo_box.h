@@ -20,6 +20,10 @@ public:
 
     void showPopup() override;
 
+Q_SIGNALS:
+    // Before the list opens, so that its entries can still be refilled.
+    void droppingDown();
+
 private:
     int dropDownHeight_ = 0;
 };

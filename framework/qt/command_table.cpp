@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 
+#include "framework/qt/combo_box.h"
 #include "framework/qt/template_dialog.h"
 
 namespace pemlar {
@@ -21,6 +22,13 @@ bool connectCommand(TemplateDialog* dialog, int id, fw::Notification notificatio
         case fw::Notification::SelectionChanged:
             if (auto* combo = qobject_cast<QComboBox*>(control)) {
                 QObject::connect(combo, &QComboBox::activated, dialog,
+                                 [handler = std::move(handler)] { handler(); });
+                return true;
+            }
+            break;
+        case fw::Notification::DroppingDown:
+            if (auto* combo = qobject_cast<TemplateComboBox*>(control)) {
+                QObject::connect(combo, &TemplateComboBox::droppingDown, dialog,
                                  [handler = std::move(handler)] { handler(); });
                 return true;
             }

@@ -16,6 +16,7 @@ Dialog::Dialog(int templateId, Window* owner)
     QWidget* parent = owner != nullptr ? widgetOf(*owner) : nullptr;
     // Deleted in the destructor, unless its Qt parent went first.
     native_->widget = new TemplateDialog(templateId, parent);
+    native_->widget->setCloseCheck([this] { return CanClose(); });
     for (const TemplateDialog::Entry& entry : native_->widget->controls()) {
         QWidget* widget = entry.widget;
         if (auto* text = qobject_cast<TemplateTextEdit*>(widget)) {
@@ -33,8 +34,10 @@ Dialog::Dialog(int templateId, Window* owner)
 }
 
 Dialog::~Dialog() {
-    // The edits check their input through their handles: take those away first.
+    // The edits check their input through their handles, the close check through this
+    // handle: take those away first.
     if (native_->widget != nullptr) {
+        native_->widget->setCloseCheck(nullptr);
         for (const TemplateDialog::Entry& entry : native_->widget->controls()) {
             if (auto* text = qobject_cast<TemplateTextEdit*>(entry.widget)) {
                 text->setRules(nullptr);

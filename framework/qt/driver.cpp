@@ -119,6 +119,16 @@ void choose(Dialog& dialog, int id, int index) {
     Q_EMIT combo->activated(index);
 }
 
+void dropDown(Dialog& dialog, int id) {
+    auto* combo = qobject_cast<QComboBox*>(controlWidget(dialog, id));
+    if (combo == nullptr || !combo->isEnabled()) {
+        return;
+    }
+    combo->showPopup();
+    QApplication::processEvents();
+    combo->hidePopup();
+}
+
 int focusedControl(const Dialog& dialog) {
     const QWidget* focus = QApplication::focusWidget();
     const TemplateDialog* widget = dialog.native().widget;

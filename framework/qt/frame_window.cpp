@@ -27,6 +27,11 @@ void FrameWindow::fitClient() {
 }
 
 void FrameWindow::closeEvent(QCloseEvent* event) {
+    // A client that has ended (hidden, then closing its frame) is not asked again.
+    if (!client_->isHidden() && !client_->mayClose()) {
+        event->ignore();
+        return;
+    }
     QWidget::closeEvent(event);
     if (event->isAccepted()) {
         Q_EMIT closed();

@@ -1,8 +1,9 @@
-// fw::SettingsStore in QSettings' native format: <config>/Nirvel/Pemlar.conf.
+// fw::SettingsStore in QSettings' native format, in the file the caller names.
 
 #include <QSettings>
 #include <limits>
 #include <optional>
+#include <utility>
 
 #include "framework/settings_store.h"
 
@@ -19,9 +20,12 @@ QString nameOf(std::string_view name) {
 // is no help here: a FormatError only means Qt read what it could of a damaged file
 // (the next write repairs it), and an AccessError right after construction repeats an
 // earlier failed write, which Qt keeps in a process-wide cache and retries.
-std::unique_ptr<QSettings> openStore() {
-    auto store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                             QStringLiteral("Nirvel"), QStringLiteral("Pemlar"));
+std::unique_ptr<QSettings> openStore(const std::filesystem::path& file) {
+    if (file.empty()) {
+        return nullptr;
+    }
+    auto store =
+        std::make_unique<QSettings>(QString::fromStdString(file.string()), QSettings::NativeFormat);
     store->setFallbacksEnabled(false);
     if (!store->isWritable()) {
         store.reset();
@@ -52,8 +56,10 @@ bool writeThrough(QSettings& store) {
 
 class QtSettingsStore : public SettingsStore {
 public:
+    explicit QtSettingsStore(std::filesystem::path file) : file_(std::move(file)) {}
+
     SettingsProblem loadOrCreate(std::span<SettingsValue> values) override {
-        auto store = openStore();
+        auto store = openStore(file_);
         if (!store) {
             return SettingsProblem::NoAccess;
         }
@@ -74,19 +80,22 @@ public:
     }
 
     SettingsProblem save(std::string_view name, std::int32_t value) override {
-        auto store = openStore();
+        auto store = openStore(file_);
         if (!store) {
             return SettingsProblem::NoAccess;
         }
         store->setValue(nameOf(name), value);
         return writeThrough(*store) ? SettingsProblem::None : SettingsProblem::NotWritten;
     }
+
+private:
+    std::filesystem::path file_;
 };
 
 }  // namespace
 
-std::unique_ptr<SettingsStore> openSettingsStore() {
-    return std::make_unique<QtSettingsStore>();
+std::unique_ptr<SettingsStore> openSettingsStore(const SettingsPlace& place) {
+    return std::make_unique<QtSettingsStore>(place.file);
 }
 
 }  // namespace pemlar::fw

@@ -169,9 +169,9 @@ QWidget* TemplateDialog::makeControl(const ControlTemplate& c) {
             button->setAutoDefault(true);
             button->setDefault(has(c.style, ControlStyle::DefaultButton));
             if (c.id == IdOk) {
-                connect(button, &QPushButton::clicked, this, [this] { done(IdOk); });
+                connect(button, &QPushButton::clicked, this, &TemplateDialog::accept);
             } else if (c.id == IdCancel) {
-                connect(button, &QPushButton::clicked, this, [this] { done(IdCancel); });
+                connect(button, &QPushButton::clicked, this, &TemplateDialog::reject);
             }
             return button;
         }
@@ -274,11 +274,15 @@ void TemplateDialog::centreOnPrimaryScreen() {
 }
 
 void TemplateDialog::accept() {
-    done(IdOk);
+    if (mayClose()) {
+        done(IdOk);
+    }
 }
 
 void TemplateDialog::reject() {
-    done(IdCancel);
+    if (mayClose()) {
+        done(IdCancel);
+    }
 }
 
 }  // namespace pemlar

@@ -11,11 +11,14 @@
 // with an owner sits with its client origin at the template point of the owner's.
 //
 // Standard buttons: id 1 ends the dialog with IdOk, id 2 with IdCancel; Escape and the
-// close box end it with IdCancel. A dialog that lives as a child (the main dialog) then
-// hides and emits finished(); its frame closes on that. The native state of fw::Dialog.
+// close box end it with IdCancel, each only when the close check lets it. A dialog that
+// lives as a child (the main dialog) then hides and emits finished(); its frame closes
+// on that. The native state of fw::Dialog.
 
 #include <QDialog>
+#include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "framework/qt/dialog_keys.h"
@@ -71,8 +74,12 @@ public:
     // is first shown, again once it is, when the title bar's size is known.
     void centreOnPrimaryScreen();
 
-    void accept() override;  // done(IdOk)
-    void reject() override;  // done(IdCancel)
+    // What the user's ways out ask first; none lets every one through.
+    void setCloseCheck(std::function<bool()> check) { closeCheck_ = std::move(check); }
+    bool mayClose() const { return !closeCheck_ || closeCheck_(); }
+
+    void accept() override;  // done(IdOk) if mayClose()
+    void reject() override;  // done(IdCancel) if mayClose()
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -88,6 +95,7 @@ private:
     DialogBaseUnits base_{};
     std::vector<Entry> controls_;  // template order
     DialogKeys* keys_;
+    std::function<bool()> closeCheck_;
 };
 
 }  // namespace pemlar

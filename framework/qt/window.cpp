@@ -5,6 +5,9 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <algorithm>
 
 #include "framework/controls.h"
 #include "framework/qt/dialog_native.h"
@@ -148,6 +151,28 @@ void Edit::setWrapColumn(int columns) {
     }
 }
 
+std::vector<std::string> Edit::shownLines() const {
+    const QWidget* widget = widgetOf(*this);
+    const auto* edit = qobject_cast<const TemplateTextEdit*>(widget);
+    if (edit == nullptr) {
+        return {text()};
+    }
+    std::vector<std::string> lines;
+    for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        const QTextLayout* layout = block.layout();
+        if (layout == nullptr || layout->lineCount() == 0) {
+            lines.push_back(toWindowsText(text));
+            continue;
+        }
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            lines.push_back(toWindowsText(text.mid(line.textStart(), line.textLength())));
+        }
+    }
+    return lines;
+}
+
 std::u32string Edit::chars() const {
     return editChars(widgetOf(*this));
 }
@@ -200,6 +225,21 @@ void ComboBox::setToolTip(std::string_view text) {
 
 std::string ComboBox::toolTip() const {
     return toWindowsText(comboOf(*this)->toolTip());
+}
+
+void ComboBox::setItemHint(int index, std::string_view text) {
+    QComboBox* combo = comboOf(*this);
+    if (index >= 0 && index < combo->count()) {
+        combo->setItemData(index, fromWindowsText(text), Qt::ToolTipRole);
+    }
+}
+
+std::string ComboBox::itemHint(int index) const {
+    const QComboBox* combo = comboOf(*this);
+    if (index < 0 || index >= combo->count()) {
+        return {};
+    }
+    return toWindowsText(combo->itemData(index, Qt::ToolTipRole).toString());
 }
 
 }  // namespace pemlar::fw

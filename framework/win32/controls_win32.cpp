@@ -212,6 +212,80 @@ LRESULT CALLBACK editProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
+// Where a wrapping edit breaks its lines. The line slots hold 24 characters whatever
+// words they hold, so a visible line breaks after exactly that many characters, never
+// at a space before them: a word-break procedure of the edit's own that knows no word
+// but the column. A procedure has no context: the edit and its column are one for the
+// process (the program has one wrapping edit).
+struct ColumnWrap {
+    HWND edit = nullptr;
+    int columns = 0;
+};
+
+ColumnWrap& columnWrap() {
+    static ColumnWrap wrap;
+    return wrap;
+}
+
+bool isBlank(wchar_t unit) {
+    return unit == L' ' || unit == L'\t';
+}
+
+// Whether the first `columns` characters of `text` fit the edit's line.
+bool columnsFit(const ColumnWrap& wrap, LPCWSTR text) {
+    HDC dc = GetDC(wrap.edit);
+    if (dc == nullptr) {
+        return false;
+    }
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(wrap.edit, WM_GETFONT, 0, 0));
+    HGDIOBJ previous = font != nullptr ? SelectObject(dc, font) : nullptr;
+    SIZE size{};
+    const bool measured = GetTextExtentPoint32W(dc, text, wrap.columns, &size) != FALSE;
+    if (previous != nullptr) {
+        SelectObject(dc, previous);
+    }
+    ReleaseDC(wrap.edit, dc);
+    RECT format{};
+    SendMessageW(wrap.edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    return measured && size.cx <= format.right - format.left;
+}
+
+int CALLBACK columnWordBreak(LPWSTR text, int index, int count, int action) {
+    const ColumnWrap& wrap = columnWrap();
+    switch (action) {
+        case WB_ISDELIMITER:
+            return FALSE;
+        case WB_LEFT: {
+            // While the edit lays out a line longer than the column, `count` is what is
+            // left of the paragraph from the line's start: the break goes after the
+            // column (Wine asks from one character before it, and broke a character
+            // early). Characters that do not fit after all get the usual answer.
+            if (wrap.columns > 0 && count > wrap.columns && index >= wrap.columns - 1 &&
+                columnsFit(wrap, text)) {
+                return wrap.columns;
+            }
+            int i = std::clamp(index, 0, count);
+            while (i > 0 && isBlank(text[i - 1])) {
+                --i;
+            }
+            while (i > 0 && !isBlank(text[i - 1])) {
+                --i;
+            }
+            return i;
+        }
+        default: {  // WB_RIGHT
+            int i = std::clamp(index, 0, count);
+            while (i < count && !isBlank(text[i])) {
+                ++i;
+            }
+            while (i < count && isBlank(text[i])) {
+                ++i;
+            }
+            return i;
+        }
+    }
+}
+
 int averageCharWidth(HWND window) {
     HDC dc = GetDC(window);
     if (dc == nullptr) {
@@ -257,6 +331,13 @@ void applyEditLayout(Edit& edit) {
         RECT narrowed = client;
         narrowed.right = wanted + (client.right - format.right);
         SendMessageW(window, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&narrowed));
+    }
+    // Only where the columns fit: otherwise the edit's own breaks are all there is. A new
+    // procedure lays the lines out again.
+    SendMessageW(window, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    if (format.left + edit.wrapColumn() * width <= format.right) {
+        columnWrap() = {window, edit.wrapColumn()};
+        SendMessageW(window, EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(&columnWordBreak));
     }
 }
 
@@ -313,6 +394,22 @@ void Edit::setWrapColumn(int columns) {
     win32::applyEditLayout(*this);
 }
 
+std::vector<std::string> Edit::shownLines() const {
+    HWND window = handle(*this);
+    const std::wstring text = win32::windowTextOf(window);
+    const auto count = static_cast<int>(SendMessageW(window, EM_GETLINECOUNT, 0, 0));
+    std::vector<std::string> lines;
+    for (int line = 0; line < count; ++line) {
+        const auto start = static_cast<std::size_t>(
+            std::max<LRESULT>(SendMessageW(window, EM_LINEINDEX, static_cast<WPARAM>(line), 0), 0));
+        const auto length = static_cast<std::size_t>(std::max<LRESULT>(
+            SendMessageW(window, EM_LINELENGTH, static_cast<WPARAM>(start), 0), 0));
+        lines.push_back(
+            win32::narrow(std::wstring_view(text).substr(std::min(start, text.size()), length)));
+    }
+    return lines;
+}
+
 std::u32string Edit::chars() const {
     return win32::chars(win32::windowTextOf(handle(*this)));
 }
@@ -323,6 +420,7 @@ void Edit::setChars(std::u32string_view chars) {
 
 void ComboBox::clear() {
     SendMessageW(handle(*this), CB_RESETCONTENT, 0, 0);
+    dialog().native().itemHints.erase(id());
 }
 
 int ComboBox::addItem(std::string_view text, std::int32_t data) {
@@ -399,6 +497,25 @@ void ComboBox::setToolTip(std::string_view text) {
     tool.lpszText = wideText.data();
     SendMessageW(native.toolTips, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
                  reinterpret_cast<LPARAM>(&tool));
+}
+
+void ComboBox::setItemHint(int index, std::string_view text) {
+    if (index < 0 || index >= count()) {
+        return;
+    }
+    std::vector<std::string>& hints = dialog().native().itemHints[id()];
+    hints.resize(static_cast<std::size_t>(count()));
+    hints[static_cast<std::size_t>(index)] = std::string(text);
+}
+
+std::string ComboBox::itemHint(int index) const {
+    const auto& all = dialog().native().itemHints;
+    const auto found = all.find(id());
+    if (index < 0 || found == all.end() ||
+        static_cast<std::size_t>(index) >= found->second.size()) {
+        return {};
+    }
+    return found->second[static_cast<std::size_t>(index)];
 }
 
 std::string ComboBox::toolTip() const {

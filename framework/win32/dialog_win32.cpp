@@ -73,12 +73,17 @@ INT_PTR CALLBACK dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
                 runHandlers(*dialog, id, Notification::SelectionChanged);
                 return TRUE;
             }
+            if (isCombo && code == CBN_DROPDOWN) {
+                runHandlers(*dialog, id, Notification::DroppingDown);
+                return TRUE;
+            }
             if (isCombo || code != BN_CLICKED) {
                 return FALSE;
             }
-            // The standard handling of OK and Cancel follows whatever else is connected.
+            // The standard handling of OK and Cancel follows whatever else is connected,
+            // when the close check lets it (Return, Escape and the close box come here).
             runHandlers(*dialog, id, Notification::Clicked);
-            if (id == IdOk || id == IdCancel) {
+            if ((id == IdOk || id == IdCancel) && dialog->CanClose()) {
                 dialog->end(id);
             }
             return TRUE;
@@ -103,7 +108,46 @@ HWND firstTabStop(HWND dialog) {
     return GetNextDlgTabItem(dialog, nullptr, FALSE);
 }
 
+int templateDefaultButton(int templateId) {
+    const DialogTemplate* dialog = findDialogTemplate(templateId);
+    if (dialog == nullptr) {
+        return 0;
+    }
+    for (const ControlTemplate& control : dialog->controls) {
+        if (control.kind == ControlKind::PushButton &&
+            (control.style & ControlStyle::DefaultButton) != 0) {
+            return control.id;
+        }
+    }
+    return 0;
+}
+
 }  // namespace
+
+void showDefaultFor(HWND dialogWindow, HWND focus) {
+    const Dialog* dialog = dialogOf(dialogWindow);
+    if (dialog == nullptr) {
+        return;
+    }
+    const auto isPushButton = [](HWND control) {
+        const LRESULT code = SendMessageW(control, WM_GETDLGCODE, 0, 0);
+        return (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+    };
+    const bool onButton =
+        focus != nullptr && GetParent(focus) == dialogWindow && isPushButton(focus);
+    const int standing = templateDefaultButton(dialog->templateId());
+    for (HWND child = GetWindow(dialogWindow, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        const LRESULT code = SendMessageW(child, WM_GETDLGCODE, 0, 0);
+        if ((code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) == 0) {
+            continue;
+        }
+        const bool wanted = onButton ? child == focus : GetDlgCtrlID(child) == standing;
+        if (wanted != ((code & DLGC_DEFPUSHBUTTON) != 0)) {
+            SendMessageW(child, BM_SETSTYLE, wanted ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+        }
+    }
+}
 
 }  // namespace win32
 

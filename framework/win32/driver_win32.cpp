@@ -193,6 +193,18 @@ void choose(Dialog& dialog, int id, int index) {
     Application::processEvents();
 }
 
+void dropDown(Dialog& dialog, int id) {
+    HWND combo = controlWindow(dialog, id);
+    if (combo == nullptr || !IsWindowEnabled(combo)) {
+        return;
+    }
+    // The list tells its dialog CBN_DROPDOWN before it opens, as on a click.
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    Application::processEvents();
+    SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    Application::processEvents();
+}
+
 int focusedControl(const Dialog& dialog) {
     HWND window = static_cast<HWND>(dialog.nativeHandle());
     HWND focus = GetFocus();

@@ -55,6 +55,16 @@ LRESULT CALLBACK frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 SetFocus(client);
             }
             return 0;
+        case WM_CLOSE: {
+            // A client that has ended (end() hides it, then closes the frame) is not
+            // asked again.
+            HWND client = native != nullptr ? handleOf(native->client) : nullptr;
+            if (client != nullptr && (GetWindowLongW(client, GWL_STYLE) & WS_VISIBLE) != 0 &&
+                !native->client->CanClose()) {
+                return 0;
+            }
+            break;
+        }
         case WM_DESTROY:
             if (native != nullptr) {
                 native->window = nullptr;
@@ -144,6 +154,12 @@ Size clientSizeOf(HWND window) {
     return {r.right - r.left, r.bottom - r.top};
 }
 
+Size outerSizeOf(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
 }  // namespace
 
 const wchar_t* frameClassName() {
@@ -164,6 +180,7 @@ Frame::Frame(std::string_view caption, std::unique_ptr<Dialog> client)
     if (native_->window == nullptr) {
         win32::fatal("frame for dialog", client_->templateId());
     }
+    native_->client = client_.get();
 }
 
 Frame::~Frame() {
@@ -200,8 +217,9 @@ void Frame::create() {
     SetWindowPos(client, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     client_->native().frame = native_->window;
     client_->create();
-    // Shrink to the client: the client area is exactly the dialog.
-    const Size size = win32::clientSizeOf(client);
+    // Shrink to the client: the client area is exactly the dialog's window, its dialog
+    // frame included (that frame lies outside the dialog's own client area).
+    const Size size = win32::outerSizeOf(client);
     RECT outer{0, 0, size.width, size.height};
     AdjustWindowRectEx(&outer, win32::kFrameStyle, FALSE, 0);
     SetWindowPos(native_->window, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,

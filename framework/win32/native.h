@@ -52,6 +52,7 @@ struct Dialog::Native {
     // Hints of combo boxes: one tooltip window for the dialog, texts by control id.
     HWND toolTips = nullptr;
     std::map<int, std::string> toolTipTexts;
+    std::map<int, std::vector<std::string>> itemHints;  // per combo box, by entry
     // Edits the back end checks input of (subclassed), and a high surrogate typed
     // before its low half, by control id.
     std::map<int, char16_t> pendingHighSurrogate;
@@ -63,6 +64,7 @@ struct Frame::Native {
     HWND window = nullptr;
     HICON icon = nullptr;           // shared resource icon: not destroyed
     HWND focusToRestore = nullptr;  // the client's control that had the focus on deactivation
+    Dialog* client = nullptr;       // asked before the frame closes
     std::function<void()> onClosed;
 };
 
@@ -100,6 +102,9 @@ HWND parkingWindow();
 // Handles one message as the program's loops do: mouse input held by a popup, the
 // dialog manager of the modeless dialogs, then translate and dispatch.
 void handleMessage(MSG& message);
+// A focused push button of `dialog` is its default one, as the dialog manager shows it
+// and as Return presses it; with the focus elsewhere the template's default (if any) is.
+void showDefaultFor(HWND dialog, HWND focus);
 // Modeless dialogs the loop gives the dialog manager's keyboard handling.
 void registerDialog(HWND dialog);
 void unregisterDialog(HWND dialog);

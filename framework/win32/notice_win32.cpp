@@ -13,6 +13,15 @@ HWND ownerTopOf(const Dialog& dialog) {
     return owner == nullptr ? nullptr : GetAncestor(owner, GA_ROOT);
 }
 
+// Paints `window` and its children at once: the prompt that just closed left its place
+// on the owner unpainted, and the children of the notice paint on their own WM_PAINT.
+void paintNow(HWND window) {
+    if (window != nullptr) {
+        RedrawWindow(window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+}
+
 }  // namespace
 
 Notice::Notice(int templateId, Window* owner)
@@ -25,9 +34,13 @@ Notice::Notice(int templateId, Window* owner)
         EnableWindow(owner, FALSE);
     }
     ShowWindow(window, SW_SHOW);
-    UpdateWindow(window);
-    // Children paint themselves on their own WM_PAINT: let them before the call blocks.
-    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    paintNow(ownerTopOf(*dialog_));
+    paintNow(window);
+    // The screen gets what was painted only when the thread goes idle, which it won't
+    // while the call blocks: a look into the queue that takes nothing flushes it.
+    GdiFlush();
+    MSG none{};
+    PeekMessageW(&none, window, WM_APP + 1, WM_APP + 1, PM_NOREMOVE);
 }
 
 Notice::~Notice() {

@@ -88,8 +88,8 @@ SettingsProblem RegistrySettings::save(std::string_view name, std::int32_t value
                                                            : SettingsProblem::NotWritten;
 }
 
-std::unique_ptr<SettingsStore> makeRegistrySettings() {
-    return std::make_unique<RegistrySettings>(HKEY_CURRENT_USER, kSettingsKeyPath);
+std::unique_ptr<SettingsStore> makeRegistrySettings(std::string_view keyPath) {
+    return std::make_unique<RegistrySettings>(HKEY_CURRENT_USER, valueName(keyPath));
 }
 
 }  // namespace pemlar::fw::win32

@@ -6,13 +6,11 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "framework/settings_store.h"
 
 namespace pemlar::fw::win32 {
-
-// The program's own key.
-inline constexpr wchar_t kSettingsKeyPath[] = L"Software\\Nirvel\\Pemlar";
 
 class RegistrySettings final : public SettingsStore {
 public:
@@ -28,7 +26,7 @@ private:
     std::wstring keyPath_;
 };
 
-// HKEY_CURRENT_USER\Software\Nirvel\Pemlar.
-std::unique_ptr<SettingsStore> makeRegistrySettings();
+// HKEY_CURRENT_USER\<keyPath>.
+std::unique_ptr<SettingsStore> makeRegistrySettings(std::string_view keyPath);
 
 }  // namespace pemlar::fw::win32

@@ -88,8 +88,8 @@ std::string loadString(int id) {
     return win32::windowsFromUtf8(stringResource(id));
 }
 
-std::unique_ptr<SettingsStore> openSettingsStore() {
-    return win32::makeRegistrySettings();
+std::unique_ptr<SettingsStore> openSettingsStore(const SettingsPlace& place) {
+    return win32::makeRegistrySettings(place.registryKey);
 }
 
 }  // namespace pemlar::fw

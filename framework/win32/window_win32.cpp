@@ -88,22 +88,53 @@ HWND mouseHolder() {
     return holder();
 }
 
+namespace {
+
+// The dialog manager moves the default push button with the focus only when Tab or an
+// arrow moves it; a click or SetFocus leaves it, and Return then pressed the default (or
+// OK) instead of the focused button. Checked around every message the loops handle, so
+// the default follows the focus on every path.
+void defaultFollowsFocus() {
+    static HWND seen = nullptr;
+    HWND focus = GetFocus();
+    if (focus == seen) {
+        return;
+    }
+    seen = focus;
+    const std::vector<HWND> list = dialogs();
+    for (HWND dialog : list) {
+        if (IsWindow(dialog)) {
+            showDefaultFor(dialog, focus);
+        }
+    }
+}
+
+bool takenByDialogManager(MSG& message) {
+    // Newest first: a modal dialog over the main dialog gets the keys meant for it. The
+    // dialog manager only takes messages for the dialog and its controls.
+    const std::vector<HWND> list = dialogs();
+    for (auto it = list.rbegin(); it != list.rend(); ++it) {
+        if (IsWindow(*it) && IsDialogMessageW(*it, &message)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 void handleMessage(MSG& message) {
     // With the mouse held, buttons come to the holder anyway; the wheel would go to the
     // focus window instead.
     if (holder() != nullptr && isWheel(message.message)) {
         return;
     }
-    // Newest first: a modal dialog over the main dialog gets the keys meant for it. The
-    // dialog manager only takes messages for the dialog and its controls.
-    const std::vector<HWND> list = dialogs();
-    for (auto it = list.rbegin(); it != list.rend(); ++it) {
-        if (IsWindow(*it) && IsDialogMessageW(*it, &message)) {
-            return;
-        }
+    defaultFollowsFocus();
+    if (!takenByDialogManager(message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
     }
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    defaultFollowsFocus();
 }
 
 }  // namespace win32

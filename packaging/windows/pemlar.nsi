@@ -15,12 +15,15 @@ RequestExecutionLevel user
 !ifndef VERSION
   !error "VERSION is not defined"
 !endif
+!searchparse "${VERSION}" "" VERSION_MAJOR "." VERSION_MINOR
 !ifndef SOURCE_DIR
   !error "SOURCE_DIR is not defined"
 !endif
 !ifndef OUT_FILE
   !error "OUT_FILE is not defined"
 !endif
+
+!include "FileFunc.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Pemlar"
 !define UNINSTALLER "Deinstallieren.exe"
@@ -29,6 +32,10 @@ Name "Pemlar-Programm"
 Caption "Pemlar-Programm ${VERSION} installieren"
 UninstallCaption "Pemlar-Programm entfernen"
 OutFile "${OUT_FILE}"
+; The program's own icon, not NSIS's, for the installer and the uninstaller (makensis
+; works in the script's folder).
+Icon "..\..\resources\art\icon_1400.ico"
+UninstallIcon "..\..\resources\art\icon_1400.ico"
 InstallDir "$LOCALAPPDATA\Programs\Pemlar"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 ShowInstDetails show
@@ -75,6 +82,12 @@ Section "Pemlar-Programm"
   !if /FileExists "${SOURCE_DIR}\pemlar.exe"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\pemlar.exe"
   !endif
+  ; "Apps" and "Programs and Features" show the version and the size from these.
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "VersionMajor" ${VERSION_MAJOR}
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "VersionMinor" ${VERSION_MINOR}
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  IntFmt $0 "0x%08X" $0
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" "$0"
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd

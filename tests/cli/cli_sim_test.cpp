@@ -138,17 +138,69 @@ TEST_F(CliSimTest, BackupAndRestoreGiveBackThePageByteForByte) {
 
     std::ofstream(file("short.bak"), std::ios::binary) << std::string(255, 'x');
     EXPECT_EQ(run({"restore", file("short.bak").string()}).status, ExitStatus::File);
+
+    // A page that fails its checks is written only with --force; the instrument, now
+    // with another ID, gets its own page back only when the user says so.
+    std::ofstream(file("junk.bak"), std::ios::binary) << std::string(256, 'x');
+    const CliRun refused = run({"restore", file("junk.bak").string()});
+    EXPECT_EQ(refused.status, ExitStatus::File);
+    EXPECT_NE(refused.err.find("die Prüfsumme stimmt nicht"), std::string::npos) << refused.err;
+    ASSERT_EQ(run({"restore", file("junk.bak").string(), "--force", "--yes"}).status,
+              ExitStatus::Ok);
+    const EepromImage junk = sim_.sim().image();
+    const struct {
+        const char* option;
+        std::optional<bool> answer;
+        ExitStatus status;
+    } cases[] = {{"--force", std::nullopt, ExitStatus::Mismatch},
+                 {"--force", false, ExitStatus::Mismatch},
+                 {"--force", true, ExitStatus::Ok}};
+    for (const auto& c : cases) {
+        CliCapture capture{sim_.resolver(), backups(), {sim_.comNumber(), {}}, instantClock()};
+        capture.answer = c.answer;
+        const CliRun back = capture({"restore", file("page.bak").string(), c.option});
+        EXPECT_EQ(back.status, c.status) << back.err;
+        EXPECT_NE(back.err.find("die Sicherung die ID \"PM-0815-42 KAL 0324\""), std::string::npos)
+            << back.err;
+        EXPECT_EQ(sim_.sim().image() == junk, c.status != ExitStatus::Ok);
+    }
+    EXPECT_EQ(sim_.sim().image(), original);
 }
 
-TEST_F(CliSimTest, PortsTellWhichCanBeOpened) {
+TEST_F(CliSimTest, PortsTellWhatIsBehindEachAndWhereAnInstrumentAnswers) {
+    SimulatedComPort silent(fastSimOptions(SimFault::Silent));
+    sim_.link(8, silent.sim().devicePath());
     sim_.link(9, folder_.path() / "gone");
+    std::ofstream(file("plain")) << "not a port";
+    sim_.link(10, file("plain"));
+    const std::string pty = sim_.sim().devicePath();
+
     const CliRun ports = run({"ports"});
     EXPECT_EQ(ports.status, ExitStatus::Ok);
-    EXPECT_NE(ports.out.find("COM7\t" + (sim_.mappingFolder() / "COM7").string() + "\tfrei\n"),
+    EXPECT_NE(ports.out.find("COM7\t" + pty + " (über " + (sim_.mappingFolder() / "COM7").string() +
+                             ")\tPseudo-Terminal\tfrei\n"),
               std::string::npos)
         << ports.out;
     EXPECT_NE(ports.out.find("COM9\t"), std::string::npos) << "a dangling mapping is shown";
-    EXPECT_NE(ports.out.find("nicht verfügbar: "), std::string::npos);
+    EXPECT_NE(ports.out.find("nicht verfügbar: Gerät nicht vorhanden (ENOENT)"), std::string::npos);
+    EXPECT_NE(ports.out.find("nicht verfügbar: kein serielles Gerät (ENOTTY)\n"), std::string::npos)
+        << "a mapped file is never free";
+
+    const CliRun probe = run({"ports", "--probe", "--json"});
+    EXPECT_EQ(probe.status, ExitStatus::Ok);
+    const auto objectOf = [&](const char* port) {
+        const std::size_t at = probe.out.find(std::string("{\"port\": \"") + port + "\"");
+        return at == std::string::npos ? std::string{}
+                                       : probe.out.substr(at, probe.out.find('}', at) - at);
+    };
+    EXPECT_NE(objectOf("COM7").find("\"kind\": \"pty\""), std::string::npos) << probe.out;
+    EXPECT_NE(objectOf("COM7").find("\"instrument\": true"), std::string::npos) << probe.out;
+    EXPECT_NE(objectOf("COM8").find("\"instrument\": false"), std::string::npos) << "silent";
+    EXPECT_NE(objectOf("COM10").find("\"state\": \"unavailable\""), std::string::npos);
+
+    // A device given by path is named by the number that reaches it.
+    const CliRun read = run({"read", "--json", "--device", pty});
+    EXPECT_EQ(read.out.rfind("{\"port\": \"COM7\"", 0), 0u) << read.out << read.err;
 }
 
 std::size_t countOf(const std::string& text, const std::string& part) {

@@ -49,7 +49,8 @@ TEST(SeriesLog, ANewFileBeginsWithTheMarkAndTheHeaderOnce) {
         "2026-12-07 23:59:01;\"'=1+1\";OK;COM7;3120;1.4;2026-12-07_23-59-01_PM.page\r\n";
     for (int run = 0; run < 2; ++run) {
         SeriesLog log;
-        ASSERT_TRUE(log.open(path.string()));
+        std::string why;
+        ASSERT_TRUE(log.open(path.string(), why)) << why;
         ASSERT_TRUE(log.append(record));
     }
     EXPECT_EQ(contentOf(path), "\xEF\xBB\xBF" + std::string(kSeriesLogHeader) + line + line);
@@ -58,7 +59,8 @@ TEST(SeriesLog, ANewFileBeginsWithTheMarkAndTheHeaderOnce) {
     const std::filesystem::path old = folder.path() / "alt.csv";
     std::ofstream(old, std::ios::binary) << "Zeit;ID;Ergebnis\r\n";
     SeriesLog log;
-    ASSERT_TRUE(log.open(old.string()));
+    std::string why;
+    ASSERT_TRUE(log.open(old.string(), why)) << why;
     ASSERT_TRUE(log.append(record));
     EXPECT_EQ(contentOf(old), "Zeit;ID;Ergebnis\r\n" + line);
 }

@@ -1,8 +1,11 @@
 #include "core/backups.h"
 
+#include <chrono>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -84,6 +87,43 @@ TEST_F(BackupStoreTest, KeepThePageAsReceivedAndOnlyTheNewest) {
     std::ifstream file(last.file, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(file), {}};
     EXPECT_EQ(bytes, std::string(image_.begin() + kPageSize, image_.begin() + 2 * kPageSize));
+}
+
+// With three kept, the new backup and the two written last stay, whatever their names say.
+TEST(BackupCleanup, RemovesTheLongestWrittenAndNeverTheNewOne) {
+    const struct {
+        const char* what;
+        std::vector<std::pair<std::string, int>> existing;  // name, written hours ago
+        const char* removed;
+    } cases[] = {
+        {"names from a clock that was ahead",
+         {{"2099-01-01_00-00-01_A.page", 3},
+          {"2099-01-01_00-00-02_A.page", 1},
+          {"2099-01-01_00-00-03_A.page", 2}},
+         "2099-01-01_00-00-01_A.page"},
+        {"copied in from another machine",
+         {{"2020-01-01_00-00-00_A.page", 0},
+          {"2026-12-06_00-00-00_A.page", 5},
+          {"2026-12-07_09-00-00_A.page", 1}},
+         "2026-12-06_00-00-00_A.page"},
+    };
+    for (const auto& c : cases) {
+        const TempFolder dir;
+        fs::create_directories(dir.path() / "backups");
+        for (const auto& [name, hoursAgo] : c.existing) {
+            std::ofstream(dir.path() / "backups" / name) << "alt";
+            fs::last_write_time(dir.path() / "backups" / name,
+                                fs::file_time_type::clock::now() - std::chrono::hours(hoursAgo));
+        }
+        const EepromImage image = pageWithId("        ID-1");
+        const BackupOutcome kept = keepBackup(
+            {dir.path() / "backups", [] { return at(10, 0, 0); }, 3}, pageOf(image, kAddressPage));
+        ASSERT_TRUE(kept.written()) << kept.error;
+        EXPECT_TRUE(fs::exists(kept.file)) << c.what;
+        for (const auto& [name, hoursAgo] : c.existing) {
+            EXPECT_EQ(fs::exists(dir.path() / "backups" / name), name != c.removed) << c.what;
+        }
+    }
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <utility>
+
 #include "data/line_chars.h"
 #include "data/windows1252.h"
 
@@ -33,6 +36,18 @@ TEST(LineChars, NoByteLooksLikeALineBreak) {
         const char32_t c = lineChar(static_cast<std::uint8_t>(b));
         EXPECT_TRUE(c >= 0x20 && c != 0x7F && c != 0x85 && c != 0x2028 && c != 0x2029) << b;
         EXPECT_EQ(lineByte(c), b);
+    }
+}
+
+// The system's messages: UTF-8 on POSIX, the ANSI code page already on Windows.
+TEST(LineChars, SystemTextBecomesWindows1252) {
+    const std::pair<std::string_view, std::string_view> kCases[] = {
+        {"Ger\xC3\xA4t \xE2\x82\xAC \xC5\x81", "Ger\xE4t \x80 ?"},  // no L with stroke
+        {"Ger\xE4t", "Ger\xE4t"},                                   // no UTF-8: as it is
+        {"\xC0\xAE \xC3", "\xC0\xAE \xC3"},                         // overlong, cut off: as it is
+    };
+    for (const auto& [system, shown] : kCases) {
+        EXPECT_EQ(windows1252FromSystemText(system), shown) << system;
     }
 }
 

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include "tests/support/private_mount.h"
@@ -21,34 +20,33 @@ struct StoredChoices {
     std::int32_t label = 0;
 };
 
+// The store the test is looking at (the fixture's own file).
+fw::SettingsPlace place;
+
 // The program's two values, as the main dialog keeps them.
 SettingsProblem readStoredSettings(StoredChoices& choices) {
     std::array<fw::SettingsValue, 2> values = {{
         {"Selcted_Com", choices.port},
         {"Selcted_Lab", choices.label},
     }};
-    const SettingsProblem problem = fw::openSettingsStore()->loadOrCreate(values);
+    const SettingsProblem problem = fw::openSettingsStore(place)->loadOrCreate(values);
     choices.port = values[0].value;
     choices.label = values[1].value;
     return problem;
 }
 SettingsProblem storePortSetting(std::int32_t port) {
-    return fw::openSettingsStore()->save("Selcted_Com", port);
+    return fw::openSettingsStore(place)->save("Selcted_Com", port);
 }
 SettingsProblem storeLabelSetting(std::int32_t label) {
-    return fw::openSettingsStore()->save("Selcted_Lab", label);
+    return fw::openSettingsStore(place)->save("Selcted_Lab", label);
 }
 
 // Each test gets its own store in a temporary folder, never the user's real one.
 class SettingsStoreTest : public ::testing::Test {
 protected:
-    void SetUp() override { useStoreFolder(dir_.path()); }
-    // Back to the run's own folder (main.cpp).
-    void TearDown() override { useStoreFolder(qEnvironmentVariable("XDG_CONFIG_HOME")); }
+    void SetUp() override { place = {"Software\\Nirvel\\Pemlar", storeFile().toStdString()}; }
+    void TearDown() override { place = {}; }
 
-    static void useStoreFolder(const QString& folder) {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
-    }
     QString storeFolder() const { return dir_.filePath(QStringLiteral("Nirvel")); }
     QString storeFile() const { return storeFolder() + QStringLiteral("/Pemlar.conf"); }
 

@@ -62,7 +62,10 @@ protected:
 };
 
 TEST_F(MainFrame, FixedFrameFitsItsClientAndCarriesTheIcon) {
-    EXPECT_EQ(frame_.clientRect().size(), dialog_.mapDialogRect({0, 0, 216, 131}).size());
+    // The dialog's frame sits around its client area and inside the frame's.
+    EXPECT_EQ(dialog_.clientRect().size(), dialog_.mapDialogRect({0, 0, 216, 131}).size());
+    EXPECT_EQ(frame_.clientRect().size(), dialog_.outerRect().size());
+    EXPECT_GT(dialog_.outerRect().width, dialog_.clientRect().width);
     const auto style = static_cast<DWORD>(GetWindowLongW(hwnd(frame_), GWL_STYLE));
     EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
               static_cast<DWORD>(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
@@ -293,7 +296,7 @@ TEST(Win32Resources, StringsComeAsWindows1252WithCrLf) {
 }
 
 TEST(Win32Settings, StoreRoundTripsInTheProgramsKey) {
-    auto store = fw::openSettingsStore();
+    auto store = fw::openSettingsStore({"Software\\Nirvel\\Pemlar", {}});
     std::array<fw::SettingsValue, 1> values = {{{"PemlarTestValue", 5}}};
     EXPECT_EQ(store->loadOrCreate(values), fw::SettingsProblem::None);
     EXPECT_EQ(values[0].value, 0);

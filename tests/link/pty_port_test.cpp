@@ -91,6 +91,9 @@ TEST_F(PtyPort, FailuresNameTheStepAndTheSystemsReason) {
     const pemlar::PortFailure held = com.probeFailure(port.comNumber()).value();
     EXPECT_EQ(held.step, pemlar::PortStep::Lock);
     EXPECT_EQ(held.name, "EAGAIN");
+    EXPECT_EQ(held.kind, pemlar::FailureKind::Busy);
+    EXPECT_NE(held.holder.find("(PID " + std::to_string(::getpid()) + ")"), std::string::npos)
+        << "the lock's holder, here this test: " << held.holder;
     EXPECT_EQ(held.device, port.resolver()(port.comNumber()));
     EXPECT_FALSE(held.text.empty());
     port.sim().setFault(SimFault::Short);
@@ -105,6 +108,8 @@ TEST_F(PtyPort, FailuresNameTheStepAndTheSystemsReason) {
     EXPECT_EQ(com.open(), ScomResult::InitFailed);
     EXPECT_EQ(com.lastFailure().name, "ENOTTY");
     EXPECT_EQ(com.lastFailure().port, 9);
+    EXPECT_EQ(com.probeFailure(9).value().kind, pemlar::FailureKind::NotSerial)
+        << "opens, yet is no port";
 }
 
 }  // namespace

@@ -45,6 +45,17 @@ TEST_F(ScomPort, OpenRunsTheFourStepsInOrderThenDropsStaleInput) {
     EXPECT_EQ(lines->record.openNow, 1);
 }
 
+// A probe must not wait the full second: Windows' driver waits by the applied records.
+TEST_F(ScomPort, AReadLimitIsAppliedAsTheReadTimeouts) {
+    com.setReadLimit(650);
+    ASSERT_EQ(com.open(), ScomResult::Ok);
+    EXPECT_EQ(lines->record.timeouts.at(0), (CommTimeouts{0xFFFFFFFF, 0, 650, 10, 1000}));
+    ASSERT_EQ(com.close(), ScomResult::Ok);
+    com.setReadLimit(0);
+    ASSERT_EQ(com.open(), ScomResult::Ok);
+    EXPECT_EQ(lines->record.timeouts.at(1), (CommTimeouts{0xFFFFFFFF, 10, 1000, 10, 1000}));
+}
+
 TEST_F(ScomPort, EveryRefusedStepLeavesNothingOpen) {
     struct Case {
         bool refuseOpen;

@@ -1,11 +1,12 @@
 #include <pty.h>
 #include <unistd.h>
 
+#include <charconv>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
+#include "core/settings_place.h"
 #include "tests/support/test_environment.h"
 
 namespace pemlar {
@@ -22,12 +23,11 @@ namespace stored_settings {
 
 namespace {
 
-std::filesystem::path folder() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    return std::filesystem::path(config != nullptr ? config : "") / "Nirvel";
-}
 std::filesystem::path file() {
-    return folder() / "Pemlar.conf";
+    return settingsFile();
+}
+std::filesystem::path folder() {
+    return file().parent_path();
 }
 
 }  // namespace
@@ -38,8 +38,7 @@ void clear() {
 
 void write(int selectedCom, int selectedLabel) {
     std::filesystem::create_directories(folder());
-    std::ofstream(file(), std::ios::binary)
-        << "[General]\nSelcted_Com=" << selectedCom << "\nSelcted_Lab=" << selectedLabel << "\n";
+    std::ofstream(file(), std::ios::binary) << settingsFileText(selectedCom, selectedLabel);
 }
 
 std::string dump() {
@@ -48,18 +47,15 @@ std::string dump() {
 }
 
 std::optional<int> value(const char* name) {
-    std::istringstream lines(dump());
-    const std::string prefix = std::string(name) + "=";
-    for (std::string line; std::getline(lines, line);) {
-        if (line.starts_with(prefix)) {
-            try {
-                return std::stoi(line.substr(prefix.size()));
-            } catch (const std::exception&) {
-                return std::nullopt;
-            }
-        }
+    const std::string text = dump();
+    const std::optional<std::string_view> stored = settingText(text, name);
+    if (!stored) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    int number = 0;
+    const char* end = stored->data() + stored->size();
+    const auto [rest, error] = std::from_chars(stored->data(), end, number);
+    return error == std::errc{} && rest == end ? std::optional<int>(number) : std::nullopt;
 }
 
 bool block() {

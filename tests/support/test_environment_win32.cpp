@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "core/settings_place.h"
 #include "tests/support/test_environment.h"
 
 namespace pemlar {
@@ -24,28 +25,26 @@ namespace stored_settings {
 
 namespace {
 
-constexpr wchar_t kKey[] = L"Software\\Nirvel\\Pemlar";
-
-void writeNumber(HKEY key, const wchar_t* name, int number) {
+void writeNumber(HKEY key, const char* name, int number) {
     const auto value = static_cast<DWORD>(number);
-    RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
 }
 
 }  // namespace
 
 void clear() {
-    RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
-    RegDeleteKeyW(HKEY_CURRENT_USER, kKey);
+    RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKeyPath);
+    RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKeyPath);
 }
 
 void write(int selectedCom, int selectedLabel) {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
-                        nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
         return;
     }
-    writeNumber(key, L"Selcted_Com", selectedCom);
-    writeNumber(key, L"Selcted_Lab", selectedLabel);
+    writeNumber(key, kPortSettingName, selectedCom);
+    writeNumber(key, kLabelSettingName, selectedLabel);
     RegCloseKey(key);
 }
 
@@ -53,8 +52,8 @@ std::optional<int> value(const char* name) {
     DWORD type = 0;
     DWORD number = 0;
     DWORD size = sizeof number;
-    if (RegGetValueA(HKEY_CURRENT_USER, "Software\\Nirvel\\Pemlar", name, RRF_RT_ANY, &type,
-                     &number, &size) != ERROR_SUCCESS ||
+    if (RegGetValueA(HKEY_CURRENT_USER, kSettingsKeyPath, name, RRF_RT_ANY, &type, &number,
+                     &size) != ERROR_SUCCESS ||
         type != REG_DWORD || size != sizeof number) {
         return std::nullopt;
     }
@@ -63,7 +62,7 @@ std::optional<int> value(const char* name) {
 
 std::string dump() {
     std::string text;
-    for (const char* name : {"Selcted_Com", "Selcted_Lab"}) {
+    for (const char* name : {kPortSettingName, kLabelSettingName}) {
         const auto number = value(name);
         text += std::string(name) + "=" + (number ? std::to_string(*number) : "<missing>") + "\n";
     }

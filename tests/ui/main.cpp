@@ -29,6 +29,10 @@ public:
     scom& Com() override { return *com_; }
     EepromImage& StoredImage() override { return image_; }
     void useLink(std::unique_ptr<scom> link) { com_ = link ? std::move(link) : defaultLink(); }
+    PortResolver PortDevices() override {
+        return [](std::int32_t n) { return testPorts() ? testPorts()(n) : std::nullopt; };
+    }
+    PortIdentifier PortIdentities() override { return systemPortIdentifier(); }
 
 private:
     static std::unique_ptr<scom> defaultLink() {

@@ -159,6 +159,36 @@ TEST_F(SettingsAndLists, AChosenPortIsUsedAndStoredAtOnceAndComesBackAfterAResta
     EXPECT_EQ(messageBoxes(), 0);
 }
 
+TEST_F(SettingsAndLists, EntriesNameTheirDeviceAndTheListIsMadeAnewWhenItOpens) {
+    stored_settings::write(3, 0);
+    mapPorts({1, 3});
+    start();
+    ASSERT_EQ(entries(ports()), (EntryList{{"COM1", 1}, {"COM3", 3}}));
+    for (int i = 0; i < ports().count(); ++i) {
+        EXPECT_FALSE(ports().itemHint(i).empty()) << i;
+    }
+    EXPECT_NE(ports().itemHint(0), ports().itemHint(1));
+    EXPECT_EQ(ports().toolTip(), ports().itemHint(1)) << "the selected entry's hint";
+
+    // COM2 comes, COM3 stays: still selected, by its number.
+    devices_.clear();
+    mapPorts({1, 2, 3});
+    driver::dropDown(*dialog_, kPortList);
+    EXPECT_EQ(entries(ports()), (EntryList{{"COM1", 1}, {"COM2", 2}, {"COM3", 3}}));
+    EXPECT_EQ(currentText(ports()), "COM3");
+
+    // The selected port goes: nothing is selected, and nothing changes behind the user.
+    devices_.clear();
+    mapPorts({2});
+    driver::dropDown(*dialog_, kPortList);
+    EXPECT_EQ(entries(ports()), (EntryList{{"COM2", 2}}));
+    EXPECT_EQ(ports().currentIndex(), -1);
+    EXPECT_EQ(ports().toolTip(), "");
+    EXPECT_EQ(currentHost()->Com().getPort(), 3);
+    EXPECT_TRUE(storeHas("Selcted_Com", 3)) << stored_settings::dump();
+    EXPECT_EQ(messageBoxes(), 0);
+}
+
 TEST_F(SettingsAndLists, AChosenLabelIsStoredAtOnce) {
     writeLabelFile("NEU\r\nABC\r\n");
     start();

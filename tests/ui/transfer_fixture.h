@@ -50,16 +50,6 @@ protected:
     // Clicks the button. The windows it brings up must have been answered in advance.
     void press(int button) { driver::click(*dialog, button); }
 
-    // The message boxes shown so far, as "caption: text" in UTF-8.
-    static std::vector<std::string> messages() {
-        std::vector<std::string> shown;
-        for (const SeamCall& call : test_seams::answeredCalls()) {
-            if (call.kind == SeamKind::MessageBox) {
-                shown.push_back(shownText(call.caption) + ": " + shownText(call.text));
-            }
-        }
-        return shown;
-    }
     // The prompts answered so far, by template id.
     static std::vector<int> prompts() {
         std::vector<int> shown;

@@ -48,7 +48,7 @@ TEST(WineCli, StoredPortFromTheRegistry) {
     const wchar_t text[] = L"18";
     RegSetValueExW(key, L"Selcted_Com", 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
                    sizeof text);
-    EXPECT_EQ(pemlar::storedPort().port, 1);
+    EXPECT_EQ(pemlar::storedPort().port, std::nullopt) << "never a port nobody chose";
     EXPECT_NE(pemlar::storedPort().note.find("kein REG_DWORD"), std::string::npos);
 
     RegDeleteValueW(key, L"Selcted_Com");

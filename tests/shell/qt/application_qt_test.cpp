@@ -7,8 +7,10 @@
 #include <QTimer>
 #include <functional>
 
+#include "framework/dialog_results.h"
 #include "framework/qt/art_loader.h"
 #include "framework/resource_ids.h"
+#include "framework/test_seams.h"
 #include "run_program.h"
 
 using namespace pemlar;
@@ -46,7 +48,10 @@ TEST(Application, FrameMatchesTheDialogAndStaysFixed) {
     EXPECT_EQ(status, 0);
 }
 
+// Unsaved text makes the program ask first (the ui tests say how); Ja ends it.
 TEST(Application, EscapeEndsTheProgramWithStatus0) {
+    fw::test_seams::reset();
+    fw::test_seams::answerNextMessageBox(IdYes);
     int status = runAs([](TF_Pemlare& frame) {
         QWidget* edit = widgetOf(frame.client(), kAddressEdit);
         edit->setFocus();
@@ -54,6 +59,8 @@ TEST(Application, EscapeEndsTheProgramWithStatus0) {
         QTest::keyClick(edit, Qt::Key_Escape);
     });
     EXPECT_EQ(status, 0);
+    EXPECT_EQ(fw::test_seams::pendingAnswers(), 0);
+    fw::test_seams::reset();
 }
 
 TEST(Application, BeendenEndsTheProgramWithStatus0) {
