@@ -18,6 +18,8 @@ extern "C" void onStopSignal(int) {
 }  // namespace
 
 void prepare(bool catchStop) {
+    // A closed stdout (piped into `head`) becomes a failed write instead of a death in the
+    // middle of an instrument; a series then ends after the instrument at hand.
     std::signal(SIGPIPE, SIG_IGN);
     if (!catchStop) {
         return;
@@ -27,12 +29,6 @@ void prepare(bool catchStop) {
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
-    // A series piped into `head` must not die in the middle of an instrument: a closed
-    // stdout becomes a failed write, and the series ends after the instrument at hand.
-    struct sigaction ignore {};
-    ignore.sa_handler = SIG_IGN;
-    sigemptyset(&ignore.sa_mask);
-    sigaction(SIGPIPE, &ignore, nullptr);
 }
 
 bool stopRequested() {
