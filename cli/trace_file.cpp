@@ -4,8 +4,8 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
-#include <system_error>
+
+#include "core/file_system.h"
 
 namespace pemlar {
 
@@ -80,10 +80,9 @@ std::string traceTimeStamp() {
 }
 
 bool TraceFile::open(const std::string& path) {
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
     // A FIFO would block the open, a device would take the text.
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    bool empty = false;
+    if (!platform::prepareAppendFile(path, empty).ok()) {
         return false;
     }
     file_.open(path, std::ios::binary | std::ios::app);
