@@ -6,25 +6,6 @@
 
 namespace pemlar {
 
-namespace {
-
-// A symbolic link as the path it names (relative targets taken from the link's
-// folder); anything else as it is.
-std::string kept(const std::string& device) {
-    const std::filesystem::path path(device);
-    std::error_code error;
-    if (!std::filesystem::is_symlink(path, error)) {
-        return device;
-    }
-    const std::filesystem::path target = std::filesystem::read_symlink(path, error);
-    if (error) {
-        return device;
-    }
-    return (path.parent_path() / target).lexically_normal().string();
-}
-
-}  // namespace
-
 PortPins::PortPins(PortResolver base, std::filesystem::path stableNames)
     : base_(std::move(base)), stableNames_(std::move(stableNames)) {}
 
@@ -37,7 +18,8 @@ std::optional<std::string> PortPins::pin(std::int32_t n) {
     if (!device) {
         return std::nullopt;  // a number without a device may get one later
     }
-    pins_[n] = stableNames_.empty() ? kept(*device) : stableDeviceName(kept(*device), stableNames_);
+    pins_[n] = stableNames_.empty() ? linkedDevice(*device)
+                                    : stableDeviceName(linkedDevice(*device), stableNames_);
     return pins_[n];
 }
 

@@ -26,6 +26,10 @@ PortResolver mappingFolderResolver(std::filesystem::path folder);
 // <config>/Nirvel/Pemlar/ports, <config> being $XDG_CONFIG_HOME or ~/.config.
 std::filesystem::path portMappingFolder();
 
+// The device a mapping entry (a symbolic link) names, a relative target taken from the
+// entry's folder; any other path as it is.
+std::string linkedDevice(const std::string& device);
+
 // Whether systemPortResolver() looks into portMappingFolder() (not on Windows, where
 // the system numbers the ports itself).
 bool portMappingHonoured();

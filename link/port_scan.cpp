@@ -19,18 +19,25 @@ bool mapped(const std::string& device) {
 
 }  // namespace
 
+std::optional<ScannedPort> presentPort(const PortResolver& resolve, const PortIdentifier& identify,
+                                       std::int32_t n) {
+    const std::optional<std::string> device = resolve ? resolve(n) : std::nullopt;
+    if (!device) {
+        return std::nullopt;
+    }
+    ScannedPort port{n, *device, identify ? identify(*device) : PortIdentity{}, {}};
+    if (!port.identity.exists && !mapped(*device)) {
+        return std::nullopt;
+    }
+    return port;
+}
+
 std::vector<ScannedPort> presentPorts(const PortResolver& resolve, const PortIdentifier& identify) {
     std::vector<ScannedPort> ports;
     for (std::int32_t n = kFirstScannedPort; n <= kLastScannedPort; ++n) {
-        const std::optional<std::string> device = resolve ? resolve(n) : std::nullopt;
-        if (!device) {
-            continue;
+        if (std::optional<ScannedPort> port = presentPort(resolve, identify, n)) {
+            ports.push_back(std::move(*port));
         }
-        ScannedPort port{n, *device, identify ? identify(*device) : PortIdentity{}, {}};
-        if (!port.identity.exists && !mapped(*device)) {
-            continue;
-        }
-        ports.push_back(std::move(port));
     }
     return ports;
 }

@@ -36,6 +36,11 @@ struct ScannedPort {
 std::vector<ScannedPort> scanPorts(scom& com, const PortResolver& resolve,
                                    const PortIdentifier& identify);
 
+// COM<n> identified without opening anything, when its device is there (or the user
+// mapped the number); nothing otherwise.
+std::optional<ScannedPort> presentPort(const PortResolver& resolve, const PortIdentifier& identify,
+                                       std::int32_t n);
+
 // The same without opening anything: the numbers whose device is there, identified.
 std::vector<ScannedPort> presentPorts(const PortResolver& resolve, const PortIdentifier& identify);
 

@@ -1,6 +1,7 @@
 #include "shell/ta_pemlare.h"
 
 #include "framework/resources.h"
+#include "link/port_scan.h"
 #include "link/scom.h"
 #include "shell/td_infoueber.h"
 #include "shell/tf_pemlare.h"
@@ -17,13 +18,8 @@ constexpr std::size_t kCaptionMaxChars = 99;
 std::int32_t initialPort(scom& com, const PortResolver& devices, const PortIdentifier& identify) {
     for (std::int32_t n = 1; n <= 4; ++n) {
         if (devices) {
-            const std::optional<std::string> device = devices(n);
-            PortIdentity identity;
-            identity.exists = device.has_value();
-            if (device && identify) {
-                identity = identify(*device);
-            }
-            if (!identity.exists || !identity.withheld.empty()) {
+            const std::optional<ScannedPort> port = presentPort(devices, identify, n);
+            if (!port || !port->identity.withheld.empty()) {
                 continue;
             }
         }

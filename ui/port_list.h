@@ -29,8 +29,4 @@ void showSelectedPortDevice(fw::ComboBox& list);
 // "/dev/ttyUSB0 – USB FTDI FT232R USB UART, Seriennr. A50285BI", in the program's text.
 std::string portHint(const std::string& device, const PortIdentity& identity);
 
-// The device a user knows: a mapping entry (a symbolic link) by its target, anything
-// else by its path.
-std::string portDeviceText(const std::filesystem::path& device);
-
 }  // namespace pemlar
