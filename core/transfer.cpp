@@ -1,15 +1,12 @@
 #include "core/transfer.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "data/address_block.h"
-#include "data/charset.h"
-#include "link/frames.h"
 
-// The core runs the read and write frames itself, with scom's commands and pauses,
-// where it needs the page as it is on the line: a backup must hold what came, and the
-// character tables are not inverses.
+// A read keeps the page as it came and a restore sends one back as it was, neither by
+// way of the host image: a backup must hold what came, and the character tables are not
+// inverses.
 
 namespace pemlar {
 
@@ -39,27 +36,9 @@ TransferOutcome onOpenPort(scom& com, Body body) {
     return outcome;
 }
 
-// The read transaction on an open port, keeping the page as received.
-ScomResult receiveAddressPage(scom& com, EepromImage& image, RawPage& received) {
-    if (const ScomResult sent = com.sendRequest(kCommandReadPage, kAddressPage);
-        sent != ScomResult::Ok) {
-        return sent;
-    }
-    com.pause(kReadReplyPause);
-    if (const ScomResult got = com.receivePage(kAddressPage, image); got != ScomResult::Ok) {
-        return got;
-    }
-    const ConstPage raw = pageOf(std::as_const(image), kAddressPage);
-    std::copy(raw.begin(), raw.end(), received.begin());
-    for (int line = 0; line < kLineCount; ++line) {
-        toHostCharset(lineSlotOf(addressBlock(image), line));
-    }
-    return ScomResult::Ok;
-}
-
 // Reads on an open port into `read`, backing the page up; the outcome's step is Read.
 TransferOutcome readOnOpenPort(scom& com, ReadOutcome& read, const BackupStore* backups) {
-    const ScomResult result = receiveAddressPage(com, read.image, read.received);
+    const ScomResult result = com.readEeprom(read.image, read.received);
     if (result != ScomResult::Ok) {
         return failedAt(com, TransferStep::Read, result);
     }
@@ -149,23 +128,8 @@ VerifyOutcome verifyAddressPage(scom& com, const EepromImage& expected,
 }
 
 TransferOutcome restoreAddressPage(scom& com, const RawPage& raw) {
-    EepromImage image{};
-    const Page target = pageOf(image, kAddressPage);
-    std::copy(raw.begin(), raw.end(), target.begin());
     return onOpenPort(com, [&]() -> TransferOutcome {
-        ScomResult result = com.sendRequest(kCommandWritePage, kAddressPage);
-        if (result == ScomResult::Ok) {
-            com.pause(kAfterWriteRequestPause);
-            result = com.sendPage(kAddressPage, image);
-        }
-        std::uint8_t status = 0;
-        if (result == ScomResult::Ok) {
-            com.pause(kAfterDataFramePause);
-            result = com.queryStatus(status);
-        }
-        if (result == ScomResult::Ok && status != 0) {
-            result = ScomResult::InstrumentError;
-        }
+        const ScomResult result = com.writeRawPage(raw);
         return result == ScomResult::Ok ? TransferOutcome{}
                                         : failedAt(com, TransferStep::Write, result);
     });

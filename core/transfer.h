@@ -33,8 +33,6 @@ struct TransferOutcome {
     }
 };
 
-using RawPage = std::array<std::uint8_t, kPageSize>;
-
 struct ReadOutcome {
     TransferOutcome transfer;
     // On success: the defaults on every page, the address page as read (lines in the
@@ -95,7 +93,7 @@ struct VerifyOutcome {
 VerifyOutcome verifyAddressPage(scom& com, const EepromImage& expected, const BackupStore* backups);
 
 // Writes `page` exactly as given (a backup: device order and device characters, its
-// checksum as stored), with the frames and pauses of scom::writeEeprom.
+// checksum as stored) by scom::writeRawPage, the transaction under scom::writeEeprom.
 TransferOutcome restoreAddressPage(scom& com, const RawPage& page);
 
 }  // namespace pemlar

@@ -18,6 +18,8 @@ inline constexpr int kAddressPage = 1;
 using EepromImage = std::array<std::uint8_t, kImageSize>;
 using Page = std::span<std::uint8_t, kPageSize>;
 using ConstPage = std::span<const std::uint8_t, kPageSize>;
+// One page held on its own, such as the address page exactly as it came over the line.
+using RawPage = std::array<std::uint8_t, kPageSize>;
 
 // Page `number` (0..7; other values are clamped to that range).
 Page pageOf(EepromImage& image, int number);

@@ -315,36 +315,22 @@ ScomResult scom::queryNine(std::span<std::uint8_t, 9> destination) {
     return receiveFrame(destination, kNineReplySize);
 }
 
-ScomResult scom::readEeprom(EepromImage& image) {
+ScomResult scom::readRawPage(Page page) {
     if (const ScomResult result = sendRequest(kCommandReadPage, kAddressPage);
         result != ScomResult::Ok) {
         return result;
     }
     pause(kReadReplyPause);
-    if (const ScomResult result = receivePage(kAddressPage, image); result != ScomResult::Ok) {
-        return result;
-    }
-    linesToHost(image);
-    return ScomResult::Ok;
+    return receiveFrame(page, kPageReplySize);
 }
 
-ScomResult scom::writeEeprom(EepromImage& image) {
-    updateChecksums(image);
-    swapByteOrder(image);
-    linesToDevice(image);
-    const ScomResult result = sendImage(image);
-    linesToHost(image);
-    swapByteOrder(image);
-    return result;
-}
-
-ScomResult scom::sendImage(EepromImage& image) {
+ScomResult scom::writeRawPage(ConstPage page) {
     if (const ScomResult result = sendRequest(kCommandWritePage, kAddressPage);
         result != ScomResult::Ok) {
         return result;
     }
     pause(kAfterWriteRequestPause);
-    if (const ScomResult result = sendPage(kAddressPage, image); result != ScomResult::Ok) {
+    if (const ScomResult result = writeFrame(buildDataFrame(page)); result != ScomResult::Ok) {
         return result;
     }
     pause(kAfterDataFramePause);
@@ -354,6 +340,30 @@ ScomResult scom::sendImage(EepromImage& image) {
     }
     return status == 0 ? ScomResult::Ok
                        : failOnLine(ScomResult::InstrumentError, pemlar::PortStep::Read);
+}
+
+ScomResult scom::readEeprom(EepromImage& image) {
+    RawPage received{};
+    return readEeprom(image, received);
+}
+
+ScomResult scom::readEeprom(EepromImage& image, RawPage& received) {
+    if (const ScomResult result = readRawPage(received); result != ScomResult::Ok) {
+        return result;
+    }
+    std::copy(received.begin(), received.end(), pemlar::pageOf(image, kAddressPage).begin());
+    linesToHost(image);
+    return ScomResult::Ok;
+}
+
+ScomResult scom::writeEeprom(EepromImage& image) {
+    updateChecksums(image);
+    swapByteOrder(image);
+    linesToDevice(image);
+    const ScomResult result = writeRawPage(pemlar::pageOf(std::as_const(image), kAddressPage));
+    linesToHost(image);
+    swapByteOrder(image);
+    return result;
 }
 
 }  // namespace pemlar

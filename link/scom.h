@@ -81,12 +81,22 @@ public:
     // Request 3, 300 ms, a 15-byte reply with nine payload bytes.
     ScomResult queryNine(std::span<std::uint8_t, 9> destination);
 
-    // Fetches the address page into image page 1 and converts its lines to the host
-    // character set. On any failure the image is left exactly as it was.
+    // The two transactions on the address page as it is on the line: device order, the
+    // instrument's characters, nothing converted or recomputed.
+    // Request 1, 600 ms, a 262-byte reply; `page` is written only on Ok.
+    ScomResult readRawPage(Page page);
+    // Request 2, 300 ms, the data frame, 1200 ms, then queryStatus: InstrumentError when
+    // the status is not 0.
+    ScomResult writeRawPage(ConstPage page);
+
+    // readRawPage into image page 1, its lines converted to the host character set. On
+    // any failure the image is left exactly as it was.
     ScomResult readEeprom(EepromImage& image);
-    // Recomputes the checksums, sends the address page in device order and the
-    // instrument's character set, and asks for the status (InstrumentError when it is
-    // not 0). On every outcome the image comes back in host order and host characters.
+    // The same, also keeping the page as it came in `received` (written only on Ok).
+    ScomResult readEeprom(EepromImage& image, RawPage& received);
+    // Recomputes the checksums and sends the address page by writeRawPage in device
+    // order and the instrument's character set. On every outcome the image comes back
+    // in host order and host characters.
     ScomResult writeEeprom(EepromImage& image);
 
     // The records the last open applied.
@@ -108,7 +118,6 @@ private:
     ScomResult readFrame(std::span<std::uint8_t> frame, std::size_t& count);
     void tell(LineEvent event) const;
     bool configure(SerialPort& line);
-    ScomResult sendImage(EepromImage& image);
 
     std::int32_t port_;
     CommTimeouts timeouts_{};
