@@ -210,6 +210,29 @@ TEST_F(ScomProtocol, FailedReadLeavesTheImageAsItWas) {
     }
 }
 
+// A backup's page goes out and comes back byte for byte: no character conversion, no
+// checksum recomputed or reordered.
+TEST_F(ScomProtocol, RawPagesTravelExactlyAsTheyAre) {
+    RawPage page{};
+    for (std::size_t i = 0; i < page.size(); ++i) {
+        page[i] = static_cast<std::uint8_t>(0x80 + i);
+    }
+    lines->script.replies = {kStatusOk};
+    ASSERT_EQ(com.writeRawPage(page), ScomResult::Ok);
+    ASSERT_EQ(lines->record.written.size(), 3u);
+    EXPECT_EQ(lines->record.written[1],
+              withCheckValue(concat({{0xAA, 0x55, 0x01, 0x00}, Bytes(page.begin(), page.end())})));
+
+    lines->script.replies = {replyFrame(Bytes(page.begin(), page.end()))};
+    RawPage received{};
+    ASSERT_EQ(com.readRawPage(received), ScomResult::Ok);
+    EXPECT_EQ(received, page);
+
+    lines->script.replies = {replyFrame({0x01}, 0x04, 0x00)};
+    EXPECT_EQ(com.writeRawPage(page), ScomResult::InstrumentError);
+    EXPECT_EQ(com.lastFailure().result, ScomResult::InstrumentError);
+}
+
 TEST_F(ScomProtocol, QueriesWriteTheirResultOnlyOnSuccess) {
     std::uint8_t status = 0x77;
     EXPECT_EQ(com.queryStatus(status), ScomResult::TransferError);
