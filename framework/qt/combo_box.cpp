@@ -3,6 +3,10 @@
 #include <QAbstractItemView>
 #include <QProxyStyle>
 #include <QScreen>
+#include <optional>
+#include <vector>
+
+#include "framework/drop_down.h"
 
 namespace pemlar {
 
@@ -43,26 +47,21 @@ void TemplateComboBox::showPopup() {
         return;
     }
     const int chrome = popup->height() - view()->viewport()->height();
-    int rows = 0;
+    std::vector<int> rows;
+    rows.reserve(static_cast<std::size_t>(count()));
     for (int row = 0; row < count(); ++row) {
-        rows += view()->sizeHintForRow(row);
+        rows.push_back(view()->sizeHintForRow(row));
     }
-    int height = chrome + rows;
-    if (dropDownHeight_ > 0 && count() > 0) {
-        // Whole rows only, at least one, however small the template.
-        const int row = qMax(1, view()->sizeHintForRow(0));
-        const int fitting = qMax(1, (dropDownHeight_ - chrome) / row);
-        height = qMin(height, chrome + fitting * row);
-    }
-    QPoint topLeft = mapToGlobal(QPoint(0, this->height()));
+    const int height = fw::dropDownListHeight(chrome, rows, dropDownHeight_);
+    const QPoint origin = mapToGlobal(QPoint(0, 0));
+    std::optional<fw::Rect> area;
     if (const QScreen* screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        if (topLeft.y() + height > area.bottom() + 1 &&
-            mapToGlobal(QPoint(0, 0)).y() - height >= area.top()) {
-            topLeft = mapToGlobal(QPoint(0, -height));
-        }
+        const QRect r = screen->availableGeometry();
+        area = fw::Rect{r.x(), r.y(), r.width(), r.height()};
     }
-    popup->setGeometry(QRect(topLeft, QSize(width(), height)));
+    const fw::Rect place =
+        fw::dropDownPlace({origin.x(), origin.y(), width(), this->height()}, height, area);
+    popup->setGeometry(QRect(place.x, place.y, place.width, place.height));
 }
 
 }  // namespace pemlar

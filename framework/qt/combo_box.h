@@ -1,9 +1,8 @@
 #pragma once
-// A template's combo box. Its template height is that of the whole dropped-down control:
-// the closed box plus the list below it. The list drops below the box (above it when
-// the screen has no room below), as wide as the box, and is never taller than the
-// template allows; more items than fit scroll. Qt's own styles would instead lay a
-// list of every item over the dialog, centred on the current one.
+// A template's combo box, its list sized and placed as framework/drop_down.h says: below
+// the box (or above), as wide as the box, no taller than the template allows. Qt's own
+// styles would instead lay a list of every item over the dialog, centred on the current
+// one.
 
 #include <QComboBox>
 

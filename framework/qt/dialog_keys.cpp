@@ -8,6 +8,9 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "framework/group_navigation.h"
+#include "framework/mnemonics.h"
+
 namespace pemlar {
 
 namespace {
@@ -23,18 +26,13 @@ bool wantsArrows(const QWidget* widget) {
            qobject_cast<const QComboBox*>(widget) != nullptr;
 }
 
-// The character after the first single "&" of a button's text, upper case; or null.
-QChar mnemonicOf(const QString& text) {
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&')) {
-            continue;
-        }
-        if (text[i + 1] != QLatin1Char('&')) {
-            return text[i + 1].toUpper();
-        }
-        ++i;  // "&&" is a plain ampersand
+// The mnemonic of a button that can take the focus, upper case; 0 for other controls.
+char32_t mnemonicKey(QWidget* widget) {
+    const auto* button = qobject_cast<const QAbstractButton*>(widget);
+    if (!canTakeFocus(button)) {
+        return 0;
     }
-    return {};
+    return QChar::toUpper(fw::mnemonicOf(button->text().toStdU32String()));
 }
 
 }  // namespace
@@ -52,66 +50,46 @@ void DialogKeys::setControls(const std::vector<KeyedControl>& controls) {
     }
 }
 
-QWidget* DialogKeys::nextInGroup(const QWidget* from, bool forward) const {
-    const auto n = static_cast<std::ptrdiff_t>(controls_.size());
-    std::ptrdiff_t at = -1;
-    for (std::ptrdiff_t i = 0; i < n; ++i) {
-        if (controls_[static_cast<std::size_t>(i)].widget == from) {
+std::optional<std::size_t> DialogKeys::indexOf(const QWidget* widget) const {
+    std::optional<std::size_t> at;
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (controls_[i].widget == widget) {
             at = i;
         }
     }
-    if (at < 0) {
+    return at;
+}
+
+QWidget* DialogKeys::nextInGroup(const QWidget* from, bool forward) const {
+    const std::optional<std::size_t> at = indexOf(from);
+    if (!at) {
         return nullptr;
     }
-    std::ptrdiff_t first = at;
-    while (first > 0 && !controls_[static_cast<std::size_t>(first)].startsGroup) {
-        --first;
+    std::vector<fw::GroupMember> members;
+    members.reserve(controls_.size());
+    for (const Entry& entry : controls_) {
+        members.push_back({entry.startsGroup, canTakeFocus(entry.widget)});
     }
-    std::ptrdiff_t end = at + 1;
-    while (end < n && !controls_[static_cast<std::size_t>(end)].startsGroup) {
-        ++end;
-    }
-    const std::ptrdiff_t size = end - first;
-    for (std::ptrdiff_t step = 1; step < size; ++step) {
-        const std::ptrdiff_t offset = (at - first + (forward ? step : size - step)) % size;
-        QWidget* candidate = controls_[static_cast<std::size_t>(first + offset)].widget;
-        if (canTakeFocus(candidate)) {
-            return candidate;
-        }
-    }
-    return nullptr;
+    const std::optional<std::size_t> next = fw::nextInGroup(members, *at, forward);
+    return next ? controls_[*next].widget.data() : nullptr;
 }
 
 bool DialogKeys::typeMnemonic(QWidget* focused, QChar character) {
-    std::vector<QAbstractButton*> matches;
-    std::size_t after = 0;  // the first match after the focused control
-    bool passedFocus = false;
+    std::vector<char32_t> mnemonics;
+    mnemonics.reserve(controls_.size());
     for (const Entry& entry : controls_) {
-        if (entry.widget == focused) {
-            passedFocus = true;
-            after = matches.size();
-        }
-        auto* button = qobject_cast<QAbstractButton*>(entry.widget.data());
-        if (canTakeFocus(button) && mnemonicOf(button->text()) == character) {
-            matches.push_back(button);
-        }
+        mnemonics.push_back(mnemonicKey(entry.widget));
     }
-    if (matches.empty()) {
+    const std::optional<fw::MnemonicHit> hit =
+        fw::findMnemonic(mnemonics, indexOf(focused), character.unicode());
+    if (!hit) {
         return false;
     }
-    if (!passedFocus || after >= matches.size()) {
-        after = 0;
+    auto* button = qobject_cast<QAbstractButton*>(controls_[hit->control].widget.data());
+    button->setFocus(Qt::ShortcutFocusReason);
+    if (hit->press) {
+        button->click();
     }
-    if (matches.size() == 1) {
-        matches.front()->setFocus(Qt::ShortcutFocusReason);
-        matches.front()->click();
-        return true;
-    }
-    // The focused button is itself a match: move on to the one after it.
-    if (matches[after] == focused) {
-        after = (after + 1) % matches.size();
-    }
-    matches[after]->setFocus(Qt::ShortcutFocusReason);
     return true;
 }
 

@@ -1,21 +1,20 @@
 #pragma once
 // The keys a Win32 dialog handles for its controls, where Qt differs:
 //
-// - Arrow keys move the focus to the next or previous control of the focused control's
-//   group and wrap inside the group, never into the next one. A group starts with a
-//   control of the Group style (or the first control) and runs up to the next such
-//   control. Hidden, disabled and unfocusable controls are passed over. Controls that
-//   use the arrows themselves (edits, combo boxes) keep them.
+// - Arrow keys move the focus within the focused control's group
+//   (framework/group_navigation.h). Controls that use the arrows themselves (edits,
+//   combo boxes) keep them.
 // - A plain letter or digit typed while a push button has the focus acts as the
-//   mnemonic of that character, as Alt with it would: the one button marked with
-//   "&" and that character is pressed; several such buttons take the focus in turn,
-//   none is pressed.
+//   mnemonic of that character among the buttons (framework/mnemonics.h); letters are
+//   compared in upper case.
 // - Return outside a push button and a multi-line edit, with no default push button,
 //   is the dialog's OK command (id 1), as the dialog manager sends it.
 
 #include <QObject>
 #include <QPointer>
+#include <cstddef>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -46,6 +45,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    std::optional<std::size_t> indexOf(const QWidget* widget) const;
     bool typeMnemonic(QWidget* focused, QChar character);
     bool hasDefaultButton() const;
 

@@ -5,35 +5,24 @@
 
 namespace pemlar {
 
-namespace {
-
-// As the platform's MulDiv: the product divided and rounded half away from zero.
-int mulDivRounded(int value, int numerator, int denominator) {
-    long long product = static_cast<long long>(value) * numerator;
-    long long half = denominator / 2;
-    return static_cast<int>(product >= 0 ? (product + half) / denominator
-                                         : -((-product + half) / denominator));
+fw::DialogBaseUnits measureBaseUnits(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const std::string_view letters = fw::kBaseUnitLetters;
+    const QString text =
+        QString::fromLatin1(letters.data(), static_cast<qsizetype>(letters.size()));
+    return fw::baseUnitsOf(metrics.horizontalAdvance(text), metrics.height());
 }
 
-}  // namespace
-
-DialogBaseUnits measureBaseUnits(const QFont& font) {
-    QFontMetrics metrics(font);
-    int width = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return {(width / 26 + 1) / 2, metrics.height()};
-}
-
-QRect mapDialogRect(const QRect& units, DialogBaseUnits base) {
-    return QRect(mulDivRounded(units.x(), base.x, 4), mulDivRounded(units.y(), base.y, 8),
-                 mulDivRounded(units.width(), base.x, 4), mulDivRounded(units.height(), base.y, 8));
+QRect mapDialogRect(const QRect& units, fw::DialogBaseUnits base) {
+    const fw::Rect r =
+        fw::mapDialogRect({units.x(), units.y(), units.width(), units.height()}, base);
+    return QRect(r.x, r.y, r.width, r.height);
 }
 
 QFont dialogFont(std::string_view face, int points) {
-    QString family = QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
-    QFont font(family);
+    QFont font(QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size())));
     font.setPointSize(points);
-    if (family.startsWith(QLatin1String("Courier"), Qt::CaseInsensitive)) {
+    if (fw::isFixedPitchFace(face)) {
         font.setStyleHint(QFont::TypeWriter);
         font.setFixedPitch(true);
     } else {

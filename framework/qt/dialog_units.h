@@ -1,21 +1,18 @@
 #pragma once
-// Dialog units to pixels, as dialog templates measure them.
+// Dialog units to pixels for Qt fonts: the rules of framework/dialog_units.h, measured
+// with Qt's font metrics.
 
 #include <QFont>
 #include <QRect>
 #include <string_view>
 
+#include "framework/dialog_units.h"
+
 namespace pemlar {
 
-struct DialogBaseUnits {
-    int x;  // average character width: advance of "A".."Z" "a".."z" / 52, rounded
-    int y;  // character height
-};
+fw::DialogBaseUnits measureBaseUnits(const QFont& font);
 
-DialogBaseUnits measureBaseUnits(const QFont& font);
-
-// x and w scale by x/4, y and h by y/8, each rounded to the nearest pixel.
-QRect mapDialogRect(const QRect& units, DialogBaseUnits base);
+QRect mapDialogRect(const QRect& units, fw::DialogBaseUnits base);
 
 // A template font by face and points. A face the machine lacks falls back through the
 // font matcher: Courier New to a metric-compatible monospace font (Liberation Mono),

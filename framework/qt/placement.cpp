@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "framework/placement.h"
+
 namespace pemlar {
 
 namespace {
@@ -83,8 +85,9 @@ void placeClientAt(QWidget& window, QPoint clientOrigin) {
 }
 
 QPoint centredOrigin(QSize outer, const QRect& screen) {
-    return {screen.x() + (screen.width() - outer.width()) / 2,
-            screen.y() + (screen.height() - outer.height()) / 2};
+    const fw::Point origin = fw::centredOrigin(
+        {outer.width(), outer.height()}, {screen.x(), screen.y(), screen.width(), screen.height()});
+    return {origin.x, origin.y};
 }
 
 void centreOuterOnPrimaryScreen(QWidget& window) {

@@ -15,8 +15,7 @@ namespace pemlar {
 // coordinates: a template dialog with an owner sits there by its client origin.
 void placeClientAt(QWidget& window, QPoint clientOrigin);
 
-// Where a rectangle of `outer` size goes to be centred on `screen`: halves rounded
-// toward zero, so a window larger than the screen starts at a negative position.
+// fw::centredOrigin (framework/placement.h) in Qt's terms.
 QPoint centredOrigin(QSize outer, const QRect& screen);
 
 // Centres the window's outer rectangle (frame included) on the primary screen; once the

@@ -157,9 +157,7 @@ void Popup::create(std::unique_ptr<Dialog> content) {
     inner->show();
     QPoint topLeft(0, 0);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        topLeft = QPoint(area.x() + (area.width() - outer.width()) / 2,
-                         area.y() + (area.height() - outer.height()) / 2);
+        topLeft = pemlar::centredOrigin(outer, screen->geometry());
     }
     frame->setFixedSize(outer);
     frame->move(topLeft);

@@ -10,6 +10,7 @@
 #include <QtGlobal>
 
 #include "framework/dialog_results.h"
+#include "framework/drop_down.h"
 #include "framework/qt/combo_box.h"
 #include "framework/qt/dialog_frame.h"
 #include "framework/qt/placement.h"
@@ -139,7 +140,7 @@ void TemplateDialog::buildControls() {
         if (auto* combo = qobject_cast<TemplateComboBox*>(widget)) {
             // A combo box's template height includes its drop-down list.
             const int closed = combo->sizeHint().height();
-            combo->setDropDownHeight(rect.height() - closed);
+            combo->setDropDownHeight(fw::dropDownLimit(rect.height(), closed));
             rect.setHeight(closed);
         }
         widget->setGeometry(rect);

@@ -36,7 +36,7 @@ public:
 
     int templateId() const { return template_->id; }
     const DialogTemplate& templateData() const { return *template_; }
-    DialogBaseUnits baseUnits() const { return base_; }
+    fw::DialogBaseUnits baseUnits() const { return base_; }
     // Template rectangle in dialog units -> pixels, with this dialog's font.
     QRect mapDialogRect(const QRect& units) const;
 
@@ -92,7 +92,7 @@ private:
     void watchKeys();
 
     const DialogTemplate* template_;
-    DialogBaseUnits base_{};
+    fw::DialogBaseUnits base_{};
     std::vector<Entry> controls_;  // template order
     DialogKeys* keys_;
     std::function<bool()> closeCheck_;

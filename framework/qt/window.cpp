@@ -11,6 +11,7 @@
 
 #include "framework/controls.h"
 #include "framework/qt/dialog_native.h"
+#include "framework/qt/placement.h"
 #include "framework/qt/text_edit.h"
 #include "framework/qt/windows_text.h"
 #include "framework/window.h"
@@ -91,10 +92,7 @@ void Window::centreOnScreen() {
     if (widget == nullptr || screen == nullptr) {
         return;
     }
-    const QRect area = screen->geometry();
-    const QSize outer = widget->frameGeometry().size();
-    widget->move(area.x() + (area.width() - outer.width()) / 2,
-                 area.y() + (area.height() - outer.height()) / 2);
+    widget->move(pemlar::centredOrigin(widget->frameGeometry().size(), screen->geometry()));
 }
 
 std::string Control::text() const {

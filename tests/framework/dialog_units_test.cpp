@@ -18,7 +18,7 @@ namespace {
 
 // Base units of a font as the test reads the definition: the average width of the 52
 // letters, and the height.
-DialogBaseUnits expectedUnits(const QFont& font) {
+fw::DialogBaseUnits expectedUnits(const QFont& font) {
     QFontMetrics metrics(font);
     double letters = metrics.horizontalAdvance(
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
@@ -33,8 +33,8 @@ TEST(DialogUnits, BaseUnitsFollowTheFont) {
     for (auto [face, points] : {std::pair{"Courier New", 10}, std::pair{"MS Sans Serif", 8},
                                 std::pair{"MS Sans Serif", 10}}) {
         QFont font = dialogFont(face, points);
-        DialogBaseUnits base = measureBaseUnits(font);
-        DialogBaseUnits expected = expectedUnits(font);
+        fw::DialogBaseUnits base = measureBaseUnits(font);
+        fw::DialogBaseUnits expected = expectedUnits(font);
         EXPECT_EQ(base.x, expected.x) << face << points;
         EXPECT_EQ(base.y, expected.y) << face << points;
         EXPECT_GT(base.x, 0);
@@ -47,13 +47,6 @@ TEST(DialogUnits, CourierNewFallsBackToAFixedPitchFont) {
     EXPECT_TRUE(QFontInfo(font).fixedPitch()) << QFontInfo(font).family().toStdString();
     EXPECT_EQ(metrics.horizontalAdvance(QLatin1Char('i')),
               metrics.horizontalAdvance(QLatin1Char('M')));
-}
-
-TEST(DialogUnits, MappingRoundsEachEdge) {
-    DialogBaseUnits base{7, 13};
-    // 10*7/4 = 17.5 -> 18; 3*13/8 = 4.875 -> 5; 5*7/4 = 8.75 -> 9; 4*13/8 = 6.5 -> 7
-    EXPECT_EQ(mapDialogRect(QRect(10, 3, 5, 4), base), QRect(18, 5, 9, 7));
-    EXPECT_EQ(mapDialogRect(QRect(0, 0, 0, 0), base), QRect(0, 0, 0, 0));
 }
 
 struct Placement {
@@ -75,7 +68,7 @@ const Placement kPlacements[] = {
 
 TEST(TemplateDialog, PlacesControlsInPixelsOfItsFont) {
     TemplateDialog dialog(kMainDialog);
-    DialogBaseUnits base = expectedUnits(dialogFont("Courier New", 10));
+    fw::DialogBaseUnits base = expectedUnits(dialogFont("Courier New", 10));
     EXPECT_EQ(dialog.size(), QSize(px(216, base.x, 4), px(131, base.y, 8)));
     for (const Placement& p : kPlacements) {
         QWidget* control = dialog.control(p.id);
@@ -89,7 +82,7 @@ TEST(TemplateDialog, PlacesControlsInPixelsOfItsFont) {
 
 TEST(TemplateDialog, ComboBoxesKeepTheirWidthAndPlaceTheListBelow) {
     TemplateDialog dialog(kMainDialog);
-    DialogBaseUnits base = dialog.baseUnits();
+    fw::DialogBaseUnits base = dialog.baseUnits();
     auto* ports = dialog.control<QComboBox>(kPortList);
     ASSERT_NE(ports, nullptr);
     EXPECT_EQ(ports->pos(), QPoint(px(132, base.x, 4), px(16, base.y, 8)));
