@@ -62,9 +62,8 @@ std::optional<DibLayout> layoutOf(std::span<const std::uint8_t> dib,
     if (icon) {
         rows /= 2;
     }
-    if (headerSize < kInfoHeaderSize || headerSize > dib.size() || compression != 0 ||
-        width <= 0 || rows <= 0 || width > DibLayout::kLargestSide ||
-        rows > DibLayout::kLargestSide ||
+    if (headerSize < kInfoHeaderSize || headerSize > dib.size() || compression != 0 || width <= 0 ||
+        rows <= 0 || width > DibLayout::kLargestSide || rows > DibLayout::kLargestSide ||
         (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)) {
         return std::nullopt;
     }

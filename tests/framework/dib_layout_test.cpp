@@ -70,8 +70,7 @@ TEST(DibLayout, TakesEveryDepthAndSideUpToTheLimit) {
 TEST(DibLayout, RowsCountFromTheTopWhateverTheirOrder) {
     // Two rows of 4 bits: stored first 0x10 (index 1 at the left), then 0x01.
     for (const int height : {2, -2}) {
-        const Bytes file =
-            bmpFile(2, height, 4, {0, 0xFFFFFF}, {0x10, 0, 0, 0, 0x01, 0, 0, 0});
+        const Bytes file = bmpFile(2, height, 4, {0, 0xFFFFFF}, {0x10, 0, 0, 0, 0x01, 0, 0, 0});
         const auto dib = bmpLayout(file);
         ASSERT_TRUE(dib.has_value()) << height;
         EXPECT_EQ(dib->topDown, height < 0);
