@@ -92,6 +92,8 @@ private:
     Control* findControl(int id) const;
     [[noreturn]] void missingControl(int id) const;
     void adopt(std::unique_ptr<Control> replacement);
+    // The back end's part of runModal(): creates the dialog if need be and runs it.
+    int runModalWindow();
 
     int templateId_;
     Window* owner_;

@@ -16,7 +16,7 @@ enum class SeamKind { ModalDialog, MessageBox, FilePicker };
 struct SeamCall {
     SeamKind kind;
     int id;               // template id of a modal dialog; 0 otherwise
-    std::string caption;  // message box caption, file picker title (Windows-1252)
+    std::string caption;  // message box caption, file picker title, dialog caption (Windows-1252)
     std::string text;     // message text; file picker filter as given ("…|…|")
     int icon;             // MessageIcon of a message box; 0 otherwise
     int buttons;          // MessageButtons of a message box; FilePickerMode of a file picker

@@ -22,8 +22,7 @@ QByteArray bytesOf(const ArtEntry& entry) {
 QImage loadBitmap(int id) {
     for (const ArtEntry& entry : artEntries()) {
         if (entry.kind == ArtKind::Bitmap && entry.id == id) {
-            QImage image = decodeBmpFile(entry.bytes);
-            return image.isNull() ? QImage::fromData(bytesOf(entry)) : image;
+            return decodeBmpFile(entry.bytes);
         }
     }
     return {};
@@ -42,6 +41,8 @@ QIcon loadIcon(int id) {
         if (!pictures.empty()) {
             continue;
         }
+        // Windows shows the program's icon from its own resources, PNG pictures and
+        // all: Qt's reader stands in for it here.
         QByteArray bytes = bytesOf(entry);
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::ReadOnly);

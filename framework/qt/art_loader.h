@@ -6,7 +6,8 @@
 
 namespace pemlar {
 
-// Null image when there is no such bitmap or it cannot be decoded.
+// Null image when there is no such bitmap or framework/dib_layout.h refuses it (the
+// Win32 back end shows none then either).
 QImage loadBitmap(int id);
 // Every picture of icon group `id`; a null icon when there is none.
 QIcon loadIcon(int id);

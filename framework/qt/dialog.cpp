@@ -6,7 +6,6 @@
 #include "framework/qt/command_table.h"
 #include "framework/qt/dialog_native.h"
 #include "framework/qt/text_edit.h"
-#include "framework/test_seams.h"
 #include "resources/dialog_template.h"
 
 namespace pemlar::fw {
@@ -76,11 +75,7 @@ void Dialog::create() {
     }
 }
 
-int Dialog::runModal() {
-    int answer = 0;
-    if (test_seams::takeAnswer({SeamKind::ModalDialog, templateId_, caption(), {}, 0, 0}, answer)) {
-        return answer;
-    }
+int Dialog::runModalWindow() {
     if (!created_) {
         created_ = true;
         Setup();

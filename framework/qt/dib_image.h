@@ -1,8 +1,8 @@
 #pragma once
-// Device-independent bitmaps as the program's art stores them: .bmp files and the pictures
-// of .ico files, uncompressed, 1, 4, 8 or 24 bits a pixel. Decoded here because Qt's image
-// reader loads every image format plugin (and the libraries behind them) to find out
-// which one reads a picture, a cost the program's start would pay for its three pictures.
+// The program's pictures (framework/dib_layout.h) as Qt images. Converted here because
+// Qt's image reader loads every image format plugin (and the libraries behind them) to
+// find out which one reads a picture, a cost the program's start would pay for its three
+// pictures.
 
 #include <QImage>
 #include <cstdint>
@@ -12,12 +12,11 @@
 namespace pemlar {
 
 // The picture of a .bmp file, with its colour table when it has one (as Qt's reader
-// gives it); a null image for anything else, damaged or not decoded here (compressed,
-// bit fields, 16 or 32 bits a pixel, a colour beyond the table).
+// gives it); a null image when the file is damaged or not one the layout takes.
 QImage decodeBmpFile(std::span<const std::uint8_t> file);
 
-// Every picture of an .ico file in file order, transparent where its mask says so; empty
-// when the file is damaged or any picture is not decoded here (a PNG picture, say).
+// Every picture of an .ico file in file order, transparent where its mask (or a 32-bit
+// picture's alpha) says so; empty when the layout refuses the file.
 std::vector<QImage> decodeIcoFile(std::span<const std::uint8_t> file);
 
 }  // namespace pemlar

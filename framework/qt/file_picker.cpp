@@ -3,9 +3,8 @@
 #include <QFileDialog>
 #include <QStringList>
 
-#include "framework/file_picker.h"
+#include "framework/modal_backend.h"
 #include "framework/qt/windows_text.h"
-#include "framework/test_seams.h"
 #include "framework/window.h"
 
 namespace pemlar {
@@ -39,18 +38,11 @@ QString fromPath(const std::filesystem::path& path) {
 
 }  // namespace
 
-std::optional<std::filesystem::path> pickFile(Window* owner, FilePickerMode mode,
-                                              std::string_view title,
-                                              std::string_view barSeparatedFilter,
-                                              const std::filesystem::path& directory,
-                                              const std::filesystem::path& proposedName) {
-    std::optional<std::filesystem::path> answer;
-    if (test_seams::takeFileAnswer({SeamKind::FilePicker, 0, std::string(title),
-                                    std::string(barSeparatedFilter), 0, static_cast<int>(mode)},
-                                   answer)) {
-        return answer;
-    }
-
+std::optional<std::filesystem::path> backend::pickFile(Window* owner, FilePickerMode mode,
+                                                       std::string_view title,
+                                                       std::string_view barSeparatedFilter,
+                                                       const std::filesystem::path& directory,
+                                                       const std::filesystem::path& proposedName) {
     // The dialog takes a file path as its start: it opens in that file's directory with
     // the name filled in.
     QString start = fromPath(directory);

@@ -1,9 +1,8 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 
-#include "framework/message_box.h"
+#include "framework/modal_backend.h"
 #include "framework/qt/windows_text.h"
-#include "framework/test_seams.h"
 #include "framework/window.h"
 
 namespace pemlar::fw {
@@ -28,15 +27,8 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
 
 }  // namespace
 
-int messageBox(Window* owner, std::string_view text, std::string_view caption, MessageIcon icon,
-               MessageButtons buttons) {
-    int answer = 0;
-    if (test_seams::takeAnswer({SeamKind::MessageBox, 0, std::string(caption), std::string(text),
-                                static_cast<int>(icon), static_cast<int>(buttons)},
-                               answer)) {
-        return answer;
-    }
-
+int backend::messageBox(Window* owner, std::string_view text, std::string_view caption,
+                        MessageIcon icon, MessageButtons buttons) {
     QWidget* parent = owner != nullptr ? static_cast<QWidget*>(owner->nativeHandle()) : nullptr;
     QMessageBox box(qtIcon(icon), fromWindowsText(caption), fromWindowsText(text),
                     QMessageBox::NoButton, parent);

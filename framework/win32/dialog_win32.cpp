@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "framework/test_seams.h"
 #include "framework/win32/dialog_template_bytes.h"
 #include "framework/win32/native.h"
 #include "resources/dialog_templates.h"
@@ -244,11 +243,7 @@ void Dialog::create() {
     }
 }
 
-int Dialog::runModal() {
-    int answer = 0;
-    if (test_seams::takeAnswer({SeamKind::ModalDialog, templateId_, {}, {}, 0, 0}, answer)) {
-        return answer;
-    }
+int Dialog::runModalWindow() {
     create();
     HWND window = native_->window;
     if (window == nullptr) {

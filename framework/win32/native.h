@@ -122,8 +122,8 @@ const wchar_t* popupClassName();
 // Control subclasses (controls_win32.cpp).
 void attachEdit(Edit& edit);
 void applyEditLayout(Edit& edit);
-// The bitmap `id` of the resources; empty when there is none or it is not a BMP that
-// StretchDIBits can take (uncompressed or RLE, sizes within the file).
+// The bitmap `id` of the resources; empty when there is none or framework/dib_layout.h
+// refuses it (compressed ones among them).
 std::optional<DibPicture> decodeBitmap(int id);
 
 // The framework's error report: a window the program cannot do without could not be

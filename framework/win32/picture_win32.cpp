@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "framework/controls.h"
+#include "framework/dib_layout.h"
 #include "framework/win32/native.h"
 #include "resources/art.h"
 
@@ -14,57 +15,19 @@ namespace win32 {
 namespace {
 
 constexpr UINT_PTR kPictureSubclass = 2;
-constexpr std::size_t kFileHeaderSize = 14;
-constexpr std::size_t kInfoHeaderSize = 40;
-constexpr std::int64_t kLargestSide = 8192;
 
-std::uint32_t readU32(std::span<const std::uint8_t> bytes, std::size_t at) {
-    return static_cast<std::uint32_t>(bytes[at]) | static_cast<std::uint32_t>(bytes[at + 1]) << 8 |
-           static_cast<std::uint32_t>(bytes[at + 2]) << 16 |
-           static_cast<std::uint32_t>(bytes[at + 3]) << 24;
-}
-
-std::uint16_t readU16(std::span<const std::uint8_t> bytes, std::size_t at) {
-    return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
-}
-
-// What the file says, checked against its size before anything is read.
-std::optional<DibPicture> decode(std::span<const std::uint8_t> file) {
-    if (file.size() < kFileHeaderSize + kInfoHeaderSize || file[0] != 'B' || file[1] != 'M') {
-        return std::nullopt;
-    }
-    const std::uint32_t bitsAt = readU32(file, 10);
-    const std::uint32_t headerSize = readU32(file, 14);
-    const auto width = static_cast<std::int32_t>(readU32(file, 18));
-    const auto height = static_cast<std::int32_t>(readU32(file, 22));
-    const std::uint16_t bitCount = readU16(file, 28);
-    const std::uint32_t compression = readU32(file, 30);
-    const std::uint32_t coloursUsed = readU32(file, 46);
-    const std::int64_t rows = height < 0 ? -static_cast<std::int64_t>(height) : height;
-    if (headerSize < kInfoHeaderSize || width <= 0 || rows == 0 || width > kLargestSide ||
-        rows > kLargestSide || compression != BI_RGB ||
-        (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24 && bitCount != 32)) {
-        return std::nullopt;
-    }
-    const std::uint64_t colours =
-        coloursUsed != 0 ? coloursUsed : (bitCount <= 8 ? (1u << bitCount) : 0u);
-    const std::uint64_t tableEnd = kFileHeaderSize + headerSize + 4 * colours;
-    const std::uint64_t stride = ((static_cast<std::uint64_t>(width) * bitCount + 31) / 32) * 4;
-    const std::uint64_t bitsEnd = static_cast<std::uint64_t>(bitsAt) + stride * rows;
-    if (colours > 256 || tableEnd > bitsAt || bitsEnd > file.size()) {
-        return std::nullopt;
-    }
+// The header and colour table StretchDIBits reads, from the checked layout.
+DibPicture pictureOf(const DibLayout& dib) {
     DibPicture picture;
-    picture.width = width;
-    picture.height = static_cast<int>(rows);
+    picture.width = dib.width;
+    picture.height = dib.height;
     // Only the 40-byte header and the colour table: GDI then ignores later header fields.
-    const std::size_t infoBytes = kInfoHeaderSize + 4 * static_cast<std::size_t>(colours);
-    picture.info.resize((infoBytes + 3) / 4);
-    std::memcpy(picture.info.data(), file.data() + kFileHeaderSize, kInfoHeaderSize);
-    std::memcpy(reinterpret_cast<std::uint8_t*>(picture.info.data()) + kInfoHeaderSize,
-                file.data() + kFileHeaderSize + headerSize, 4 * static_cast<std::size_t>(colours));
-    reinterpret_cast<BITMAPINFOHEADER*>(picture.info.data())->biSize = kInfoHeaderSize;
-    picture.bits.assign(file.begin() + bitsAt, file.begin() + static_cast<std::ptrdiff_t>(bitsEnd));
+    picture.info.resize((dib.header.size() + dib.colours.size() + 3) / 4);
+    auto* info = reinterpret_cast<std::uint8_t*>(picture.info.data());
+    std::memcpy(info, dib.header.data(), dib.header.size());
+    std::memcpy(info + dib.header.size(), dib.colours.data(), dib.colours.size());
+    reinterpret_cast<BITMAPINFOHEADER*>(info)->biSize = static_cast<DWORD>(dib.header.size());
+    picture.bits.assign(dib.pixels.begin(), dib.pixels.end());
     return picture;
 }
 
@@ -115,7 +78,8 @@ HWND slotWindow(const ControlSlot& slot) {
 std::optional<DibPicture> decodeBitmap(int id) {
     for (const ArtEntry& entry : artEntries()) {
         if (entry.kind == ArtKind::Bitmap && entry.id == id) {
-            return decode(entry.bytes);
+            const std::optional<DibLayout> dib = bmpLayout(entry.bytes);
+            return dib ? std::optional(pictureOf(*dib)) : std::nullopt;
         }
     }
     return std::nullopt;

@@ -1,10 +1,8 @@
 // Message boxes, file pickers, strings and the settings store of the Win32 back end.
 
-#include "framework/file_picker.h"
-#include "framework/message_box.h"
+#include "framework/modal_backend.h"
 #include "framework/resources.h"
 #include "framework/settings_store.h"
-#include "framework/test_seams.h"
 #include "framework/win32/file_dialog_setup.h"
 #include "framework/win32/message_box_setup.h"
 #include "framework/win32/native.h"
@@ -12,9 +10,6 @@
 #include "framework/win32/system_dialogs.h"
 #include "framework/win32/utf16.h"
 #include "resources/string_table.h"
-
-// <windows.h> names MessageBoxW MessageBox; SeamKind::MessageBox is meant here.
-#undef MessageBox
 
 namespace pemlar::fw {
 
@@ -27,15 +22,8 @@ std::u16string units(const std::filesystem::path& path) {
 
 }  // namespace
 
-int messageBox(Window* owner, std::string_view text, std::string_view caption, MessageIcon icon,
-               MessageButtons buttons) {
-    int answer = 0;
-    const SeamCall call{SeamKind::MessageBox,   0,
-                        std::string(caption),   std::string(text),
-                        static_cast<int>(icon), static_cast<int>(buttons)};
-    if (test_seams::takeAnswer(call, answer)) {
-        return answer;
-    }
+int backend::messageBox(Window* owner, std::string_view text, std::string_view caption,
+                        MessageIcon icon, MessageButtons buttons) {
     const win32::MessageBoxCall box{win32::wideFromWindows(text), win32::wideFromWindows(caption),
                                     win32::messageBoxFlags(icon, buttons)};
     HWND ownerWindow = win32::handleOf(owner);
@@ -52,18 +40,11 @@ int messageBox(Window* owner, std::string_view text, std::string_view caption, M
     return pressed;
 }
 
-std::optional<std::filesystem::path> pickFile(Window* owner, FilePickerMode mode,
-                                              std::string_view title,
-                                              std::string_view barSeparatedFilter,
-                                              const std::filesystem::path& directory,
-                                              const std::filesystem::path& proposedName) {
-    std::optional<std::filesystem::path> chosen;
-    const SeamCall call{
-        SeamKind::FilePicker,  0, std::string(title), std::string(barSeparatedFilter), 0,
-        static_cast<int>(mode)};
-    if (test_seams::takeFileAnswer(call, chosen)) {
-        return chosen;
-    }
+std::optional<std::filesystem::path> backend::pickFile(Window* owner, FilePickerMode mode,
+                                                       std::string_view title,
+                                                       std::string_view barSeparatedFilter,
+                                                       const std::filesystem::path& directory,
+                                                       const std::filesystem::path& proposedName) {
     const auto dialogMode =
         mode == FilePickerMode::Open ? win32::FileDialogMode::Open : win32::FileDialogMode::Save;
     win32::FileDialogSetup setup = win32::fileDialogSetup(dialogMode, 0, 0);
