@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "link/port_resolver.h"
+
 namespace pemlar {
 
 namespace {
@@ -31,7 +33,8 @@ std::optional<std::int32_t> portNumber(std::string_view word) {
     }
     int number = 0;
     const auto [rest, error] = std::from_chars(word.data(), word.data() + word.size(), number);
-    if (error != std::errc{} || rest != word.data() + word.size() || number < 1 || number > 255) {
+    if (error != std::errc{} || rest != word.data() + word.size() || number < 1 ||
+        number > kLastComNumber) {
         return std::nullopt;
     }
     return number;
@@ -176,7 +179,8 @@ ParsedArgs parseCliArgs(std::span<const std::string> words) {
         if (name == "-p" || name == "--remember" || name == "--forget") {
             const std::optional<std::int32_t> number = portNumber(value);
             if (!number) {
-                return refused("\"" + value + "\" ist keine Schnittstelle (COM1 bis COM255).");
+                return refused("\"" + value + "\" ist keine Schnittstelle (COM1 bis COM" +
+                               std::to_string(kLastComNumber) + ").");
             }
             if (name == "-p") {
                 if (std::find(args.ports.begin(), args.ports.end(), *number) != args.ports.end()) {

@@ -19,7 +19,7 @@ namespace {
 // The number a device path already has, so messages name the port as the window would.
 // Device numbers are compared: a mapping link and the node it leads to are one device.
 std::optional<std::int32_t> numberOf(const std::string& device, const PortResolver& resolver) {
-    for (std::int32_t n = 1; n <= 255; ++n) {
+    for (std::int32_t n = 1; n <= kLastComNumber; ++n) {
         const std::optional<std::string> mapped = resolver(n);
         if (mapped && (*mapped == device || sameDevice(*mapped, device))) {
             return n;
@@ -148,8 +148,8 @@ std::optional<PortChoice> choosePort(const CliArgs& args, CliEnvironment& env) {
         return PortChoice{*args.port, env.resolver};
     }
     if (!args.device.empty()) {
-        // A path without a number of its own gets 255, which the window never lists.
-        const std::int32_t number = numberOf(args.device, env.resolver).value_or(255);
+        // A path without a number of its own gets the last, which the window never lists.
+        const std::int32_t number = numberOf(args.device, env.resolver).value_or(kLastComNumber);
         return PortChoice{number,
                           [base = env.resolver, number, device = args.device](std::int32_t n) {
                               return n == number ? std::optional<std::string>(device) : base(n);

@@ -1,15 +1,15 @@
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <io.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "base/command_line.h"
 #include "cli/console.h"
 #include "cli/console_win32.h"
 
@@ -25,17 +25,6 @@ BOOL WINAPI onConsoleEvent(DWORD event) {
         return TRUE;
     }
     return FALSE;
-}
-
-std::string utf8(const wchar_t* text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) {
-        return {};
-    }
-    std::string out(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
-    out.pop_back();  // the terminating zero
-    return out;
 }
 
 // Bytes of `text` up to the end of its last whole UTF-8 character; what follows is the
@@ -129,10 +118,6 @@ private:
     std::string pending_;
 };
 
-struct LocalFreer {
-    void operator()(LPWSTR* words) const { LocalFree(words); }
-};
-
 }  // namespace
 
 Win32ConsoleApi systemWin32ConsoleApi() {
@@ -206,16 +191,14 @@ bool interactive() {
 
 std::vector<std::string> arguments(int argc, char** argv) {
     // argv is in the ANSI code page; the wide command line holds what was typed.
-    int count = 0;
-    const std::unique_ptr<LPWSTR, LocalFreer> words(CommandLineToArgvW(GetCommandLineW(), &count));
+    std::optional<std::vector<std::string>> words = wideCommandLine();
     if (!words) {
         return {argv + (argc > 0 ? 1 : 0), argv + argc};
     }
-    std::vector<std::string> out;
-    for (int i = 1; i < count; ++i) {
-        out.push_back(utf8(words.get()[i]));
+    if (!words->empty()) {
+        words->erase(words->begin());  // the program's name
     }
-    return out;
+    return std::move(*words);
 }
 
 }  // namespace pemlar::console

@@ -6,6 +6,7 @@
 #include <system_error>
 #include <vector>
 
+#include "base/user_folders.h"
 #include "core/file_system.h"
 #include "data/address_block.h"
 
@@ -91,7 +92,7 @@ void removeOldest(const std::filesystem::path& folder, const std::filesystem::pa
 }  // namespace
 
 std::filesystem::path userBackupFolder() {
-    const std::filesystem::path data = platform::userDataHome();
+    const std::filesystem::path data = userDataHome();
     return data.empty() ? data : data / "Nirvel" / "Pemlar" / "backups";
 }
 

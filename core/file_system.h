@@ -35,14 +35,6 @@ std::optional<std::string> readPrefix(const std::filesystem::path& path, std::si
 // NotRegularFile. `empty` tells whether nothing is in it yet.
 FileOutcome prepareAppendFile(const std::filesystem::path& path, bool& empty);
 
-// The user's folder for application data: $XDG_DATA_HOME or ~/.local/share on POSIX,
-// %LOCALAPPDATA% on Windows. Empty when the environment names none.
-std::filesystem::path userDataHome();
-
-// The user's folder for configuration: $XDG_CONFIG_HOME or ~/.config on POSIX; empty
-// on Windows, where the settings live in the registry, or when the environment names none.
-std::filesystem::path userConfigHome();
-
 // The local date and time now.
 std::tm localTimeNow();
 

@@ -3,57 +3,18 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 
+#include "base/unique_fd.h"
+#include "base/write_all.h"
 #include "core/file_system.h"
 
 namespace pemlar::platform {
 
 namespace {
 
-class UniqueFd {
-public:
-    explicit UniqueFd(int fd) : fd_(fd) {}
-    ~UniqueFd() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    UniqueFd(const UniqueFd&) = delete;
-    UniqueFd& operator=(const UniqueFd&) = delete;
-    int get() const { return fd_; }
-    // Closes now; false when close reported an error (NFS reports late write errors here).
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
-
 FileOutcome failed(FileFailure failure, int error) {
     return {failure, std::strerror(error)};
-}
-
-bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            if (n == 0) {
-                errno = EIO;
-            }
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 // Writes, syncs and closes `fd`; on failure the file at `path` is removed again.
@@ -166,29 +127,6 @@ FileOutcome prepareAppendFile(const std::filesystem::path& path, bool& empty) {
         return {FileFailure::NotRegularFile, {}};
     }
     empty = info.st_size == 0;
-    return {};
-}
-
-std::filesystem::path userDataHome() {
-    // A relative $XDG_DATA_HOME is invalid and to be ignored.
-    if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && data[0] == '/') {
-        return data;
-    }
-    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
-        return std::filesystem::path(home) / ".local" / "share";
-    }
-    return {};
-}
-
-std::filesystem::path userConfigHome() {
-    // Relative XDG_* folders are invalid and to be ignored, like $XDG_DATA_HOME above.
-    if (const char* config = std::getenv("XDG_CONFIG_HOME");
-        config != nullptr && config[0] == '/') {
-        return config;
-    }
-    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
-        return std::filesystem::path(home) / ".config";
-    }
     return {};
 }
 

@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <system_error>
 
 #include "core/file_system.h"
@@ -120,17 +119,6 @@ FileOutcome prepareAppendFile(const std::filesystem::path& path, bool& empty) {
         return failed(FileFailure::CannotWrite, GetLastError());
     }
     empty = size.QuadPart == 0;
-    return {};
-}
-
-std::filesystem::path userDataHome() {
-    if (const wchar_t* local = _wgetenv(L"LOCALAPPDATA"); local != nullptr && local[0] != L'\0') {
-        return local;
-    }
-    return {};
-}
-
-std::filesystem::path userConfigHome() {
     return {};
 }
 

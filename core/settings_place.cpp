@@ -2,8 +2,8 @@
 
 #include <system_error>
 
+#include "base/user_folders.h"
 #include "core/file_prefix.h"
-#include "core/file_system.h"
 
 namespace pemlar {
 
@@ -21,7 +21,7 @@ std::string_view trimmed(std::string_view text) {
 }  // namespace
 
 std::filesystem::path settingsFile() {
-    const std::filesystem::path config = platform::userConfigHome();
+    const std::filesystem::path config = userConfigHome();
     return config.empty() ? config : config / "Nirvel" / "Pemlar.conf";
 }
 

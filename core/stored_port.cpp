@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "core/settings_place.h"
+#include "link/port_resolver.h"
 
 namespace pemlar {
 
@@ -11,7 +12,7 @@ std::optional<std::int32_t> usablePort(long long value, std::string& why) {
         why = "keine Schnittstelle gespeichert";
         return std::nullopt;
     }
-    if (value < 1 || value > 255) {
+    if (value < 1 || value > kLastComNumber) {
         why = "gespeicherte Schnittstelle " + std::to_string(value) + " ist ungültig";
         return std::nullopt;
     }

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "base/utf8.h"
+
 namespace pemlar {
 
 namespace {
@@ -36,44 +38,8 @@ std::optional<std::uint8_t> toWindows1252(char32_t c) {
     return std::nullopt;
 }
 
-namespace {
-
-// The characters of `text` if it is valid UTF-8 (no overlong forms, no surrogates).
-std::optional<std::u32string> decodeUtf8(std::string_view text) {
-    std::u32string out;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80   ? 1
-                                   : lead < 0xC2 ? 0
-                                   : lead < 0xE0 ? 2
-                                   : lead < 0xF0 ? 3
-                                   : lead < 0xF5 ? 4
-                                                 : 0;
-        if (length == 0 || i + length > text.size()) {
-            return std::nullopt;
-        }
-        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) {
-                return std::nullopt;
-            }
-            c = (c << 6) | (next & 0x3F);
-        }
-        constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (c < kSmallest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-            return std::nullopt;
-        }
-        out += c;
-        i += length;
-    }
-    return out;
-}
-
-}  // namespace
-
 std::string windows1252FromSystemText(std::string_view text) {
-    const std::optional<std::u32string> chars = decodeUtf8(text);
+    const std::optional<std::u32string> chars = charsFromUtf8(text);
     if (!chars) {
         return std::string(text);
     }

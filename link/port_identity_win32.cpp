@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/wide_text.h"
 #include "link/port_identity.h"
 #include "link/win32_setup_api.h"
 
@@ -18,18 +19,6 @@ namespace {
 // devguid.h wants INITGUID games.
 constexpr GUID kPortsClass = {
     0x4d36e978, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
-
-std::string narrow(const std::wstring& wide) {
-    if (wide.empty()) {
-        return {};
-    }
-    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(std::max(size, 0)), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size,
-                        nullptr, nullptr);
-    return text;
-}
 
 std::string upper(std::string text) {
     for (char& c : text) {
@@ -112,11 +101,11 @@ PortIdentity identityOf(const Win32SetupApi& api, HDEVINFO set, SP_DEVINFO_DATA&
                         const std::string& name) {
     PortIdentity identity;
     identity.device = "\\\\.\\" + name;
-    identity.friendlyName = narrow(property(api, set, info, SPDRP_FRIENDLYNAME));
-    const std::string hardware = upper(narrow(property(api, set, info, SPDRP_HARDWAREID)));
-    const std::string service = narrow(property(api, set, info, SPDRP_SERVICE));
+    identity.friendlyName = utf8FromWide(property(api, set, info, SPDRP_FRIENDLYNAME));
+    const std::string hardware = upper(utf8FromWide(property(api, set, info, SPDRP_HARDWAREID)));
+    const std::string service = utf8FromWide(property(api, set, info, SPDRP_SERVICE));
     identity.driver = service;
-    identity.manufacturer = narrow(property(api, set, info, SPDRP_MFG));
+    identity.manufacturer = utf8FromWide(property(api, set, info, SPDRP_MFG));
     identity.product = identity.friendlyName;
     if (const std::size_t at = identity.product.rfind(" (" + name + ")"); at != std::string::npos) {
         identity.product.erase(at);
@@ -124,7 +113,7 @@ PortIdentity identityOf(const Win32SetupApi& api, HDEVINFO set, SP_DEVINFO_DATA&
     std::vector<wchar_t> instance(512, L'\0');
     if (api.getDeviceInstanceId(set, &info, instance.data(),
                                 static_cast<DWORD>(instance.size() - 1), nullptr) != 0) {
-        identity.serial = serialOf(narrow(instance.data()));
+        identity.serial = serialOf(utf8FromWide(instance.data()));
     }
     identity.vendorId = hexAfter(hardware, "VID_");
     identity.productId = hexAfter(hardware, "PID_");
@@ -150,7 +139,7 @@ std::map<std::string, PortIdentity> listPorts(const Win32SetupApi& api) {
         if (api.enumDeviceInfo(set, index, &info) == 0) {
             break;
         }
-        const std::string name = upper(narrow(portName(api, set, info)));
+        const std::string name = upper(utf8FromWide(portName(api, set, info)));
         if (name.starts_with("COM")) {
             ports[name] = identityOf(api, set, info, name);
         }

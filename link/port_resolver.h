@@ -10,6 +10,9 @@
 
 namespace pemlar {
 
+// The highest COM number there is; the port list and the scan stop one short of it.
+inline constexpr std::int32_t kLastComNumber = 255;
+
 // The device path for COM<comNumber>, or nothing when that number has no device.
 using PortResolver = std::function<std::optional<std::string>(std::int32_t comNumber)>;
 
@@ -23,7 +26,8 @@ PortResolver systemPortResolver();
 // open of a vanished device fails instead of reaching another port).
 PortResolver mappingFolderResolver(std::filesystem::path folder);
 
-// <config>/Nirvel/Pemlar/ports, <config> being $XDG_CONFIG_HOME or ~/.config.
+// <config>/Nirvel/Pemlar/ports, <config> being $XDG_CONFIG_HOME or ~/.config; empty
+// where portMappingHonoured() is false.
 std::filesystem::path portMappingFolder();
 
 // The device a mapping entry (a symbolic link) names, a relative target taken from the

@@ -1,9 +1,6 @@
-#include <pwd.h>
-#include <unistd.h>
-
 #include <array>
-#include <cstdlib>
 
+#include "base/user_folders.h"
 #include "link/port_resolver.h"
 
 namespace pemlar {
@@ -31,27 +28,10 @@ std::optional<std::string> fixedDevice(std::int32_t comNumber) {
     return std::nullopt;
 }
 
-std::filesystem::path homeFolder() {
-    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-        return home;
-    }
-    if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir != nullptr) {
-        return entry->pw_dir;
-    }
-    return "/";
-}
-
 }  // namespace
 
 std::filesystem::path portMappingFolder() {
-    std::filesystem::path config;
-    // A relative XDG_CONFIG_HOME is invalid and to be ignored.
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && xdg[0] == '/') {
-        config = xdg;
-    } else {
-        config = homeFolder() / ".config";
-    }
-    return config / "Nirvel" / "Pemlar" / "ports";
+    return userConfigHome(WithoutHome::AccountFolder) / "Nirvel" / "Pemlar" / "ports";
 }
 
 bool portMappingHonoured() {

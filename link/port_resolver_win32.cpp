@@ -1,13 +1,9 @@
-#include <cstdlib>
-
 #include "link/port_resolver.h"
 
 namespace pemlar {
 
 std::filesystem::path portMappingFolder() {
-    const char* appData = std::getenv("APPDATA");
-    const std::filesystem::path base = appData != nullptr ? appData : ".";
-    return base / "Nirvel" / "Pemlar" / "ports";
+    return {};  // the system numbers the ports itself
 }
 
 bool portMappingHonoured() {

@@ -18,7 +18,7 @@ namespace pemlar {
 class scom;
 
 inline constexpr std::int32_t kFirstScannedPort = 1;
-inline constexpr std::int32_t kLastScannedPort = 254;  // 255 is never tried
+inline constexpr std::int32_t kLastScannedPort = kLastComNumber - 1;  // the last is never tried
 
 struct ScannedPort {
     std::int32_t number = 0;

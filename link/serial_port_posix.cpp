@@ -19,6 +19,7 @@
 #include <thread>
 #include <utility>
 
+#include "base/unique_fd.h"
 #include "link/serial_port.h"
 
 namespace pemlar {
@@ -26,33 +27,6 @@ namespace pemlar {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-class UniqueFd {
-public:
-    UniqueFd() = default;
-    explicit UniqueFd(int fd) : fd_(fd) {}
-    ~UniqueFd() { reset(); }
-    UniqueFd(UniqueFd&& other) noexcept : fd_(other.release()) {}
-    UniqueFd& operator=(UniqueFd&& other) noexcept {
-        if (this != &other) {
-            reset();
-            fd_ = other.release();
-        }
-        return *this;
-    }
-    int get() const { return fd_; }
-    explicit operator bool() const { return fd_ >= 0; }
-    int release() { return std::exchange(fd_, -1); }
-    void reset() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-            fd_ = -1;
-        }
-    }
-
-private:
-    int fd_ = -1;
-};
 
 struct SpeedEntry {
     std::uint32_t baud;

@@ -1,7 +1,5 @@
 #include "sim/image_file.h"
 
-#include "sim/unique_fd.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,27 +9,15 @@
 #include <cerrno>
 #include <cstring>
 
+#include "base/unique_fd.h"
+#include "base/write_all.h"
+
 namespace pemlar {
 
 namespace {
 
 std::string describe(const std::filesystem::path& file, int error) {
     return file.string() + ": " + std::strerror(error);
-}
-
-bool writeAll(int fd, const std::uint8_t* bytes, std::size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, bytes, size);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        bytes += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
 }
 
 }  // namespace
@@ -85,10 +71,10 @@ bool saveImageFile(const std::filesystem::path& file, const EepromImage& image,
         error = describe(temporary, errno);
         return false;
     }
-    const bool written = writeAll(fd.get(), image.data(), image.size()) && ::fsync(fd.get()) == 0;
+    const bool written = writeAll(fd.get(), image) && ::fsync(fd.get()) == 0;
     const int writeError = errno;
     // close() reports late write errors, so it is called here, not left to the owner.
-    if (::close(fd.release()) != 0 || !written) {
+    if (!fd.close() || !written) {
         error = describe(temporary, written ? errno : writeError);
         ::unlink(temporary.c_str());
         return false;

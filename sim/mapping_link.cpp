@@ -1,26 +1,14 @@
 #include "sim/mapping_link.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <system_error>
 #include <utility>
+
+#include "base/user_folders.h"
 
 namespace pemlar {
 
 std::filesystem::path simMappingFolder() {
-    std::filesystem::path config;
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && xdg[0] == '/') {
-        config = xdg;
-    } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-        config = std::filesystem::path(home) / ".config";
-    } else if (const passwd* entry = getpwuid(getuid()); entry != nullptr) {
-        config = std::filesystem::path(entry->pw_dir) / ".config";
-    } else {
-        config = "/.config";
-    }
-    return config / "Nirvel" / "Pemlar" / "ports";
+    return userConfigHome(WithoutHome::AccountFolder) / "Nirvel" / "Pemlar" / "ports";
 }
 
 std::optional<MappingLink> MappingLink::create(int comNumber, const std::string& device,

@@ -13,9 +13,9 @@
 #include <thread>
 #include <vector>
 
+#include "base/unique_fd.h"
 #include "data/eeprom_image.h"
 #include "sim/instrument.h"
-#include "sim/unique_fd.h"
 
 namespace pemlar {
 

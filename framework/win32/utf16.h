@@ -5,10 +5,16 @@
 #include <string>
 #include <string_view>
 
+#include "base/utf16.h"
+
 namespace pemlar::fw::win32 {
 
-std::u16string toUtf16(std::string_view utf8);
-std::string toUtf8(std::u16string_view utf16);
+inline std::u16string toUtf16(std::string_view utf8) {
+    return utf16FromUtf8(utf8);
+}
+inline std::string toUtf8(std::u16string_view utf16) {
+    return utf8FromUtf16(utf16);
+}
 
 }  // namespace pemlar::fw::win32
 

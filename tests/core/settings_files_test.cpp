@@ -4,7 +4,6 @@
 
 #include <fstream>
 #include <functional>
-#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -12,6 +11,7 @@
 #include "core/backups.h"
 #include "core/file_system.h"
 #include "core/settings_place.h"
+#include "tests/support/scoped_environment.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -48,25 +48,12 @@ TEST(SettingsAndLogFiles, NeverBlockAndStayWithinTheirBounds) {
     }
 }
 
-// Puts a value in an environment variable for the test's time.
-struct Variable {
-    Variable(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        ::setenv(name, value, 1);
-    }
-    ~Variable() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
-TEST(SettingsPlace, ARelativeXdgFolderIsIgnored) {
-    const Variable home("HOME", "/home/t");
-    const Variable config("XDG_CONFIG_HOME", "rel/x");
-    const Variable data("XDG_DATA_HOME", "rel/x");
-    EXPECT_EQ(settingsFile(), fs::path("/home/t/.config/Nirvel/Pemlar.conf"));
-    EXPECT_EQ(userBackupFolder(), fs::path("/home/t/.local/share/Nirvel/Pemlar/backups"));
+// Which folders count is the base layer's (tests/base); this is what lies below them.
+TEST(SettingsPlace, FilesBelowTheUsersFolders) {
+    const ScopedEnvironment config("XDG_CONFIG_HOME", "/tmp/c");
+    const ScopedEnvironment data("XDG_DATA_HOME", "/tmp/d");
+    EXPECT_EQ(settingsFile(), fs::path("/tmp/c/Nirvel/Pemlar.conf"));
+    EXPECT_EQ(userBackupFolder(), fs::path("/tmp/d/Nirvel/Pemlar/backups"));
 }
 
 }  // namespace

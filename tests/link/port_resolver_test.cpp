@@ -1,43 +1,17 @@
 #include "link/port_resolver.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <fstream>
 #include <optional>
 #include <string>
 
+#include "tests/support/scoped_environment.h"
 #include "tests/support/temp_folder.h"
 
 using namespace pemlar;
 
 namespace {
-
-// Sets an environment variable for one test and puts the old value back.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        if (value != nullptr) {
-            ::setenv(name, value, 1);
-        } else {
-            ::unsetenv(name);
-        }
-    }
-    ~ScopedEnv() {
-        if (old_) {
-            ::setenv(name_, old_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 TEST(PortResolver, MappingFolderMapsOnlyItsEntries) {
     TempFolder folder;
@@ -53,28 +27,16 @@ TEST(PortResolver, MappingFolderMapsOnlyItsEntries) {
     EXPECT_EQ(mappingFolderResolver(folder.path() / "missing")(3), std::nullopt);
 }
 
+// Which config folder counts is the base layer's (tests/base); this is what lies below it.
 TEST(PortResolver, MappingFolderFollowsTheConfigFolder) {
-    const ScopedEnv home("HOME", "/home/tester");
-    {
-        const ScopedEnv xdg("XDG_CONFIG_HOME", "/tmp/cfg");
-        EXPECT_EQ(portMappingFolder(), std::filesystem::path("/tmp/cfg/Nirvel/Pemlar/ports"));
-    }
-    {
-        const ScopedEnv xdg("XDG_CONFIG_HOME", "relative/cfg");
-        EXPECT_EQ(portMappingFolder(),
-                  std::filesystem::path("/home/tester/.config/Nirvel/Pemlar/ports"));
-    }
-    {
-        const ScopedEnv xdg("XDG_CONFIG_HOME", nullptr);
-        EXPECT_EQ(portMappingFolder(),
-                  std::filesystem::path("/home/tester/.config/Nirvel/Pemlar/ports"));
-    }
+    const ScopedEnvironment xdg("XDG_CONFIG_HOME", "/tmp/cfg");
+    EXPECT_EQ(portMappingFolder(), std::filesystem::path("/tmp/cfg/Nirvel/Pemlar/ports"));
 }
 
 // Only computes names; no device is ever opened.
 TEST(PortResolver, SystemResolverPrefersTheMappingThenTheTable) {
     TempFolder config;
-    const ScopedEnv xdg("XDG_CONFIG_HOME", config.path().c_str());
+    const ScopedEnvironment xdg("XDG_CONFIG_HOME", config.path().c_str());
     const std::filesystem::path ports = config.path() / "Nirvel" / "Pemlar" / "ports";
     std::filesystem::create_directories(ports);
     std::filesystem::create_symlink("/dev/null", ports / "COM2");

@@ -19,6 +19,7 @@
 #include "link/port_resolver.h"
 #include "link/scom.h"
 #include "tests/support/fake_clock.h"
+#include "tests/support/scoped_environment.h"
 #include "tests/support/temp_folder.h"
 
 using namespace pemlar;
@@ -162,15 +163,8 @@ TEST(PemlarSim, ServesAPtyAsAComPortAndRemovesTheLinkWhenEnded) {
         EXPECT_EQ(std::filesystem::read_symlink(link), device);
         {
             // Where the program looks: the same folder for the same config home.
-            const char* old = std::getenv("XDG_CONFIG_HOME");
-            const std::string saved = old != nullptr ? old : "";
-            ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+            const ScopedEnvironment xdg("XDG_CONFIG_HOME", config.path().c_str());
             EXPECT_EQ(portMappingFolder(), portsIn(config));
-            if (old != nullptr) {
-                ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
-            } else {
-                ::unsetenv("XDG_CONFIG_HOME");
-            }
         }
 
         scom com(5, mappingFolderResolver(portsIn(config)), instantClock());

@@ -1,5 +1,5 @@
 #pragma once
-// Owns one file descriptor and closes it when it goes.
+// Owns one POSIX file descriptor and closes it when it goes.
 
 #include <unistd.h>
 
@@ -31,6 +31,8 @@ public:
         }
         fd_ = fd;
     }
+    // Closes now; false when close reported an error (NFS reports late write errors here).
+    bool close() { return ::close(release()) == 0; }
 
 private:
     int fd_ = -1;
