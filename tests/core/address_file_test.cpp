@@ -7,8 +7,11 @@
 #include <gtest/gtest.h>
 
 #include "data/windows1252.h"
+#include "tests/support/case_name.h"
 
 namespace {
+
+using pemlar::test::PrintTo;
 
 using namespace pemlar;
 
@@ -87,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                  slot("Gr\xFC\xDF") + slot("\x80\xFF"),
                  {"Gr\xFC\xDF", "\x80\xFF", "", "", ""}},
         FileCase{"LongerFileCut", std::string(125, '\0') + "MORE", {"", "", "", "", ""}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    pemlar::test::caseName);
 
 struct TextCase {
     const char* name;
@@ -119,6 +122,6 @@ INSTANTIATE_TEST_SUITE_P(
                  {std::string(24, 'L'), std::string(6, 'L'), "", "", ""}},
         TextCase{"SevenLines", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7", {"1", "2", "3", "4", "5"}},
         TextCase{"Windows1252", "Gr\xFC\xDF\r\n\x80", {"Gr\xFC\xDF", "\x80", "", "", ""}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    pemlar::test::caseName);
 
 }  // namespace

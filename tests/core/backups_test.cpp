@@ -9,9 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/case_name.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
+
+using pemlar::test::PrintTo;
 
 using namespace pemlar;
 namespace fs = std::filesystem;
@@ -34,9 +37,10 @@ EepromImage pageWithId(const std::string& id12) {
 }
 
 struct NameCase {
+    const char* name;
     std::string id;  // the 12-byte ID text of the page
     int attempt;
-    const char* name;
+    const char* fileName;
 };
 
 class BackupName : public ::testing::TestWithParam<NameCase> {};
@@ -44,15 +48,16 @@ class BackupName : public ::testing::TestWithParam<NameCase> {};
 TEST_P(BackupName, TellsDateTimeAndId) {
     const EepromImage image = pageWithId(GetParam().id);
     EXPECT_EQ(backupFileName(at(9, 5, 7), pageOf(image, kAddressPage), GetParam().attempt),
-              GetParam().name);
+              GetParam().fileName);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BackupName,
-    ::testing::Values(NameCase{"  PM-0815-42", 1, "2026-12-07_09-05-07_PM-0815-42.page"},
-                      NameCase{"            ", 1, "2026-12-07_09-05-07_ohne-ID.page"},
-                      NameCase{std::string("..\\a b\xFC\0XYZW", 12), 1,
-                               "2026-12-07_09-05-07_.._a_b.page"}));
+    ::testing::Values(NameCase{"Id", "  PM-0815-42", 1, "2026-12-07_09-05-07_PM-0815-42.page"},
+                      NameCase{"NoId", "            ", 1, "2026-12-07_09-05-07_ohne-ID.page"},
+                      NameCase{"UnsafeBytes", std::string("..\\a b\xFC\0XYZW", 12), 1,
+                               "2026-12-07_09-05-07_.._a_b.page"}),
+    pemlar::test::caseName);
 
 class BackupStoreTest : public ::testing::Test {
 protected:

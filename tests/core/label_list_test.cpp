@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/case_name.h"
+
 namespace {
+
+using pemlar::test::PrintTo;
 
 using namespace pemlar;
 
@@ -55,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 false},
                       LabelCase{"NineteenKept", k19 + "\n", {k19}, false},
                       LabelCase{"LongerCutTo19", k19 + "TUV\nX\n", {k19, "X"}, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    pemlar::test::caseName);
 
 TEST(ParseLabels, OnlyTheFirst1280BytesCount) {
     // 256 lines of "ABC\r\n" fill 1280 bytes; a 257th line lies beyond them.
@@ -65,7 +69,7 @@ TEST(ParseLabels, OnlyTheFirst1280BytesCount) {
     }
     EXPECT_EQ(parseLabels(text + "XYZ\r\n").labels.size(), 256u);
     // A line ending just past the limit does not end the line before it.
-    EXPECT_EQ(parseLabels(text.substr(0, 1278) + "DE\r\n").labels.size(), 255u);
+    EXPECT_EQ(parseLabels(text.substr(0, text.size() - 2) + "DE\r\n").labels.size(), 255u);
 }
 
 struct SelectionCase {
@@ -89,6 +93,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, LabelSelectionTest,
                                            SelectionCase{"Negative", "NEU\r\nABC\r\n", -1, -1},
                                            SelectionCase{"DefaultIgnoresStored", "", 5, 0},
                                            SelectionCase{"NoLabels", "ABCD", 0, -1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         pemlar::test::caseName);
 
 }  // namespace

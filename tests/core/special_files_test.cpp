@@ -10,8 +10,11 @@
 #include <string>
 
 #include "tests/core/address_file_io_fixture.h"
+#include "tests/support/case_name.h"
 
 namespace {
+
+using pemlar::test::PrintTo;
 
 using namespace pemlar;
 namespace fs = std::filesystem;
@@ -43,12 +46,16 @@ std::string makeSpecial(const std::string& kind, const fs::path& at) {
     return made == 0 ? "" : kind + ": " + std::strerror(errno);
 }
 
+struct SpecialCase {
+    const char* name;  // the kind, as makeSpecial knows it
+};
+
 class SaveOverSpecialFile : public AddressFileIoTest,
-                            public ::testing::WithParamInterface<std::string> {};
+                            public ::testing::WithParamInterface<SpecialCase> {};
 
 TEST_P(SaveOverSpecialFile, IsRefusedAndLeavesItAlone) {
     const fs::path special = path("special");
-    if (const std::string error = makeSpecial(GetParam(), special); !error.empty()) {
+    if (const std::string error = makeSpecial(GetParam().name, special); !error.empty()) {
         GTEST_SKIP() << error;
     }
     fs::create_symlink(special, path("link"));
@@ -65,8 +72,9 @@ TEST_P(SaveOverSpecialFile, IsRefusedAndLeavesItAlone) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, SaveOverSpecialFile,
-                         ::testing::Values("Fifo", "Socket", "DeviceNode"),
-                         [](const auto& info) { return info.param; });
+                         ::testing::Values(SpecialCase{"Fifo"}, SpecialCase{"Socket"},
+                                           SpecialCase{"DeviceNode"}),
+                         pemlar::test::caseName);
 
 TEST_F(AddressFileIoTest, SaveKeepsTheFilesPermissions) {
     write("alt.PML", "alt");

@@ -6,12 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/case_name.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/line_bytes.h"
 #include "tests/support/scripted_port.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
+
+using pemlar::test::PrintTo;
 
 using namespace pemlar;
 
@@ -98,14 +101,19 @@ INSTANTIATE_TEST_SUITE_P(
                                ScomResult::TransferError},
                       StepCase{"Close", [](PortScript& s) { s.closeFails = true; },
                                TransferStep::Close, ScomResult::CloseFailed}),
-    [](const auto& info) { return std::string(info.param.name); });
+    pemlar::test::caseName);
 
 // What a write before any read sends: the user's lines, the instrument's bytes 146-253,
 // and the instrument's ID unless the user typed one.
-class WriteFirstReads : public TransferTest, public ::testing::WithParamInterface<bool> {};
+struct KeepIdCase {
+    const char* name;
+    bool keepId;
+};
+
+class WriteFirstReads : public TransferTest, public ::testing::WithParamInterface<KeepIdCase> {};
 
 TEST_P(WriteFirstReads, KeepsWhatTheUserCantEdit) {
-    const bool keepId = GetParam();
+    const bool keepId = GetParam().keepId;
     script().replies = {replyFrame(instrumentPage()), replyFrame({0})};
     EepromImage image = userImage();
     const BackupStore store = backups();
@@ -123,7 +131,10 @@ TEST_P(WriteFirstReads, KeepsWhatTheUserCantEdit) {
               Bytes(expected.begin(), expected.begin() + kPageChecksumOffset));
 }
 
-INSTANTIATE_TEST_SUITE_P(IdFromInstrumentOrUser, WriteFirstReads, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(IdFromInstrumentOrUser, WriteFirstReads,
+                         ::testing::Values(KeepIdCase{"UsersId", false},
+                                           KeepIdCase{"InstrumentsId", true}),
+                         pemlar::test::caseName);
 
 TEST_F(TransferTest, AWriteWhoseFirstReadFailsWritesNothing) {
     script().replies.push_back(replyFrame(instrumentPage(), 1, 1));

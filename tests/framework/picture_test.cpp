@@ -9,10 +9,13 @@
 #include "framework/qt/art_loader.h"
 #include "resources/resource_ids.h"
 #include "tests/framework/native.h"
+#include "tests/support/case_name.h"
 
 using namespace pemlar;
 
 namespace {
+
+using pemlar::test::PrintTo;
 
 struct ArtCase {
     int id;
@@ -40,6 +43,7 @@ TEST(Artwork, IconHasBothSizes) {
 }
 
 struct PictureCase {
+    const char* name;
     int controlId;
     int artId;
     bool square;  // placed as the largest square at the top left, else over the whole control
@@ -93,10 +97,9 @@ TEST_P(PictureControl, PaintsItsBitmapIntoTheTargetWithoutSmoothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AboutBox, PictureControl,
-                         ::testing::Values(PictureCase{kEmblemPicture, kEmblemBitmap, true},
-                                           PictureCase{kNamePicture, kNameBitmap, false}),
-                         [](const ::testing::TestParamInfo<PictureCase>& info) {
-                             return "Control" + std::to_string(info.param.controlId);
-                         });
+                         ::testing::Values(PictureCase{"Emblem", kEmblemPicture, kEmblemBitmap,
+                                                       true},
+                                           PictureCase{"Name", kNamePicture, kNameBitmap, false}),
+                         pemlar::test::caseName);
 
 }  // namespace

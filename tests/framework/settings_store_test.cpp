@@ -8,12 +8,15 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "tests/support/case_name.h"
 #include "tests/support/private_mount.h"
 
 using namespace pemlar;
 using fw::SettingsProblem;
 
 namespace {
+
+using pemlar::test::PrintTo;
 
 struct StoredChoices {
     std::int32_t port = 0;
@@ -111,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, SettingsNotANumberTest,
                                            MissingCase{"TooLarge", "4294967296"},
                                            MissingCase{"Fraction", "3.5"},
                                            MissingCase{"List", "1, 2"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         pemlar::test::caseName);
 
 TEST_F(SettingsStoreTest, SavingWritesAtOnce) {
     StoredChoices choices;

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "framework/win32/dialog_template_bytes.h"
+#include "framework/win32/utf16.h"
 #include "resources/dialog_templates.h"
 #include "resources/resource_ids.h"
 
@@ -17,6 +20,24 @@ namespace {
 using namespace pemlar::fw::win32;
 using S = ControlStyle;
 using K = ControlKind;
+
+// UTF-16 code units and the terminating zero.
+std::size_t textBytes(std::string_view utf8) {
+    return 2 * (toUtf16(utf8).size() + 1);
+}
+
+// The size the layout gives a template: the fixed header fields, menu and class words,
+// caption, point size and face; each item from a 4-byte boundary, the last one unpadded.
+std::size_t layoutSize(const DialogTemplate& dialog) {
+    std::size_t size = 18 + 2 + 2 + textBytes(dialog.caption) + 2 + textBytes(dialog.fontFace);
+    for (const ControlTemplate& control : dialog.controls) {
+        size = (size + 3) / 4 * 4;
+        // style, extended style, x y cx cy, id; 0xFFFF and the class atom; the text;
+        // the creation data size
+        size += 4 + 4 + 8 + 2 + 4 + textBytes(control.text) + 2;
+    }
+    return size;
+}
 
 TEST(DialogTemplateBytes, TinyTemplateByteForByte) {
     constexpr std::array<ControlTemplate, 2> controls = {{
@@ -73,7 +94,7 @@ TEST(DialogTemplateBytes, MainDialogHeaderAndFirstItem) {
     // "Courier New" ends at 50; the group box "Pemlare" starts on the next DWORD.
     EXPECT_EQ(bytes.at(52), 0x07);
     EXPECT_EQ(bytes.at(52 + 22), 'P');
-    EXPECT_EQ(bytes.size(), 834u);  // 19 items, the last one unpadded
+    EXPECT_EQ(bytes.size(), layoutSize(kDialog1000));
 }
 
 }  // namespace

@@ -12,10 +12,13 @@
 #include "framework/win32/utf16.h"
 #include "resources/dialog_templates.h"
 #include "resources/resource_ids.h"
+#include "tests/support/case_name.h"
 
 using namespace pemlar;
 
 namespace {
+
+using pemlar::test::PrintTo;
 
 using namespace pemlar::fw::win32;
 
@@ -54,10 +57,15 @@ std::vector<LONG> edges(const RECT& r) {
 // bits such as WS_CLIPSIBLINGS; these are the ones it keeps as given.
 constexpr DWORD kKeptBits = WS_VISIBLE | WS_DISABLED | WS_TABSTOP | WS_GROUP | 0xFFFF;
 
-class TemplateDialog : public testing::TestWithParam<int> {};
+struct TemplateCase {
+    const char* name;
+    int id;
+};
+
+class TemplateDialog : public testing::TestWithParam<TemplateCase> {};
 
 TEST_P(TemplateDialog, ControlsAsTheTemplateSays) {
-    const DialogTemplate& dialog = *findDialogTemplate(GetParam());
+    const DialogTemplate& dialog = *findDialogTemplate(GetParam().id);
     const wchar_t* const classes[] = {L"Button", L"Button", L"Static", L"Edit", L"ComboBox"};
     OwnedWindow parent{CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 800, 600, nullptr,
                                        nullptr, nullptr, nullptr)};
@@ -100,8 +108,13 @@ TEST_P(TemplateDialog, ControlsAsTheTemplateSays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTemplate, TemplateDialog,
-                         testing::Values(kMainDialog, kReadPromptDialog, kReadProgressDialog,
-                                         kWritePromptDialog, kWriteProgressDialog, kAboutDialog,
-                                         kSplashDialog));
+                         testing::Values(TemplateCase{"Main", kMainDialog},
+                                         TemplateCase{"ReadPrompt", kReadPromptDialog},
+                                         TemplateCase{"ReadProgress", kReadProgressDialog},
+                                         TemplateCase{"WritePrompt", kWritePromptDialog},
+                                         TemplateCase{"WriteProgress", kWriteProgressDialog},
+                                         TemplateCase{"About", kAboutDialog},
+                                         TemplateCase{"Splash", kSplashDialog}),
+                         pemlar::test::caseName);
 
 }  // namespace

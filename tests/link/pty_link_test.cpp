@@ -14,6 +14,7 @@
 #include "data/charset.h"
 #include "link/frames.h"
 #include "link/scom.h"
+#include "tests/support/case_name.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/line_bytes.h"
 #include "tests/support/simulated_com_port.h"
@@ -21,6 +22,8 @@
 using namespace pemlar;
 
 namespace {
+
+using pemlar::test::PrintTo;
 
 const Bytes kReadRequest = {0xAA, 0x55, 0x01, 0x01, 0x01, 0x01};
 const Bytes kWriteRequest = {0xAA, 0x55, 0x02, 0x01, 0x01, 0x02};
@@ -227,14 +230,11 @@ TEST_F(PtyLink, NoiseOnTheLineIsSkippedByTheInstrument) {
 
 // Each result code of both transactions, from the instrument's misbehaviour.
 struct FaultCase {
+    const char* name;
     SimFault fault;
     ScomResult read;
     ScomResult write;
 };
-
-void PrintTo(const FaultCase& c, std::ostream* out) {
-    *out << simFaultName(c.fault);
-}
 
 class PtyFault : public PtyLink, public ::testing::WithParamInterface<FaultCase> {
 protected:
@@ -258,17 +258,15 @@ TEST_P(PtyFault, EndsInItsCodeAndKeepsTheImageSound) {
 INSTANTIATE_TEST_SUITE_P(
     Faults, PtyFault,
     ::testing::Values(
-        FaultCase{SimFault::None, ScomResult::Ok, ScomResult::Ok},
-        FaultCase{SimFault::Silent, ScomResult::TransferError, ScomResult::TransferError},
-        FaultCase{SimFault::BadStart, ScomResult::BadFrameStart, ScomResult::BadFrameStart},
-        FaultCase{SimFault::BadCheck, ScomResult::ChecksumError, ScomResult::ChecksumError},
-        FaultCase{SimFault::Short, ScomResult::TransferError, ScomResult::TransferError},
-        FaultCase{SimFault::Status, ScomResult::Ok, ScomResult::InstrumentError},
-        FaultCase{SimFault::Noise, ScomResult::BadFrameStart, ScomResult::BadFrameStart}),
-    [](const ::testing::TestParamInfo<FaultCase>& info) {
-        std::string name(simFaultName(info.param.fault));
-        std::erase(name, '-');
-        return name;
-    });
+        FaultCase{"None", SimFault::None, ScomResult::Ok, ScomResult::Ok},
+        FaultCase{"Silent", SimFault::Silent, ScomResult::TransferError, ScomResult::TransferError},
+        FaultCase{"BadStart", SimFault::BadStart, ScomResult::BadFrameStart,
+                  ScomResult::BadFrameStart},
+        FaultCase{"BadCheck", SimFault::BadCheck, ScomResult::ChecksumError,
+                  ScomResult::ChecksumError},
+        FaultCase{"Short", SimFault::Short, ScomResult::TransferError, ScomResult::TransferError},
+        FaultCase{"Status", SimFault::Status, ScomResult::Ok, ScomResult::InstrumentError},
+        FaultCase{"Noise", SimFault::Noise, ScomResult::BadFrameStart, ScomResult::BadFrameStart}),
+    pemlar::test::caseName);
 
 }  // namespace

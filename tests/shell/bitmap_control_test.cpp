@@ -7,12 +7,16 @@
 #include "shell/bitmap_fit.h"
 #include "shell/td_infoueber.h"
 #include "shell/tst_bitmap.h"
+#include "tests/support/case_name.h"
 
 using namespace pemlar;
 
 namespace {
 
+using pemlar::test::PrintTo;
+
 struct ControlCase {
+    const char* name;
     int templateId;
     int controlId;
     fw::Rect units;
@@ -47,14 +51,12 @@ TEST_P(PictureControl, TakesThePlaceOfItsStaticAndFitsItsBitmap) {
 
 INSTANTIATE_TEST_SUITE_P(
     AboutAndSplash, PictureControl,
-    ::testing::Values(ControlCase{kAboutDialog, kEmblemPicture, {8, 9, 48, 48}, {72, 72}, true},
-                      ControlCase{kAboutDialog, kNamePicture, {72, 13, 108, 23}, {100, 52}, false},
-                      ControlCase{kSplashDialog, kEmblemPicture, {8, 9, 48, 48}, {72, 72}, true},
-                      ControlCase{
-                          kSplashDialog, kNamePicture, {72, 13, 108, 23}, {100, 52}, false}),
-    [](const ::testing::TestParamInfo<ControlCase>& info) {
-        return "Template" + std::to_string(info.param.templateId) + "Control" +
-               std::to_string(info.param.controlId);
-    });
+    ::testing::Values(
+        ControlCase{"AboutEmblem", kAboutDialog, kEmblemPicture, {8, 9, 48, 48}, {72, 72}, true},
+        ControlCase{"AboutName", kAboutDialog, kNamePicture, {72, 13, 108, 23}, {100, 52}, false},
+        ControlCase{"SplashEmblem", kSplashDialog, kEmblemPicture, {8, 9, 48, 48}, {72, 72}, true},
+        ControlCase{
+            "SplashName", kSplashDialog, kNamePicture, {72, 13, 108, 23}, {100, 52}, false}),
+    pemlar::test::caseName);
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "framework/file_picker.h"
 #include "framework/resource_ids.h"
 #include "main_window_fixture.h"
+#include "tests/support/case_name.h"
 #include "tests/support/private_mount.h"
 #include "tests/support/temp_folder.h"
 #include "tests/ui/ui_text.h"
@@ -19,6 +20,8 @@
 using namespace pemlar;
 
 namespace {
+
+using pemlar::test::PrintTo;
 
 using namespace std::string_literals;
 
@@ -208,6 +211,6 @@ INSTANTIATE_TEST_SUITE_P(
                               fillUp(folder);
                               return std::string();
                           }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    pemlar::test::caseName);
 
 }  // namespace

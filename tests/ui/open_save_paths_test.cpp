@@ -4,9 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/case_name.h"
+
 using namespace pemlar;
 
 namespace {
+
+using pemlar::test::PrintTo;
 
 struct SplitCase {
     const char* name;
@@ -45,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"DriveForwardSlashes", true, "D:/daten/a", parts("D:", "/daten/", "a", "")},
         SplitCase{"DriveAndName", true, "C:a.PML", parts("C:", "", "a", ".PML")},
         SplitCase{"DigitIsNoDrive", true, "1:a", parts("", "", "1:a", "")}),
-    [](const auto& info) { return std::string(info.param.name); });
+    pemlar::test::caseName);
 
 struct DirectoryCase {
     const char* name;
@@ -77,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
         DirectoryCase{"ProposedDriveOnly", true, "E:x.PML", "C:\\daten\\", "E:", "x.PML"},
         DirectoryCase{"InitialDrive", true, "x", "C:\\daten\\", "C:\\daten", "x"},
         DirectoryCase{"InitialDriveRoot", true, "", "C:\\", "C:", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    pemlar::test::caseName);
 
 struct ConfirmedCase {
     const char* name;
@@ -105,6 +109,6 @@ INSTANTIATE_TEST_SUITE_P(
         ConfirmedCase{"CaseMatters", false, "/home/U/a.PML", "/home/u/", "/home/U/a.PML"},
         ConfirmedCase{"SameDrive", true, "C:\\d\\a.PML", "C:\\d\\", "a.PML"},
         ConfirmedCase{"OtherDrive", true, "D:\\d\\a.PML", "C:\\d\\", "D:\\d\\a.PML"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    pemlar::test::caseName);
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "framework/resource_ids.h"
 #include "framework/test_seams.h"
 #include "link/scom.h"
+#include "tests/support/case_name.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_environment.h"
 #include "tests/ui/test_application.h"
@@ -25,6 +26,8 @@ using namespace pemlar;
 using namespace pemlar::fw;
 
 namespace {
+
+using pemlar::test::PrintTo;
 
 using namespace std::string_literals;
 using EntryList = std::vector<std::pair<std::string, int>>;  // text, item data
@@ -251,6 +254,6 @@ INSTANTIATE_TEST_SUITE_P(
                       LabelFileCase{"Umlaut", "Gr\xFCn\r\n", 0, {{"Gr", 0}, {"n", 1}}, 0},
                       LabelFileCase{
                           "IndexOutOfRange", "NEU\r\nABC\r\n", 2, {{"NEU", 0}, {"ABC", 1}}, -1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    pemlar::test::caseName);
 
 }  // namespace

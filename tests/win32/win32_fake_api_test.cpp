@@ -13,6 +13,7 @@
 
 #include "link/frames.h"
 #include "link/scom.h"
+#include "tests/support/case_name.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/line_bytes.h"
 #include "tests/win32/fake_comm_api.h"
@@ -20,6 +21,8 @@
 using namespace pemlar;
 
 namespace {
+
+using pemlar::test::PrintTo;
 
 using testing::Each;
 using testing::ElementsAre;
@@ -81,18 +84,27 @@ TEST_F(Win32FakeApi, ExclusiveOpenIsRefusedWhileHeld) {
 
 // --- port names: only \\.\COM<n> reaches COM10 and above ---
 
-class Win32FakeApiNames : public Win32FakeApi, public testing::WithParamInterface<int> {};
+struct PortCase {
+    const char* name;
+    int port;
+};
+
+class Win32FakeApiNames : public Win32FakeApi, public testing::WithParamInterface<PortCase> {};
 
 TEST_P(Win32FakeApiNames, OpenUsesTheDevicePathAndTheDefinitionOfThePort) {
-    const std::string n = std::to_string(GetParam());
+    const std::string n = std::to_string(GetParam().port);
     fake.line().ports = {"\\\\.\\COM" + n};
-    const auto com = comOn(GetParam());
+    const auto com = comOn(GetParam().port);
     ASSERT_EQ(com->open(), ScomResult::Ok);
     EXPECT_THAT(fake.record().openedNames, ElementsAre("\\\\.\\COM" + n));
     EXPECT_THAT(fake.record().definitions, ElementsAre("COM" + n + ":9600,n,8,1"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Ports, Win32FakeApiNames, testing::Values(1, 9, 10, 123, 256));
+INSTANTIATE_TEST_SUITE_P(Ports, Win32FakeApiNames,
+                         testing::Values(PortCase{"Com1", 1}, PortCase{"Com9", 9},
+                                         PortCase{"Com10", 10}, PortCase{"Com123", 123},
+                                         PortCase{"Com256", 256}),
+                         pemlar::test::caseName);
 
 // --- settings: Wine takes device-control blocks that Windows refuses ---
 
@@ -130,10 +142,6 @@ struct RefusedStep {
     int occurrence;
 };
 
-void PrintTo(const RefusedStep& step, std::ostream* out) {
-    *out << step.name;
-}
-
 class Win32FakeApiRefusedStep : public Win32FakeApi,
                                 public testing::WithParamInterface<RefusedStep> {};
 
@@ -154,27 +162,37 @@ INSTANTIATE_TEST_SUITE_P(Steps, Win32FakeApiRefusedStep,
                                          RefusedStep{"FirstState", "SetCommState", 1},
                                          RefusedStep{"Definition", "BuildCommDCBA", 1},
                                          RefusedStep{"SecondState", "SetCommState", 2}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         pemlar::test::caseName);
 
 // --- error codes: what Windows reports when a port can't be had or goes away ---
 
-class Win32FakeApiOpenError : public Win32FakeApi, public testing::WithParamInterface<DWORD> {};
+struct OpenErrorCase {
+    const char* name;
+    DWORD error;
+};
+
+class Win32FakeApiOpenError : public Win32FakeApi,
+                              public testing::WithParamInterface<OpenErrorCase> {};
 
 TEST_P(Win32FakeApiOpenError, OpenFailsWithNothingOpen) {
-    fake.line().failures = {{"CreateFileA", GetParam(), 1}};
+    const DWORD error = GetParam().error;
+    fake.line().failures = {{"CreateFileA", error, 1}};
     const auto com = comOn(kCom);
-    EXPECT_EQ(com->probeFailure(kCom).value().code, GetParam());
-    fake.line().failures = {{"CreateFileA", GetParam(), 2}};
+    EXPECT_EQ(com->probeFailure(kCom).value().code, error);
+    fake.line().failures = {{"CreateFileA", error, 2}};
     EXPECT_EQ(com->open(), ScomResult::OpenFailed);
-    EXPECT_EQ(com->lastFailure().code, GetParam());
+    EXPECT_EQ(com->lastFailure().code, error);
     EXPECT_THAT(com->lastFailure().name, testing::StartsWith("ERROR_"));
     EXPECT_EQ(fake.openHandles(), 0);
     EXPECT_THAT(fake.record().calls, Each(std::string("CreateFileA")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Errors, Win32FakeApiOpenError,
-                         testing::Values(ERROR_FILE_NOT_FOUND, ERROR_ACCESS_DENIED,
-                                         ERROR_SEM_TIMEOUT, ERROR_GEN_FAILURE));
+                         testing::Values(OpenErrorCase{"FileNotFound", ERROR_FILE_NOT_FOUND},
+                                         OpenErrorCase{"AccessDenied", ERROR_ACCESS_DENIED},
+                                         OpenErrorCase{"SemTimeout", ERROR_SEM_TIMEOUT},
+                                         OpenErrorCase{"GenFailure", ERROR_GEN_FAILURE}),
+                         pemlar::test::caseName);
 
 struct TransferCase {
     const char* name;
@@ -183,10 +201,6 @@ struct TransferCase {
     ScomResult expected;
     DriverReads reads = DriverReads::HonourTimeouts;
 };
-
-void PrintTo(const TransferCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class Win32FakeApiTransfer : public Win32FakeApi,
                              public testing::WithParamInterface<TransferCase> {};
@@ -227,7 +241,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {},
                      ScomResult::Timeout,
                      DriverReads::ReturnAtOnce}),
-    [](const auto& info) { return std::string(info.param.name); });
+    pemlar::test::caseName);
 
 TEST_F(Win32FakeApi, CloseDiscardsBothBuffersFirstAndReportsAFailedCloseHandle) {
     fake.line().failures = {{"CloseHandle", ERROR_INVALID_HANDLE}};

@@ -17,11 +17,14 @@
 #include "data/address_block.h"
 #include "link/frames.h"
 #include "link/scom.h"
+#include "tests/support/case_name.h"
 #include "tests/support/fake_clock.h"
 
 using namespace pemlar;
 
 namespace {
+
+using pemlar::test::PrintTo;
 
 HANDLE nativeHandle(const scom& com) {
     return reinterpret_cast<HANDLE>(com.getHandle());
@@ -95,14 +98,6 @@ struct FaultCase {
     ScomResult expected;
 };
 
-void PrintTo(const FaultCase& c, std::ostream* out) {
-    *out << c.name << " on COM" << c.com;
-}
-
-std::string caseName(const testing::TestParamInfo<FaultCase>& info) {
-    return info.param.name;
-}
-
 class WineSerialRead : public testing::TestWithParam<FaultCase> {};
 
 TEST_P(WineSerialRead, EndsWithTheResultOfTheReply) {
@@ -133,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"BadStart", PEMLAR_WINE_COM_BAD_START, ScomResult::BadFrameStart},
         FaultCase{"BadCheck", PEMLAR_WINE_COM_BAD_CHECK, ScomResult::ChecksumError},
         FaultCase{"NoiseBeforeReply", PEMLAR_WINE_COM_NOISE, ScomResult::BadFrameStart}),
-    caseName);
+    pemlar::test::caseName);
 
 class WineSerialWrite : public testing::TestWithParam<FaultCase> {};
 
@@ -158,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"BadCheck", PEMLAR_WINE_COM_BAD_CHECK, ScomResult::ChecksumError},
         FaultCase{"NoiseBeforeReply", PEMLAR_WINE_COM_NOISE, ScomResult::BadFrameStart},
         FaultCase{"ShortStatusReply", PEMLAR_WINE_COM_SHORT, ScomResult::TransferError}),
-    caseName);
+    pemlar::test::caseName);
 
 TEST(WineSerial, WrittenLinesComeBackOnTheNextRead) {
     EepromImage written = defaultImage();
