@@ -19,13 +19,13 @@ TEST(Utf8, OnlyWellFormedSequencesDecode) {
         {"\xC3\xA4", U'ä'},
         {"\xE2\x82\xAC", U'€'},
         {"\xF4\x8F\xBF\xBF", U'\U0010FFFF'},
-        {"\xC0\xAF", std::nullopt},              // overlong '/'
-        {"\xE0\x80\x80", std::nullopt},          // overlong NUL
-        {"\xED\xA0\x80", std::nullopt},          // a surrogate
-        {"\xF4\x90\x80\x80", std::nullopt},      // above U+10FFFF
-        {"\xE2\x82", std::nullopt},              // cut short
-        {"\x80", std::nullopt},                  // a continuation byte alone
-        {"\xC3(", std::nullopt},                 // no continuation
+        {"\xC0\xAF", std::nullopt},          // overlong '/'
+        {"\xE0\x80\x80", std::nullopt},      // overlong NUL
+        {"\xED\xA0\x80", std::nullopt},      // a surrogate
+        {"\xF4\x90\x80\x80", std::nullopt},  // above U+10FFFF
+        {"\xE2\x82", std::nullopt},          // cut short
+        {"\x80", std::nullopt},              // a continuation byte alone
+        {"\xC3(", std::nullopt},             // no continuation
     };
     for (const auto& c : cases) {
         const std::string_view text(c.bytes);

@@ -23,15 +23,17 @@ TEST(GroupNavigation, ArrowsMoveWithinTheGroupAndWrap) {
         bool forward;
         std::optional<std::size_t> to;
     } rows[] = {
-        {0, true, 1},                // the first control starts a group without the style
-        {1, true, 3},                // past one that can't take the focus
-        {3, true, 0},                // wraps to the group's first
-        {0, false, 3},               // and back
-        {4, true, 5},     {6, true, 4},  {4, false, 6},
-        {3, false, 1},               // not into the group before
-        {7, true, std::nullopt},     // alone in its group
+        {0, true, 1},   // the first control starts a group without the style
+        {1, true, 3},   // past one that can't take the focus
+        {3, true, 0},   // wraps to the group's first
+        {0, false, 3},  // and back
+        {4, true, 5},
+        {6, true, 4},
+        {4, false, 6},
+        {3, false, 1},            // not into the group before
+        {7, true, std::nullopt},  // alone in its group
         {7, false, std::nullopt},
-        {8, true, std::nullopt},     // not one of the controls
+        {8, true, std::nullopt},  // not one of the controls
     };
     for (const auto& row : rows) {
         EXPECT_EQ(nextInGroup(kControls, row.from, row.forward), row.to)

@@ -13,9 +13,8 @@ TEST(Mnemonics, TheCharacterAfterTheFirstSingleAmpersand) {
         std::u32string_view text;
         char32_t mnemonic;
     } rows[] = {
-        {U"&Lesen", U'L'},  {U"Be&enden", U'e'}, {U"a&&b", 0},       {U"a&&&b", U'b'},
-        {U"&x &y", U'x'},   {U"Ende&", 0},       {U"&Über", U'Ü'},   {U"", 0},
-        {U"ohne", 0},
+        {U"&Lesen", U'L'}, {U"Be&enden", U'e'}, {U"a&&b", 0}, {U"a&&&b", U'b'}, {U"&x &y", U'x'},
+        {U"Ende&", 0},     {U"&Über", U'Ü'},    {U"", 0},     {U"ohne", 0},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(mnemonicOf(row.text), row.mnemonic);
@@ -32,17 +31,17 @@ TEST(Mnemonics, TheOnlyMatchIsPressedSeveralTakeTheFocusInTurn) {
         std::optional<std::size_t> control;
         bool press;
     } rows[] = {
-        {0, U'I', 3, true},             // one match: pressed
-        {3, U'I', 3, true},             // also when it has the focus
+        {0, U'I', 3, true},              // one match: pressed
+        {3, U'I', 3, true},              // also when it has the focus
         {0, U'X', std::nullopt, false},  // nobody's mnemonic
         {0, 0, std::nullopt, false},
-        {0, U'B', 1, false},            // several: the first after the focus, unpressed
-        {1, U'B', 4, false},            // the focused one is passed
+        {0, U'B', 1, false},  // several: the first after the focus, unpressed
+        {1, U'B', 4, false},  // the focused one is passed
         {4, U'B', 5, false},
-        {5, U'B', 1, false},            // wraps
-        {6, U'B', 1, false},            // none after the focus: the first
+        {5, U'B', 1, false},  // wraps
+        {6, U'B', 1, false},  // none after the focus: the first
         {std::nullopt, U'B', 1, false},
-        {2, U'B', 4, false},            // focus on a control without a mnemonic
+        {2, U'B', 4, false},  // focus on a control without a mnemonic
     };
     for (const auto& row : rows) {
         const std::optional<MnemonicHit> hit = findMnemonic(kMnemonics, row.focused, row.typed);

@@ -14,7 +14,9 @@
 namespace pemlar::test {
 
 template <class Case>
-concept NamedCase = requires(const Case& c) { std::string(c.name); };
+concept NamedCase = requires(const Case& c) {
+    std::string(c.name);
+};
 
 struct CaseName {
     template <NamedCase Case>
