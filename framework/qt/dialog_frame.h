@@ -9,7 +9,7 @@
 
 class QPainter;
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 // Width of the edge in pixels (the platform's dialog-frame width).
 constexpr int kDialogFrameWidth = 3;
@@ -18,4 +18,4 @@ constexpr int kDialogFrameWidth = 3;
 // left, dark and shadow lines at the bottom and right, one line of the face inside.
 void drawDialogFrame(QPainter& painter, const QRect& rect, const QPalette& palette);
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 class TemplateDialog;
 
@@ -35,4 +35,4 @@ private:
     TemplateDialog* client_;
 };
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

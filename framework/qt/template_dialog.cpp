@@ -17,7 +17,7 @@
 #include "framework/qt/text_edit.h"
 #include "resources/dialog_templates.h"
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 namespace {
 
@@ -85,7 +85,7 @@ TemplateDialog::TemplateDialog(int templateId, QWidget* parent)
 TemplateDialog::~TemplateDialog() = default;
 
 QRect TemplateDialog::mapDialogRect(const QRect& units) const {
-    return pemlar::mapDialogRect(units, base_);
+    return qt::mapDialogRect(units, base_);
 }
 
 QWidget* TemplateDialog::control(int id) const {
@@ -286,4 +286,4 @@ void TemplateDialog::reject() {
     }
 }
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

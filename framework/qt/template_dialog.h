@@ -25,7 +25,7 @@
 #include "framework/qt/dialog_units.h"
 #include "resources/dialog_template.h"
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 class TemplateDialog : public QDialog {
     Q_OBJECT
@@ -98,4 +98,4 @@ private:
     std::function<bool()> closeCheck_;
 };
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt
