@@ -17,8 +17,6 @@ public:
     FrameWindow(QWidget* parent, const QString& caption, TemplateDialog* client);
     ~FrameWindow() override;
 
-    TemplateDialog* client() const { return client_; }
-
     // Shows the client and fits the frame to it; after the client has been set up.
     void fitClient();
 

@@ -97,10 +97,6 @@ QWidget* TemplateDialog::control(int id) const {
     return nullptr;
 }
 
-void TemplateDialog::missingControl(int id) const {
-    qFatal("dialog %d has no control %d of the expected kind", template_->id, id);
-}
-
 std::optional<int> TemplateDialog::idOf(const QWidget* widget) const {
     for (const Entry& entry : controls_) {
         if (entry.widget == widget || entry.widget->isAncestorOf(widget)) {

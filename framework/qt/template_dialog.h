@@ -46,16 +46,6 @@ public:
     Widget* control(int id) const {
         return qobject_cast<Widget*>(control(id));
     }
-    // As control(), for controls the dialog cannot do without: a template lacking one
-    // ends the program with the framework's error report.
-    template <class Widget>
-    Widget* requireControl(int id) const {
-        Widget* widget = control<Widget>(id);
-        if (widget == nullptr) {
-            missingControl(id);
-        }
-        return widget;
-    }
     // Puts `replacement` in the place of control `id`: same geometry, state, tab position
     // and id; the old control is deleted. For controls that paint themselves. False (and
     // `replacement` left alone) when there is no such control.
@@ -85,7 +75,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    [[noreturn]] void missingControl(int id) const;
     void buildControls();
     QWidget* makeControl(const ControlTemplate& control);
     void applyTabOrder();
