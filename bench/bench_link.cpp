@@ -1,6 +1,6 @@
-// Read and write transactions against the simulated instrument, paced at 9600 baud,
-// over a pseudo-terminal: wall time next to the protocol's floor, and the CPU time the
-// calling thread spends per transaction. Prints figures; judges nothing.
+// Read, write and restore transactions against the simulated instrument, paced at 9600
+// baud, over a pseudo-terminal: wall time next to the protocol's floor, and the CPU time
+// the calling thread spends per transaction. Prints figures; judges nothing.
 
 #include <time.h>
 
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "data/address_block.h"
+#include "data/eeprom_image.h"
 #include "link/scom.h"
 #include "sim/demo_image.h"
 #include "sim/sim_server.h"
@@ -75,7 +76,7 @@ void report(const char* name, std::vector<Sample> samples, double floor, double 
     }
     cpu /= static_cast<double>(samples.size());
     processCpu /= static_cast<double>(samples.size());
-    std::printf("%-6s %zu runs, %d failed\n", name, samples.size(), failures);
+    std::printf("%-7s %zu runs, %d failed\n", name, samples.size(), failures);
     std::printf("  wall     median %7.1f ms  (min %7.1f, max %7.1f)\n", median.wall * 1e3,
                 samples.front().wall * 1e3, samples.back().wall * 1e3);
     std::printf("  floor    %7.1f ms  (line time + pauses)   median - floor  %+7.1f ms\n",
@@ -110,16 +111,25 @@ int main(int argc, char** argv) {
 
     EepromImage image{};
     setDefaults(image);
+    // What a restore sends: a page exactly as the instrument gave it, nothing converted.
+    RawPage received{};
+    if (com.readRawPage(received) != ScomResult::Ok) {
+        std::fprintf(stderr, "bench_link: cannot read the page to restore\n");
+        return 1;
+    }
     std::vector<Sample> reads;
     std::vector<Sample> writes;
+    std::vector<Sample> restores;
     for (int i = 0; i < runs; ++i) {
         reads.push_back(measure([&] { return com.readEeprom(image); }));
         writes.push_back(measure([&] { return com.writeEeprom(image); }));
+        restores.push_back(measure([&] { return com.writeRawPage(received); }));
     }
     com.close();
 
     std::printf("bench_link: scom over a pty against the simulator at 9600 baud\n");
     report("read", reads, kReadFloor, kReadPauses);
     report("write", writes, kWriteFloor, kWritePauses);
+    report("restore", restores, kWriteFloor, kWritePauses);
     return 0;
 }

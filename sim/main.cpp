@@ -35,6 +35,7 @@ constexpr const char* kHelp =
     "                 mit der Vorfuehr-Adresse angelegt\n"
     "  --fast         sofort antworten statt im Takt von 9600 Baud\n"
     "  --fault ART    absichtlich fehlerhaft antworten, ART ist eine von:\n"
+    "                   none       antwortet richtig (Standard)\n"
     "                   silent     schweigt (nicht im Programmiermodus)\n"
     "                   bad-start  falsche Startbytes\n"
     "                   bad-check  falsche Pruefsumme\n"
@@ -42,8 +43,9 @@ constexpr const char* kHelp =
     "                   status     meldet nach dem Schreiben einen Fehler\n"
     "                   noise      Stoerbytes vor jeder Antwort\n"
     "                   corrupt    speichert ein Byte verfaelscht, meldet aber Erfolg\n"
-    "  --help         diese Hilfe\n"
+    "  -h, --help     diese Hilfe\n"
     "\n"
+    "Jeder Wert geht auch als --option=WERT.\n"
     "Die erste Zeile der Ausgabe ist der Pfad des bedienten Geraets.\n"
     "Ohne --image beginnt das Geraet mit einer Vorfuehr-Adresse. Beenden mit Strg+C.\n";
 

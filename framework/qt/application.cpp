@@ -79,9 +79,9 @@ Application* Application::instance() {
 }
 
 int Application::exec(Frame& mainWindow) {
-    auto* window = static_cast<FrameWindow*>(mainWindow.nativeHandle());
+    auto* window = static_cast<qt::FrameWindow*>(mainWindow.nativeHandle());
     const QMetaObject::Connection ends = QObject::connect(
-        window, &FrameWindow::closed, &native_->app, [] { QCoreApplication::exit(0); });
+        window, &qt::FrameWindow::closed, &native_->app, [] { QCoreApplication::exit(0); });
     mainWindow.show();
     const int status = QApplication::exec();
     QObject::disconnect(ends);

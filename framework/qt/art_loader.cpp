@@ -8,7 +8,7 @@
 #include "framework/qt/dib_image.h"
 #include "resources/art.h"
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 namespace {
 
@@ -57,4 +57,4 @@ QIcon loadIcon(int id) {
     return icon;
 }
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

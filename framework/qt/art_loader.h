@@ -4,7 +4,7 @@
 #include <QIcon>
 #include <QImage>
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 // Null image when there is no such bitmap or framework/dib_layout.h refuses it (the
 // Win32 back end shows none then either).
@@ -12,4 +12,4 @@ QImage loadBitmap(int id);
 // Every picture of icon group `id`; a null icon when there is none.
 QIcon loadIcon(int id);
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

@@ -8,7 +8,7 @@
 
 #include "framework/drop_down.h"
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 namespace {
 
@@ -64,4 +64,4 @@ void TemplateComboBox::showPopup() {
     popup->setGeometry(QRect(place.x, place.y, place.width, place.height));
 }
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

@@ -6,7 +6,7 @@
 
 #include <QComboBox>
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 class TemplateComboBox : public QComboBox {
     Q_OBJECT
@@ -27,4 +27,4 @@ private:
     int dropDownHeight_ = 0;
 };
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

@@ -6,7 +6,7 @@
 #include "framework/qt/combo_box.h"
 #include "framework/qt/template_dialog.h"
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 bool connectCommand(TemplateDialog* dialog, int id, fw::Notification notification,
                     std::function<void()> handler) {
@@ -37,4 +37,4 @@ bool connectCommand(TemplateDialog* dialog, int id, fw::Notification notificatio
     return false;
 }
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

@@ -5,7 +5,7 @@
 
 #include "framework/command_table.h"
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 class TemplateDialog;
 
@@ -14,4 +14,4 @@ class TemplateDialog;
 bool connectCommand(TemplateDialog* dialog, int id, fw::Notification notification,
                     std::function<void()> handler);
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

@@ -12,13 +12,13 @@ namespace pemlar::fw {
 
 Dialog::Dialog(int templateId, Window* owner)
     : templateId_(templateId), owner_(owner), native_(std::make_unique<Native>()) {
-    QWidget* parent = owner != nullptr ? widgetOf(*owner) : nullptr;
+    QWidget* parent = owner != nullptr ? qt::widgetOf(*owner) : nullptr;
     // Deleted in the destructor, unless its Qt parent went first.
-    native_->widget = new TemplateDialog(templateId, parent);
+    native_->widget = new qt::TemplateDialog(templateId, parent);
     native_->widget->setCloseCheck([this] { return CanClose(); });
-    for (const TemplateDialog::Entry& entry : native_->widget->controls()) {
+    for (const qt::TemplateDialog::Entry& entry : native_->widget->controls()) {
         QWidget* widget = entry.widget;
-        if (auto* text = qobject_cast<TemplateTextEdit*>(widget)) {
+        if (auto* text = qobject_cast<qt::TemplateTextEdit*>(widget)) {
             std::unique_ptr<Edit> edit(new Edit(*this, entry.id, widget));
             text->setRules(edit.get());
             controls_.push_back(std::move(edit));
@@ -37,8 +37,8 @@ Dialog::~Dialog() {
     // handle: take those away first.
     if (native_->widget != nullptr) {
         native_->widget->setCloseCheck(nullptr);
-        for (const TemplateDialog::Entry& entry : native_->widget->controls()) {
-            if (auto* text = qobject_cast<TemplateTextEdit*>(entry.widget)) {
+        for (const qt::TemplateDialog::Entry& entry : native_->widget->controls()) {
+            if (auto* text = qobject_cast<qt::TemplateTextEdit*>(entry.widget)) {
                 text->setRules(nullptr);
             }
         }
@@ -55,7 +55,7 @@ bool Dialog::onCommand(int id, Notification notification, std::function<void()> 
     if (findControl(id) == nullptr) {
         return false;
     }
-    return connectCommand(native_->widget, id, notification, std::move(handler));
+    return qt::connectCommand(native_->widget, id, notification, std::move(handler));
 }
 
 Rect Dialog::mapDialogRect(Rect units) const {

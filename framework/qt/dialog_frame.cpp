@@ -3,7 +3,7 @@
 #include <qdrawutil.h>
 #include <QPainter>
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 void drawDialogFrame(QPainter& painter, const QRect& rect, const QPalette& palette) {
     // The platform's raised edge: outer light / dark shadow, inner highlight / shadow.
@@ -13,4 +13,4 @@ void drawDialogFrame(QPainter& painter, const QRect& rect, const QPalette& palet
     painter.drawRect(rect.adjusted(2, 2, -3, -3));
 }
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

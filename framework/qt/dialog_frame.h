@@ -9,13 +9,10 @@
 
 class QPainter;
 
-namespace pemlar {
-
-// Width of the edge in pixels (the platform's dialog-frame width).
-constexpr int kDialogFrameWidth = 3;
+namespace pemlar::fw::qt {
 
 // Draws the edge along the inside of `rect`: light and highlight lines at the top and
 // left, dark and shadow lines at the bottom and right, one line of the face inside.
 void drawDialogFrame(QPainter& painter, const QRect& rect, const QPalette& palette);
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

@@ -11,7 +11,7 @@
 #include "framework/group_navigation.h"
 #include "framework/mnemonics.h"
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 namespace {
 
@@ -148,4 +148,4 @@ bool DialogKeys::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

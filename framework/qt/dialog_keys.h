@@ -20,7 +20,7 @@
 
 class QWidget;
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 struct KeyedControl {
     QWidget* widget;
@@ -57,4 +57,4 @@ private:
     std::function<void()> ok_;
 };
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

@@ -10,8 +10,12 @@
 namespace pemlar::fw {
 
 struct Dialog::Native {
-    QPointer<TemplateDialog> widget;
+    QPointer<qt::TemplateDialog> widget;
 };
+
+}  // namespace pemlar::fw
+
+namespace pemlar::fw::qt {
 
 // The widget behind a window or control handle; null before it exists.
 inline QWidget* widgetOf(const Window& window) {
@@ -21,4 +25,4 @@ inline QWidget* widgetOf(const Control& control) {
     return static_cast<QWidget*>(control.nativeHandle());
 }
 
-}  // namespace pemlar::fw
+}  // namespace pemlar::fw::qt

@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QString>
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 fw::DialogBaseUnits measureBaseUnits(const QFont& font) {
     const QFontMetrics metrics(font);
@@ -31,4 +31,4 @@ QFont dialogFont(std::string_view face, int points) {
     return font;
 }
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

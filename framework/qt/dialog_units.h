@@ -8,7 +8,7 @@
 
 #include "framework/dialog_units.h"
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 fw::DialogBaseUnits measureBaseUnits(const QFont& font);
 
@@ -19,4 +19,4 @@ QRect mapDialogRect(const QRect& units, fw::DialogBaseUnits base);
 // MS Sans Serif to a sans-serif font.
 QFont dialogFont(std::string_view face, int points);
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

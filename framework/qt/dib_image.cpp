@@ -2,7 +2,7 @@
 
 #include "framework/dib_layout.h"
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 namespace {
 
@@ -75,4 +75,4 @@ std::vector<QImage> decodeIcoFile(std::span<const std::uint8_t> file) {
     return images;
 }
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

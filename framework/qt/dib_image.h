@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 // The picture of a .bmp file, with its colour table when it has one (as Qt's reader
 // gives it); a null image when the file is damaged or not one the layout takes.
@@ -19,4 +19,4 @@ QImage decodeBmpFile(std::span<const std::uint8_t> file);
 // picture's alpha) says so; empty when the layout refuses the file.
 std::vector<QImage> decodeIcoFile(std::span<const std::uint8_t> file);
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

@@ -58,7 +58,7 @@ Qt::Key qtKey(Key key) {
 
 QWidget* controlWidget(const Dialog& dialog, int id) {
     Control* control = dialog.control(id);
-    return control != nullptr ? widgetOf(*control) : nullptr;
+    return control != nullptr ? qt::widgetOf(*control) : nullptr;
 }
 
 // QTest picks the window that has the keyboard when it gets no widget.
@@ -87,7 +87,7 @@ void type(Dialog& dialog, int id, std::string_view text) {
             QTest::keyClick(focus != nullptr ? focus : widget, Qt::Key_Return);
             continue;
         }
-        const QString character = fromWindowsText(text.substr(i, 1));
+        const QString character = qt::fromWindowsText(text.substr(i, 1));
         const char32_t code = character.isEmpty() ? 0 : character.toUcs4().value(0);
         const auto key =
             code < 0x80 ? static_cast<Qt::Key>(QChar(code).toUpper().unicode()) : Qt::Key_unknown;
@@ -131,7 +131,7 @@ void dropDown(Dialog& dialog, int id) {
 
 int focusedControl(const Dialog& dialog) {
     const QWidget* focus = QApplication::focusWidget();
-    const TemplateDialog* widget = dialog.native().widget;
+    const qt::TemplateDialog* widget = dialog.native().widget;
     if (focus == nullptr || widget == nullptr) {
         return 0;
     }
@@ -139,7 +139,7 @@ int focusedControl(const Dialog& dialog) {
 }
 
 bool activate(Window& window) {
-    QWidget* widget = widgetOf(window);
+    QWidget* widget = qt::widgetOf(window);
     if (widget == nullptr) {
         return false;
     }

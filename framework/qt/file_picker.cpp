@@ -7,7 +7,7 @@
 #include "framework/qt/windows_text.h"
 #include "framework/window.h"
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 QString qtFileFilter(const QString& barSeparatedFilter) {
     QStringList parts = barSeparatedFilter.split(QLatin1Char('|'));
@@ -28,7 +28,9 @@ QString qtFileFilter(const QString& barSeparatedFilter) {
     return filters.join(QStringLiteral(";;"));
 }
 
-namespace fw {
+}  // namespace pemlar::fw::qt
+
+namespace pemlar::fw {
 
 namespace {
 
@@ -50,8 +52,8 @@ std::optional<std::filesystem::path> backend::pickFile(Window* owner, FilePicker
         start = start.isEmpty() ? fromPath(proposedName) : start + u'/' + fromPath(proposedName);
     }
     QWidget* parent = owner != nullptr ? static_cast<QWidget*>(owner->nativeHandle()) : nullptr;
-    QFileDialog dialog(parent, fromWindowsText(title), start,
-                       qtFileFilter(fromWindowsText(barSeparatedFilter)));
+    QFileDialog dialog(parent, qt::fromWindowsText(title), start,
+                       qt::qtFileFilter(qt::fromWindowsText(barSeparatedFilter)));
     // The labels carry their patterns already ("Pemlar-Format *.PML").
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     if (mode == FilePickerMode::Open) {
@@ -68,6 +70,4 @@ std::optional<std::filesystem::path> backend::pickFile(Window* owner, FilePicker
     return std::filesystem::path(dialog.selectedFiles().constFirst().toStdU16String());
 }
 
-}  // namespace fw
-
-}  // namespace pemlar
+}  // namespace pemlar::fw

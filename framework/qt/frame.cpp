@@ -11,13 +11,14 @@
 namespace pemlar::fw {
 
 struct Frame::Native {
-    QPointer<FrameWindow> window;
+    QPointer<qt::FrameWindow> window;
 };
 
 Frame::Frame(std::string_view caption, std::unique_ptr<Dialog> client)
     : client_(std::move(client)), native_(std::make_unique<Native>()) {
     // Deleted in the destructor; the client's widget becomes its child.
-    native_->window = new FrameWindow(nullptr, fromWindowsText(caption), client_->native().widget);
+    native_->window =
+        new qt::FrameWindow(nullptr, qt::fromWindowsText(caption), client_->native().widget);
 }
 
 Frame::~Frame() {
@@ -30,7 +31,7 @@ void* Frame::nativeHandle() const {
 }
 
 void Frame::setIcon(int iconId) {
-    const QIcon icon = loadIcon(iconId);
+    const QIcon icon = qt::loadIcon(iconId);
     if (!icon.isNull()) {
         native_->window->setWindowIcon(icon);
     }
@@ -51,7 +52,7 @@ void Frame::close() {
 }
 
 void Frame::onClosed(std::function<void()> handler) {
-    QObject::connect(native_->window, &FrameWindow::closed, native_->window,
+    QObject::connect(native_->window, &qt::FrameWindow::closed, native_->window,
                      [handler = std::move(handler)] { handler(); });
 }
 

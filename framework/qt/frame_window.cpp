@@ -5,7 +5,7 @@
 
 #include "framework/qt/template_dialog.h"
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 FrameWindow::FrameWindow(QWidget* parent, const QString& caption, TemplateDialog* client)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -48,4 +48,4 @@ void FrameWindow::changeEvent(QEvent* event) {
     }
 }
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 class TemplateDialog;
 
@@ -16,8 +16,6 @@ public:
     // Takes ownership of `client`.
     FrameWindow(QWidget* parent, const QString& caption, TemplateDialog* client);
     ~FrameWindow() override;
-
-    TemplateDialog* client() const { return client_; }
 
     // Shows the client and fits the frame to it; after the client has been set up.
     void fitClient();
@@ -35,4 +33,4 @@ private:
     TemplateDialog* client_;
 };
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

@@ -30,7 +30,7 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
 int backend::messageBox(Window* owner, std::string_view text, std::string_view caption,
                         MessageIcon icon, MessageButtons buttons) {
     QWidget* parent = owner != nullptr ? static_cast<QWidget*>(owner->nativeHandle()) : nullptr;
-    QMessageBox box(qtIcon(icon), fromWindowsText(caption), fromWindowsText(text),
+    QMessageBox box(qtIcon(icon), qt::fromWindowsText(caption), qt::fromWindowsText(text),
                     QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
     if (buttons == MessageButtons::YesNoCancel) {

@@ -11,21 +11,21 @@ namespace pemlar::fw {
 
 Notice::Notice(int templateId, Window* owner)
     : dialog_(std::make_unique<Dialog>(templateId, owner)) {
-    QWidget* widget = widgetOf(*dialog_);
+    QWidget* widget = qt::widgetOf(*dialog_);
     widget->setWindowModality(Qt::ApplicationModal);
     dialog_->create();
-    showPainted(*widget);
+    qt::showPainted(*widget);
 }
 
 Notice::~Notice() {
-    QWidget* widget = widgetOf(*dialog_);
+    QWidget* widget = qt::widgetOf(*dialog_);
     if (widget == nullptr) {
         return;
     }
     // Clicks and keys that came in while the notice was up are taken now, while it
     // still blocks the other windows, so that none of them starts another command.
     QApplication::processEvents();
-    widget = widgetOf(*dialog_);
+    widget = qt::widgetOf(*dialog_);
     if (widget == nullptr) {
         return;
     }

@@ -38,14 +38,14 @@ private:
 }  // namespace
 
 Picture::Picture(ControlSlot slot, int bitmapId) : Control(slot.dialog, slot.id, nullptr) {
-    QImage image = loadBitmap(bitmapId);
+    QImage image = qt::loadBitmap(bitmapId);
     if (!image.isNull()) {
         bitmapSize_ = {image.width(), image.height()};
     }
     // Owned by the dialog's widget from here on, deleted with this handle.
     auto* widget = new PictureWidget(*this, std::move(image));
     setNativeHandle(widget);
-    TemplateDialog* dialogWidget = slot.dialog.native().widget;
+    qt::TemplateDialog* dialogWidget = slot.dialog.native().widget;
     if (!dialogWidget->replaceControl(slot.id, widget)) {
         widget->setParent(dialogWidget);
         widget->hide();
@@ -55,17 +55,17 @@ Picture::Picture(ControlSlot slot, int bitmapId) : Control(slot.dialog, slot.id,
 Picture::~Picture() {
     // Gone already when the dialog's widget went first.
     if (dialog().native().widget != nullptr) {
-        delete widgetOf(*this);
+        delete qt::widgetOf(*this);
     }
 }
 
 void Picture::setPlacement(Placement placement) {
     placement_ = std::move(placement);
-    widgetOf(*this)->update();
+    qt::widgetOf(*this)->update();
 }
 
 Rect Picture::target() const {
-    const QSize size = widgetOf(*this)->size();
+    const QSize size = qt::widgetOf(*this)->size();
     const Size control{size.width(), size.height()};
     if (placement_) {
         return placement_(control, bitmapSize_);

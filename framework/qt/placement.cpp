@@ -9,7 +9,7 @@
 
 #include "framework/placement.h"
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 namespace {
 
@@ -111,4 +111,4 @@ void keepAboveOwner(QWidget& popup) {
     new OwnerWatch(popup, *parent->window());
 }
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

@@ -9,7 +9,7 @@
 
 class QWidget;
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 // Puts a top-level window's client area (not its frame) at `clientOrigin`, in screen
 // coordinates: a template dialog with an owner sits there by its client origin.
@@ -26,4 +26,4 @@ void centreOuterOnPrimaryScreen(QWidget& window);
 // owner is shown later, raised or activated; the popup doesn't take the activation.
 void keepAboveOwner(QWidget& popup);
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

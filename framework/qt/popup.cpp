@@ -116,7 +116,7 @@ struct Popup::Native {
 
 Popup::Popup(Window& owner) : owner_(owner), native_(std::make_unique<Native>()) {
     // Deleted in the destructor, unless the owner's widget took it along first.
-    native_->frame = new PopupFrame(widgetOf(owner_));
+    native_->frame = new PopupFrame(qt::widgetOf(owner_));
     native_->timer.setSingleShot(true);
     QObject::connect(&native_->timer, &QTimer::timeout, [this] {
         // The handler may replace itself or end the popup.
@@ -144,7 +144,7 @@ void Popup::create(std::unique_ptr<Dialog> content) {
         return;
     }
     content_ = std::move(content);
-    QWidget* inner = widgetOf(*content_);
+    QWidget* inner = qt::widgetOf(*content_);
     inner->setParent(frame, Qt::Widget);
     content_->create();
 
@@ -157,11 +157,11 @@ void Popup::create(std::unique_ptr<Dialog> content) {
     inner->show();
     QPoint topLeft(0, 0);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        topLeft = pemlar::centredOrigin(outer, screen->geometry());
+        topLeft = qt::centredOrigin(outer, screen->geometry());
     }
     frame->setFixedSize(outer);
     frame->move(topLeft);
-    keepAboveOwner(*frame);
+    qt::keepAboveOwner(*frame);
     frame->show();
 }
 

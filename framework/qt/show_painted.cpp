@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <QWindow>
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 namespace {
 
@@ -73,4 +73,4 @@ void showPainted(QWidget& window, int mapWaitMs) {
     QGuiApplication::sync();
 }
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 // Shows the window and returns once its client area is painted on the screen: waits
 // (at most `mapWaitMs`) for the window system to expose it, paints it synchronously,
@@ -13,4 +13,4 @@ namespace pemlar {
 // dropped: none of it may start anything while the caller blocks.
 void showPainted(QWidget& window, int mapWaitMs = 500);
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

@@ -8,7 +8,7 @@ namespace pemlar::fw {
 
 std::string loadString(int id) {
     const std::string_view text = stringResource(id);
-    return toWindowsText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    return qt::toWindowsText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 }  // namespace pemlar::fw

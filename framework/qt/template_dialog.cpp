@@ -17,7 +17,7 @@
 #include "framework/qt/text_edit.h"
 #include "resources/dialog_templates.h"
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 namespace {
 
@@ -85,7 +85,7 @@ TemplateDialog::TemplateDialog(int templateId, QWidget* parent)
 TemplateDialog::~TemplateDialog() = default;
 
 QRect TemplateDialog::mapDialogRect(const QRect& units) const {
-    return pemlar::mapDialogRect(units, base_);
+    return qt::mapDialogRect(units, base_);
 }
 
 QWidget* TemplateDialog::control(int id) const {
@@ -95,10 +95,6 @@ QWidget* TemplateDialog::control(int id) const {
         }
     }
     return nullptr;
-}
-
-void TemplateDialog::missingControl(int id) const {
-    qFatal("dialog %d has no control %d of the expected kind", template_->id, id);
 }
 
 std::optional<int> TemplateDialog::idOf(const QWidget* widget) const {
@@ -286,4 +282,4 @@ void TemplateDialog::reject() {
     }
 }
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

@@ -25,7 +25,7 @@
 #include "framework/qt/dialog_units.h"
 #include "resources/dialog_template.h"
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 class TemplateDialog : public QDialog {
     Q_OBJECT
@@ -45,16 +45,6 @@ public:
     template <class Widget>
     Widget* control(int id) const {
         return qobject_cast<Widget*>(control(id));
-    }
-    // As control(), for controls the dialog cannot do without: a template lacking one
-    // ends the program with the framework's error report.
-    template <class Widget>
-    Widget* requireControl(int id) const {
-        Widget* widget = control<Widget>(id);
-        if (widget == nullptr) {
-            missingControl(id);
-        }
-        return widget;
     }
     // Puts `replacement` in the place of control `id`: same geometry, state, tab position
     // and id; the old control is deleted. For controls that paint themselves. False (and
@@ -85,7 +75,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    [[noreturn]] void missingControl(int id) const;
     void buildControls();
     QWidget* makeControl(const ControlTemplate& control);
     void applyTabOrder();
@@ -98,4 +87,4 @@ private:
     std::function<bool()> closeCheck_;
 };
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

@@ -15,7 +15,7 @@
 #include "framework/controls.h"
 #include "framework/qt/windows_text.h"
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 namespace {
 
@@ -171,4 +171,4 @@ void TemplateTextEdit::inputMethodEvent(QInputMethodEvent* event) {
     QPlainTextEdit::inputMethodEvent(event);
 }
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

@@ -8,11 +8,11 @@
 
 #include <QPlainTextEdit>
 
-namespace pemlar {
-
-namespace fw {
+namespace pemlar::fw {
 class Edit;
 }
+
+namespace pemlar::fw::qt {
 
 class TemplateTextEdit : public QPlainTextEdit {
     Q_OBJECT
@@ -54,4 +54,4 @@ private:
     int wrapColumns_ = 0;
 };
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

@@ -25,51 +25,51 @@ Rect rectOf(const QRect& r) {
 }
 
 QComboBox* comboOf(const Control& control) {
-    return qobject_cast<QComboBox*>(widgetOf(control));
+    return qobject_cast<QComboBox*>(qt::widgetOf(control));
 }
 
 }  // namespace
 
 std::string Window::caption() const {
-    const QWidget* widget = widgetOf(*this);
-    return widget != nullptr ? toWindowsText(widget->windowTitle()) : std::string();
+    const QWidget* widget = qt::widgetOf(*this);
+    return widget != nullptr ? qt::toWindowsText(widget->windowTitle()) : std::string();
 }
 
 void Window::setCaption(std::string_view text) {
-    if (QWidget* widget = widgetOf(*this)) {
-        widget->setWindowTitle(fromWindowsText(text));
+    if (QWidget* widget = qt::widgetOf(*this)) {
+        widget->setWindowTitle(qt::fromWindowsText(text));
     }
 }
 
 void Window::show() {
-    if (QWidget* widget = widgetOf(*this)) {
+    if (QWidget* widget = qt::widgetOf(*this)) {
         widget->show();
     }
 }
 
 void Window::hide() {
-    if (QWidget* widget = widgetOf(*this)) {
+    if (QWidget* widget = qt::widgetOf(*this)) {
         widget->hide();
     }
 }
 
 bool Window::isVisible() const {
-    const QWidget* widget = widgetOf(*this);
+    const QWidget* widget = qt::widgetOf(*this);
     return widget != nullptr && widget->isVisible();
 }
 
 bool Window::isActive() const {
-    const QWidget* widget = widgetOf(*this);
+    const QWidget* widget = qt::widgetOf(*this);
     return widget != nullptr && widget->isActiveWindow();
 }
 
 Rect Window::outerRect() const {
-    const QWidget* widget = widgetOf(*this);
+    const QWidget* widget = qt::widgetOf(*this);
     return widget != nullptr ? rectOf(widget->frameGeometry()) : Rect{};
 }
 
 Rect Window::clientRect() const {
-    const QWidget* widget = widgetOf(*this);
+    const QWidget* widget = qt::widgetOf(*this);
     if (widget == nullptr) {
         return {};
     }
@@ -77,14 +77,14 @@ Rect Window::clientRect() const {
 }
 
 void Window::moveTo(Point topLeft) {
-    if (QWidget* widget = widgetOf(*this)) {
+    if (QWidget* widget = qt::widgetOf(*this)) {
         widget->move(topLeft.x, topLeft.y);
     }
 }
 
 void Window::centreOnScreen() {
-    QWidget* widget = widgetOf(*this);
-    if (auto* dialog = qobject_cast<TemplateDialog*>(widget)) {
+    QWidget* widget = qt::widgetOf(*this);
+    if (auto* dialog = qobject_cast<qt::TemplateDialog*>(widget)) {
         dialog->centreOnPrimaryScreen();
         return;
     }
@@ -92,42 +92,42 @@ void Window::centreOnScreen() {
     if (widget == nullptr || screen == nullptr) {
         return;
     }
-    widget->move(pemlar::centredOrigin(widget->frameGeometry().size(), screen->geometry()));
+    widget->move(qt::centredOrigin(widget->frameGeometry().size(), screen->geometry()));
 }
 
 std::string Control::text() const {
-    return windowText(widgetOf(*this));
+    return qt::windowText(qt::widgetOf(*this));
 }
 
 void Control::setText(std::string_view text) {
-    setWindowText(widgetOf(*this), text);
+    qt::setWindowText(qt::widgetOf(*this), text);
 }
 
 bool Control::isEnabled() const {
-    return widgetOf(*this)->isEnabled();
+    return qt::widgetOf(*this)->isEnabled();
 }
 
 void Control::setEnabled(bool enabled) {
-    widgetOf(*this)->setEnabled(enabled);
+    qt::widgetOf(*this)->setEnabled(enabled);
 }
 
 bool Control::isVisible() const {
-    return widgetOf(*this)->isVisible();
+    return qt::widgetOf(*this)->isVisible();
 }
 
 bool Control::hasFocus() const {
     const QWidget* focus = QApplication::focusWidget();
-    const QWidget* widget = widgetOf(*this);
+    const QWidget* widget = qt::widgetOf(*this);
     return focus != nullptr && (focus == widget || widget->isAncestorOf(focus));
 }
 
 void Control::setFocus() {
-    widgetOf(*this)->setFocus(Qt::OtherFocusReason);
+    qt::widgetOf(*this)->setFocus(Qt::OtherFocusReason);
 }
 
 Rect Control::rect() const {
-    const QWidget* widget = widgetOf(*this);
-    const QWidget* dialogWidget = widgetOf(dialog());
+    const QWidget* widget = qt::widgetOf(*this);
+    const QWidget* dialogWidget = qt::widgetOf(dialog());
     const QPoint origin = dialogWidget != nullptr && dialogWidget->isAncestorOf(widget)
                               ? widget->mapTo(dialogWidget, QPoint(0, 0))
                               : widget->pos();
@@ -137,21 +137,21 @@ Rect Control::rect() const {
 void Edit::setLimit(int maxChars) {
     limit_ = maxChars;
     // The one-line edits of a template have no rules of their own.
-    if (auto* line = qobject_cast<QLineEdit*>(widgetOf(*this))) {
+    if (auto* line = qobject_cast<QLineEdit*>(qt::widgetOf(*this))) {
         line->setMaxLength(maxChars > 0 ? maxChars : 32767);
     }
 }
 
 void Edit::setWrapColumn(int columns) {
     wrapColumn_ = columns;
-    if (auto* edit = qobject_cast<TemplateTextEdit*>(widgetOf(*this))) {
+    if (auto* edit = qobject_cast<qt::TemplateTextEdit*>(qt::widgetOf(*this))) {
         edit->setWrapColumn(columns);
     }
 }
 
 std::vector<std::string> Edit::shownLines() const {
-    const QWidget* widget = widgetOf(*this);
-    const auto* edit = qobject_cast<const TemplateTextEdit*>(widget);
+    const QWidget* widget = qt::widgetOf(*this);
+    const auto* edit = qobject_cast<const qt::TemplateTextEdit*>(widget);
     if (edit == nullptr) {
         return {text()};
     }
@@ -160,23 +160,23 @@ std::vector<std::string> Edit::shownLines() const {
         const QString text = block.text();
         const QTextLayout* layout = block.layout();
         if (layout == nullptr || layout->lineCount() == 0) {
-            lines.push_back(toWindowsText(text));
+            lines.push_back(qt::toWindowsText(text));
             continue;
         }
         for (int i = 0; i < layout->lineCount(); ++i) {
             const QTextLine line = layout->lineAt(i);
-            lines.push_back(toWindowsText(text.mid(line.textStart(), line.textLength())));
+            lines.push_back(qt::toWindowsText(text.mid(line.textStart(), line.textLength())));
         }
     }
     return lines;
 }
 
 std::u32string Edit::chars() const {
-    return editChars(widgetOf(*this));
+    return qt::editChars(qt::widgetOf(*this));
 }
 
 void Edit::setChars(std::u32string_view chars) {
-    setEditChars(widgetOf(*this), chars);
+    qt::setEditChars(qt::widgetOf(*this), chars);
 }
 
 void ComboBox::clear() {
@@ -185,7 +185,7 @@ void ComboBox::clear() {
 
 int ComboBox::addItem(std::string_view text, std::int32_t data) {
     QComboBox* combo = comboOf(*this);
-    combo->addItem(fromWindowsText(text), QVariant(data));
+    combo->addItem(qt::fromWindowsText(text), QVariant(data));
     return combo->count() - 1;
 }
 
@@ -202,7 +202,7 @@ void ComboBox::setCurrentIndex(int index) {
 }
 
 std::string ComboBox::itemText(int index) const {
-    return toWindowsText(comboOf(*this)->itemText(index));
+    return qt::toWindowsText(comboOf(*this)->itemText(index));
 }
 
 std::optional<std::int32_t> ComboBox::itemData(int index) const {
@@ -218,17 +218,17 @@ std::optional<std::int32_t> ComboBox::itemData(int index) const {
 }
 
 void ComboBox::setToolTip(std::string_view text) {
-    comboOf(*this)->setToolTip(fromWindowsText(text));
+    comboOf(*this)->setToolTip(qt::fromWindowsText(text));
 }
 
 std::string ComboBox::toolTip() const {
-    return toWindowsText(comboOf(*this)->toolTip());
+    return qt::toWindowsText(comboOf(*this)->toolTip());
 }
 
 void ComboBox::setItemHint(int index, std::string_view text) {
     QComboBox* combo = comboOf(*this);
     if (index >= 0 && index < combo->count()) {
-        combo->setItemData(index, fromWindowsText(text), Qt::ToolTipRole);
+        combo->setItemData(index, qt::fromWindowsText(text), Qt::ToolTipRole);
     }
 }
 
@@ -237,7 +237,7 @@ std::string ComboBox::itemHint(int index) const {
     if (index < 0 || index >= combo->count()) {
         return {};
     }
-    return toWindowsText(combo->itemData(index, Qt::ToolTipRole).toString());
+    return qt::toWindowsText(combo->itemData(index, Qt::ToolTipRole).toString());
 }
 
 }  // namespace pemlar::fw

@@ -10,7 +10,7 @@
 
 #include "data/windows1252.h"
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 namespace {
 
@@ -138,4 +138,4 @@ void setEditChars(QWidget* control, std::u32string_view chars) {
     setWidgetText(control, fromEditChars(chars));
 }
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

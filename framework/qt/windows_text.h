@@ -8,7 +8,7 @@
 
 class QWidget;
 
-namespace pemlar {
+namespace pemlar::fw::qt {
 
 // '\n' becomes CR LF; a character that Windows-1252 lacks becomes '?'. The code page
 // itself is data/windows1252.h.
@@ -36,4 +36,4 @@ void setEditChars(QWidget* control, std::u32string_view chars);
 QString widgetText(const QWidget* control);
 void setWidgetText(QWidget* control, const QString& text);
 
-}  // namespace pemlar
+}  // namespace pemlar::fw::qt

@@ -10,6 +10,7 @@
 #include "tests/framework/bmp_file.h"
 
 using namespace pemlar;
+using namespace pemlar::fw::qt;
 
 namespace {
 

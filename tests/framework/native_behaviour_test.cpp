@@ -16,6 +16,7 @@
 #include "resources/resource_ids.h"
 
 using namespace pemlar;
+using namespace pemlar::fw::qt;
 
 namespace {
 

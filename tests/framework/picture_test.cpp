@@ -12,6 +12,7 @@
 #include "tests/support/case_name.h"
 
 using namespace pemlar;
+using namespace pemlar::fw::qt;
 
 namespace {
 

@@ -16,6 +16,7 @@
 
 using namespace pemlar;
 using namespace pemlar::fw;
+using namespace pemlar::fw::qt;
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "framework/qt/windows_text.h"
 
 using namespace pemlar;
+using namespace pemlar::fw::qt;
 
 namespace {
 

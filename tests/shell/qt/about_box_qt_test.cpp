@@ -16,6 +16,7 @@
 #include "run_program.h"
 
 using namespace pemlar;
+using namespace pemlar::fw::qt;
 namespace test_seams = fw::test_seams;
 
 namespace {

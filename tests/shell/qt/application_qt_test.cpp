@@ -14,6 +14,7 @@
 #include "run_program.h"
 
 using namespace pemlar;
+using namespace pemlar::fw::qt;
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "tests/ui/main_window_fixture.h"
 
 using namespace pemlar;
+using namespace pemlar::fw::qt;
 
 namespace {
 

@@ -14,6 +14,7 @@
 #include "tests/ui/transfer_fixture.h"
 
 using namespace pemlar;
+using namespace pemlar::fw::qt;
 
 namespace {
 
