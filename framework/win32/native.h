@@ -119,7 +119,7 @@ void frameDestroyed(HWND frame);
 const wchar_t* frameClassName();
 const wchar_t* popupClassName();
 
-// Control subclasses (controls_win32.cpp).
+// Control subclasses (text_edit.cpp).
 void attachEdit(Edit& edit);
 void applyEditLayout(Edit& edit);
 // The bitmap `id` of the resources; empty when there is none or framework/dib_layout.h
