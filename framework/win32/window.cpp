@@ -1,144 +1,15 @@
-// Window over an HWND, the message pump all loops share, and the wide-text helpers.
+// Window and control handles over their windows.
 
 #include <algorithm>
-#include <vector>
 
+#include "framework/controls.h"
+#include "framework/placement.h"
 #include "framework/win32/native.h"
-#include "framework/win32/utf16.h"
 #include "framework/window.h"
 
 namespace pemlar::fw {
 
-namespace win32 {
-
-namespace {
-
-std::vector<HWND>& dialogs() {
-    static std::vector<HWND> list;
-    return list;
-}
-
-HWND& holder() {
-    static HWND popup = nullptr;
-    return popup;
-}
-
-bool isWheel(UINT message) {
-    return message == WM_MOUSEWHEEL || message == WM_MOUSEHWHEEL;
-}
-
-}  // namespace
-
-std::wstring wide(std::string_view windowsText) {
-    const std::u16string units = wideFromWindows(windowsText);
-    return {units.begin(), units.end()};
-}
-
-std::wstring wideChars(std::u32string_view text) {
-    const std::u16string units = wideFromChars(text);
-    return {units.begin(), units.end()};
-}
-
-std::string narrow(std::wstring_view units) {
-    const std::u16string copy(units.begin(), units.end());
-    return windowsFromWide(copy);
-}
-
-std::u32string chars(std::wstring_view units) {
-    const std::u16string copy(units.begin(), units.end());
-    return charsFromWide(copy);
-}
-
-std::wstring windowTextOf(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    if (length <= 0) {
-        return {};
-    }
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int got = GetWindowTextW(window, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(std::max(got, 0)));
-    return text;
-}
-
-HINSTANCE instance() {
-    return GetModuleHandleW(nullptr);
-}
-
-HWND parkingWindow() {
-    // One for the process, made on first use; the system destroys it with the thread.
-    static HWND window = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                         instance(), nullptr);
-    return window;
-}
-
-void registerDialog(HWND dialog) {
-    dialogs().push_back(dialog);
-}
-
-void unregisterDialog(HWND dialog) {
-    auto& list = dialogs();
-    list.erase(std::remove(list.begin(), list.end(), dialog), list.end());
-}
-
-void setMouseHolder(HWND popup) {
-    holder() = popup;
-}
-
-HWND mouseHolder() {
-    return holder();
-}
-
-namespace {
-
-// The dialog manager moves the default push button with the focus only when Tab or an
-// arrow moves it; a click or SetFocus leaves it, and Return then pressed the default (or
-// OK) instead of the focused button. Checked around every message the loops handle, so
-// the default follows the focus on every path.
-void defaultFollowsFocus() {
-    static HWND seen = nullptr;
-    HWND focus = GetFocus();
-    if (focus == seen) {
-        return;
-    }
-    seen = focus;
-    const std::vector<HWND> list = dialogs();
-    for (HWND dialog : list) {
-        if (IsWindow(dialog)) {
-            showDefaultFor(dialog, focus);
-        }
-    }
-}
-
-bool takenByDialogManager(MSG& message) {
-    // Newest first: a modal dialog over the main dialog gets the keys meant for it. The
-    // dialog manager only takes messages for the dialog and its controls.
-    const std::vector<HWND> list = dialogs();
-    for (auto it = list.rbegin(); it != list.rend(); ++it) {
-        if (IsWindow(*it) && IsDialogMessageW(*it, &message)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-}  // namespace
-
-void handleMessage(MSG& message) {
-    // With the mouse held, buttons come to the holder anyway; the wheel would go to the
-    // focus window instead.
-    if (holder() != nullptr && isWheel(message.message)) {
-        return;
-    }
-    defaultFollowsFocus();
-    if (!takenByDialogManager(message)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    defaultFollowsFocus();
-}
-
-}  // namespace win32
-
+using win32::dialogHandleOf;
 using win32::handleOf;
 
 std::string Window::caption() const {
@@ -194,9 +65,80 @@ void Window::moveTo(Point topLeft) {
 
 void Window::centreOnScreen() {
     const Rect outer = outerRect();
-    // Signed halving, so a window larger than the screen reaches past both edges.
-    moveTo({(GetSystemMetrics(SM_CXSCREEN) - outer.width) / 2,
-            (GetSystemMetrics(SM_CYSCREEN) - outer.height) / 2});
+    moveTo(centredOrigin({outer.width, outer.height}, win32::primaryScreen()));
+}
+
+std::string Control::text() const {
+    return win32::narrow(win32::windowTextOf(handleOf(*this)));
+}
+
+void Control::setText(std::string_view text) {
+    SetWindowTextW(handleOf(*this), win32::wide(text).c_str());
+}
+
+bool Control::isEnabled() const {
+    return IsWindowEnabled(handleOf(*this)) != FALSE;
+}
+
+void Control::setEnabled(bool enabled) {
+    EnableWindow(handleOf(*this), enabled ? TRUE : FALSE);
+}
+
+bool Control::isVisible() const {
+    return IsWindowVisible(handleOf(*this)) != FALSE;
+}
+
+bool Control::hasFocus() const {
+    HWND focus = GetFocus();
+    return focus != nullptr && (focus == handleOf(*this) || IsChild(handleOf(*this), focus));
+}
+
+void Control::setFocus() {
+    // Through the dialog manager, so the default button follows the focus.
+    SendMessageW(dialogHandleOf(*this), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(handleOf(*this)),
+                 TRUE);
+}
+
+Rect Control::rect() const {
+    RECT r{};
+    GetWindowRect(handleOf(*this), &r);
+    MapWindowPoints(nullptr, dialogHandleOf(*this), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void Edit::setLimit(int maxChars) {
+    limit_ = std::max(maxChars, 0);
+    // Counted in UTF-16 units, a line break two, as the limit is; 0 lifts it.
+    SendMessageW(handleOf(*this), EM_SETLIMITTEXT, static_cast<WPARAM>(limit_), 0);
+}
+
+void Edit::setWrapColumn(int columns) {
+    wrapColumn_ = std::max(columns, 0);
+    win32::applyEditLayout(*this);
+}
+
+std::vector<std::string> Edit::shownLines() const {
+    HWND window = handleOf(*this);
+    const std::wstring text = win32::windowTextOf(window);
+    const auto count = static_cast<int>(SendMessageW(window, EM_GETLINECOUNT, 0, 0));
+    std::vector<std::string> lines;
+    for (int line = 0; line < count; ++line) {
+        const auto start = static_cast<std::size_t>(
+            std::max<LRESULT>(SendMessageW(window, EM_LINEINDEX, static_cast<WPARAM>(line), 0), 0));
+        const auto length = static_cast<std::size_t>(std::max<LRESULT>(
+            SendMessageW(window, EM_LINELENGTH, static_cast<WPARAM>(start), 0), 0));
+        lines.push_back(
+            win32::narrow(std::wstring_view(text).substr(std::min(start, text.size()), length)));
+    }
+    return lines;
+}
+
+std::u32string Edit::chars() const {
+    return win32::chars(win32::windowTextOf(handleOf(*this)));
+}
+
+void Edit::setChars(std::u32string_view chars) {
+    SetWindowTextW(handleOf(*this), win32::wideChars(chars).c_str());
 }
 
 }  // namespace pemlar::fw
