@@ -82,7 +82,7 @@ struct Application::Native {
 
 namespace win32 {
 
-// Texts in the form the W calls take.
+// Texts in the form the W calls take (windows_text.cpp).
 std::wstring wide(std::string_view windowsText);
 std::wstring wideChars(std::u32string_view chars);
 std::string narrow(std::wstring_view units);
@@ -93,41 +93,60 @@ inline HWND handleOf(const Window* window) {
     return window == nullptr ? nullptr : static_cast<HWND>(window->nativeHandle());
 }
 
+// The top-level window `window` is part of; null for none.
+inline HWND rootOf(const Window* window) {
+    HWND handle = handleOf(window);
+    return handle == nullptr ? nullptr : GetAncestor(handle, GA_ROOT);
+}
+
+inline HWND handleOf(const Control& control) {
+    return static_cast<HWND>(control.nativeHandle());
+}
+
+inline HWND dialogHandleOf(const Control& control) {
+    return static_cast<HWND>(control.dialog().nativeHandle());
+}
+
+// The module, the parking window, the screen and the window classes (native.cpp).
 HINSTANCE instance();
 
 // A hidden top-level window that is the parent of child dialogs until a frame or popup
 // takes them in.
 HWND parkingWindow();
 
-// Handles one message as the program's loops do: mouse input held by a popup, the
-// dialog manager of the modeless dialogs, then translate and dispatch.
+// The primary screen in pixels, from the origin.
+Rect primaryScreen();
+
+// Registers a window class of the back end once; returns its name.
+const wchar_t* registeredClass(const wchar_t* name, WNDPROC procedure);
+// On WM_NCCREATE: keeps the window's creation parameter (its Native) as GWLP_USERDATA.
+void keepCreateParams(HWND window, LPARAM createStruct);
+
+// Handles one message as the program's loops do (message_loop.cpp): mouse input held by
+// a popup, the dialog manager of the modeless dialogs, then translate and dispatch.
 void handleMessage(MSG& message);
 // A focused push button of `dialog` is its default one, as the dialog manager shows it
-// and as Return presses it; with the focus elsewhere the template's default (if any) is.
+// and as Return presses it; with the focus elsewhere the template's default (if any) is
+// (dialog.cpp).
 void showDefaultFor(HWND dialog, HWND focus);
 // Modeless dialogs the loop gives the dialog manager's keyboard handling.
 void registerDialog(HWND dialog);
 void unregisterDialog(HWND dialog);
 // The popup that holds the mouse (null when none): the wheel reaches no window then.
 void setMouseHolder(HWND popup);
-HWND mouseHolder();
 
-// The main frame of Application::exec is gone: the loop ends.
+// The main frame of Application::exec is gone: the loop ends (application.cpp).
 void frameDestroyed(HWND frame);
 
-// Registers a window class of the back end once; returns its name.
-const wchar_t* frameClassName();
-const wchar_t* popupClassName();
-
-// Control subclasses (controls_win32.cpp).
+// The edit subclass (text_edit.cpp).
 void attachEdit(Edit& edit);
 void applyEditLayout(Edit& edit);
 // The bitmap `id` of the resources; empty when there is none or framework/dib_layout.h
-// refuses it (compressed ones among them).
+// refuses it (compressed ones among them) (picture.cpp).
 std::optional<DibPicture> decodeBitmap(int id);
 
 // The framework's error report: a window the program cannot do without could not be
-// made. Says which and ends the program.
+// made. Says which and ends the program (dialog.cpp).
 [[noreturn]] void fatal(const char* what, int id);
 
 }  // namespace win32

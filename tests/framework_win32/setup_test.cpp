@@ -4,7 +4,6 @@
 #include <array>
 #include <string>
 
-#include "framework/settings_store.h"
 #include "framework/win32/file_dialog_setup.h"
 #include "framework/win32/message_box_setup.h"
 #include "framework/win32/utf16.h"
@@ -16,26 +15,6 @@ namespace {
 
 using namespace pemlar::fw::win32;
 using namespace std::string_literals;
-
-TEST(MessageBoxSetup, CaptionIconAndButtonsByKind) {
-    const std::array<std::tuple<MessageKind, std::u16string, std::uint32_t>, 4> rows = {{
-        {MessageKind::Warning, u"Warnung...", 48},
-        {MessageKind::Error, u"Fehler...", 16},
-        {MessageKind::Info, u"Information...", 64},
-        {MessageKind::Question, u"Frage...", 35},
-    }};
-    for (const auto& [kind, caption, flags] : rows) {
-        const MessageBoxCall call = messageBoxCall(kind, "geöffnet");
-        EXPECT_EQ(call.text, u"geöffnet");
-        EXPECT_EQ(call.caption, caption);
-        EXPECT_EQ(call.flags, flags) << flags;
-    }
-    const MessageBoxCall warning =
-        settingsWarningCall(settingsProblemText(pemlar::fw::SettingsProblem::NotWritten));
-    EXPECT_EQ(warning.text, u"  Could not create entries!");
-    EXPECT_EQ(warning.caption, u"Warning");
-    EXPECT_EQ(warning.flags, 0u);
-}
 
 TEST(MessageBoxSetup, FlagsOfIconAndButtons) {
     using pemlar::fw::MessageButtons;

@@ -77,8 +77,10 @@ void CALLBACK answerNo(HWND, UINT, UINT_PTR timer, DWORD) {
 
 TEST(MessageBoxCall, RealBoxShowsTextUnderCaptionAndReturnsTheButton) {
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, answerNo);
-    const int pressed = showMessageBox(systemWin32DialogApi(), nullptr,
-                                       messageBoxCall(MessageKind::Question, "Überschreiben?"));
+    const MessageBoxCall question{
+        u"Überschreiben?", u"Frage...",
+        messageBoxFlags(fw::MessageIcon::Question, fw::MessageButtons::YesNoCancel)};
+    const int pressed = showMessageBox(systemWin32DialogApi(), nullptr, question);
     KillTimer(nullptr, timer);
     EXPECT_EQ(pressed, IDNO);
     EXPECT_EQ(boxText, L"Überschreiben?");

@@ -1,5 +1,6 @@
-// Control handles over window messages. Edits are subclassed: the limit and the rules
-// are checked on what the user types, pastes or replaces, before the edit sees it.
+// The template's edits, subclassed: the limit and the rules are checked on what the user
+// types, pastes or replaces, before the edit sees it; a wrapping edit breaks its lines
+// after a fixed column.
 
 #include <algorithm>
 
@@ -13,14 +14,6 @@ namespace win32 {
 namespace {
 
 constexpr UINT_PTR kEditSubclass = 1;
-
-HWND handle(const Control& control) {
-    return static_cast<HWND>(control.nativeHandle());
-}
-
-HWND dialogHandle(const Control& control) {
-    return static_cast<HWND>(control.dialog().nativeHandle());
-}
 
 // Set while the back end itself replaces the selection with checked text.
 bool& replacingChecked() {
@@ -305,12 +298,12 @@ int averageCharWidth(HWND window) {
 }  // namespace
 
 void attachEdit(Edit& edit) {
-    SetWindowSubclass(handle(edit), editProc, kEditSubclass, reinterpret_cast<DWORD_PTR>(&edit));
+    SetWindowSubclass(handleOf(edit), editProc, kEditSubclass, reinterpret_cast<DWORD_PTR>(&edit));
     applyEditLayout(edit);
 }
 
 void applyEditLayout(Edit& edit) {
-    HWND window = handle(edit);
+    HWND window = handleOf(edit);
     // No margins, whatever the font: the default ones of a TrueType font would take the
     // room of the 24th character of the address lines.
     SendMessageW(window, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
@@ -342,186 +335,5 @@ void applyEditLayout(Edit& edit) {
 }
 
 }  // namespace win32
-
-using win32::dialogHandle;
-using win32::handle;
-
-std::string Control::text() const {
-    return win32::narrow(win32::windowTextOf(handle(*this)));
-}
-
-void Control::setText(std::string_view text) {
-    SetWindowTextW(handle(*this), win32::wide(text).c_str());
-}
-
-bool Control::isEnabled() const {
-    return IsWindowEnabled(handle(*this)) != FALSE;
-}
-
-void Control::setEnabled(bool enabled) {
-    EnableWindow(handle(*this), enabled ? TRUE : FALSE);
-}
-
-bool Control::isVisible() const {
-    return IsWindowVisible(handle(*this)) != FALSE;
-}
-
-bool Control::hasFocus() const {
-    HWND focus = GetFocus();
-    return focus != nullptr && (focus == handle(*this) || IsChild(handle(*this), focus));
-}
-
-void Control::setFocus() {
-    // Through the dialog manager, so the default button follows the focus.
-    SendMessageW(dialogHandle(*this), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(handle(*this)), TRUE);
-}
-
-Rect Control::rect() const {
-    RECT r{};
-    GetWindowRect(handle(*this), &r);
-    MapWindowPoints(nullptr, dialogHandle(*this), reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-void Edit::setLimit(int maxChars) {
-    limit_ = std::max(maxChars, 0);
-    // Counted in UTF-16 units, a line break two, as the limit is; 0 lifts it.
-    SendMessageW(handle(*this), EM_SETLIMITTEXT, static_cast<WPARAM>(limit_), 0);
-}
-
-void Edit::setWrapColumn(int columns) {
-    wrapColumn_ = std::max(columns, 0);
-    win32::applyEditLayout(*this);
-}
-
-std::vector<std::string> Edit::shownLines() const {
-    HWND window = handle(*this);
-    const std::wstring text = win32::windowTextOf(window);
-    const auto count = static_cast<int>(SendMessageW(window, EM_GETLINECOUNT, 0, 0));
-    std::vector<std::string> lines;
-    for (int line = 0; line < count; ++line) {
-        const auto start = static_cast<std::size_t>(
-            std::max<LRESULT>(SendMessageW(window, EM_LINEINDEX, static_cast<WPARAM>(line), 0), 0));
-        const auto length = static_cast<std::size_t>(std::max<LRESULT>(
-            SendMessageW(window, EM_LINELENGTH, static_cast<WPARAM>(start), 0), 0));
-        lines.push_back(
-            win32::narrow(std::wstring_view(text).substr(std::min(start, text.size()), length)));
-    }
-    return lines;
-}
-
-std::u32string Edit::chars() const {
-    return win32::chars(win32::windowTextOf(handle(*this)));
-}
-
-void Edit::setChars(std::u32string_view chars) {
-    SetWindowTextW(handle(*this), win32::wideChars(chars).c_str());
-}
-
-void ComboBox::clear() {
-    SendMessageW(handle(*this), CB_RESETCONTENT, 0, 0);
-    dialog().native().itemHints.erase(id());
-}
-
-int ComboBox::addItem(std::string_view text, std::int32_t data) {
-    const std::wstring item = win32::wide(text);
-    const auto index = static_cast<int>(
-        SendMessageW(handle(*this), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str())));
-    if (index >= 0) {
-        SendMessageW(handle(*this), CB_SETITEMDATA, static_cast<WPARAM>(index),
-                     static_cast<LPARAM>(data));
-    }
-    return index < 0 ? -1 : index;
-}
-
-int ComboBox::count() const {
-    const auto n = static_cast<int>(SendMessageW(handle(*this), CB_GETCOUNT, 0, 0));
-    return std::max(n, 0);
-}
-
-int ComboBox::currentIndex() const {
-    const auto index = static_cast<int>(SendMessageW(handle(*this), CB_GETCURSEL, 0, 0));
-    return index < 0 ? -1 : index;
-}
-
-void ComboBox::setCurrentIndex(int index) {
-    SendMessageW(handle(*this), CB_SETCURSEL, static_cast<WPARAM>(index < 0 ? -1 : index), 0);
-}
-
-std::string ComboBox::itemText(int index) const {
-    if (index < 0 || index >= count()) {
-        return {};
-    }
-    const auto length = static_cast<int>(
-        SendMessageW(handle(*this), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0));
-    if (length <= 0) {
-        return {};
-    }
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const auto got =
-        static_cast<int>(SendMessageW(handle(*this), CB_GETLBTEXT, static_cast<WPARAM>(index),
-                                      reinterpret_cast<LPARAM>(text.data())));
-    text.resize(static_cast<std::size_t>(std::clamp(got, 0, length)));
-    return win32::narrow(text);
-}
-
-std::optional<std::int32_t> ComboBox::itemData(int index) const {
-    if (index < 0 || index >= count()) {
-        return std::nullopt;
-    }
-    const LRESULT data = SendMessageW(handle(*this), CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
-    return static_cast<std::int32_t>(data);
-}
-
-void ComboBox::setToolTip(std::string_view text) {
-    Dialog::Native& native = dialog().native();
-    HWND owner = dialogHandle(*this);
-    if (native.toolTips == nullptr) {
-        // Owned by the dialog: it goes with it.
-        native.toolTips =
-            CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner,
-                            nullptr, win32::instance(), nullptr);
-    }
-    const bool known = native.toolTipTexts.count(id()) != 0;
-    native.toolTipTexts[id()] = std::string(text);
-    if (native.toolTips == nullptr) {
-        return;
-    }
-    std::wstring wideText = win32::wide(text);
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = owner;
-    tool.uId = reinterpret_cast<UINT_PTR>(handle(*this));
-    tool.lpszText = wideText.data();
-    SendMessageW(native.toolTips, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
-                 reinterpret_cast<LPARAM>(&tool));
-}
-
-void ComboBox::setItemHint(int index, std::string_view text) {
-    if (index < 0 || index >= count()) {
-        return;
-    }
-    std::vector<std::string>& hints = dialog().native().itemHints[id()];
-    hints.resize(static_cast<std::size_t>(count()));
-    hints[static_cast<std::size_t>(index)] = std::string(text);
-}
-
-std::string ComboBox::itemHint(int index) const {
-    const auto& all = dialog().native().itemHints;
-    const auto found = all.find(id());
-    if (index < 0 || found == all.end() ||
-        static_cast<std::size_t>(index) >= found->second.size()) {
-        return {};
-    }
-    return found->second[static_cast<std::size_t>(index)];
-}
-
-std::string ComboBox::toolTip() const {
-    const auto& texts = dialog().native().toolTipTexts;
-    const auto found = texts.find(id());
-    return found == texts.end() ? std::string() : found->second;
-}
 
 }  // namespace pemlar::fw
