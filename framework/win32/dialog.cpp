@@ -249,7 +249,7 @@ int Dialog::runModalWindow() {
     if (window == nullptr) {
         return IdCancel;
     }
-    HWND ownerTop = owner_ == nullptr ? nullptr : GetAncestor(handleOf(owner_), GA_ROOT);
+    HWND ownerTop = win32::rootOf(owner_);
     const bool disabledOwner = ownerTop != nullptr && IsWindowEnabled(ownerTop);
     if (disabledOwner) {
         EnableWindow(ownerTop, FALSE);

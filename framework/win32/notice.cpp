@@ -8,11 +8,6 @@ namespace pemlar::fw {
 
 namespace {
 
-HWND ownerTopOf(const Dialog& dialog) {
-    HWND owner = win32::handleOf(dialog.owner());
-    return owner == nullptr ? nullptr : GetAncestor(owner, GA_ROOT);
-}
-
 // Paints `window` and its children at once: the prompt that just closed left its place
 // on the owner unpainted, and the children of the notice paint on their own WM_PAINT.
 void paintNow(HWND window) {
@@ -30,11 +25,11 @@ Notice::Notice(int templateId, Window* owner)
     HWND window = static_cast<HWND>(dialog_->nativeHandle());
     // Nothing reaches the other windows while the call blocks; what arrives anyway is
     // dropped when the notice goes.
-    if (HWND owner = ownerTopOf(*dialog_)) {
+    if (HWND owner = win32::rootOf(dialog_->owner())) {
         EnableWindow(owner, FALSE);
     }
     ShowWindow(window, SW_SHOW);
-    paintNow(ownerTopOf(*dialog_));
+    paintNow(win32::rootOf(dialog_->owner()));
     paintNow(window);
     // The screen gets what was painted only when the thread goes idle, which it won't
     // while the call blocks: a look into the queue that takes nothing flushes it.
@@ -53,7 +48,7 @@ Notice::~Notice() {
     }
     while (PeekMessageW(&message, nullptr, WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK, PM_REMOVE)) {
     }
-    HWND owner = ownerTopOf(*dialog_);
+    HWND owner = win32::rootOf(dialog_->owner());
     if (owner != nullptr) {
         EnableWindow(owner, TRUE);
     }

@@ -98,7 +98,7 @@ void Popup::create(std::unique_ptr<Dialog> content) {
         return;
     }
     content_ = std::move(content);
-    HWND owner = GetAncestor(win32::handleOf(&owner_), GA_ROOT);
+    HWND owner = win32::rootOf(&owner_);
     native_->window =
         CreateWindowExW(WS_EX_NOACTIVATE, win32::popupClassName(), L"", WS_POPUP | WS_DLGFRAME, 0,
                         0, 0, 0, owner, nullptr, win32::instance(), native_.get());
