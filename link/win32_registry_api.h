@@ -12,8 +12,7 @@
 namespace pemlar {
 
 struct Win32RegistryApi {
-    std::function<LSTATUS(HKEY parent, LPCWSTR subKey, DWORD options, REGSAM access,
-                          PHKEY result)>
+    std::function<LSTATUS(HKEY parent, LPCWSTR subKey, DWORD options, REGSAM access, PHKEY result)>
         openKeyEx;
     std::function<LSTATUS(HKEY, DWORD index, LPWSTR name, LPDWORD nameChars, LPDWORD reserved,
                           LPDWORD type, LPBYTE data, LPDWORD dataBytes)>

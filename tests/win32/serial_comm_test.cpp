@@ -42,15 +42,14 @@ TEST_P(SerialCommCases, ListTheNumbers) {
 INSTANTIATE_TEST_SUITE_P(
     Registry, SerialCommCases,
     ::testing::Values(
-        SerialCommCase{"SortedAndEachOnce",
-                       {comValue(L"\\Device\\Serial1", L"COM12"),
-                        comValue(L"\\Device\\VCP0", L"COM3"),
-                        comValue(L"\\Device\\Serial0", L"COM1"),
-                        comValue(L"\\Device\\ProlificSerial0", L"COM3")},
-                       {1, 3, 12}},
-        SerialCommCase{"FirstAndLastNumber",
-                       {comValue(L"a", L"COM254"), comValue(L"b", L"COM1")},
-                       {1, 254}},
+        SerialCommCase{
+            "SortedAndEachOnce",
+            {comValue(L"\\Device\\Serial1", L"COM12"), comValue(L"\\Device\\VCP0", L"COM3"),
+             comValue(L"\\Device\\Serial0", L"COM1"),
+             comValue(L"\\Device\\ProlificSerial0", L"COM3")},
+            {1, 3, 12}},
+        SerialCommCase{
+            "FirstAndLastNumber", {comValue(L"a", L"COM254"), comValue(L"b", L"COM1")}, {1, 254}},
         SerialCommCase{"LowerCaseName", {comValue(L"a", L"com9")}, {9}},
         SerialCommCase{"GarbagePassedOver",
                        {dword(L"\\Device\\Serial0"),
@@ -73,11 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
                        {2}},
         SerialCommCase{"OnlyGarbage", {comValue(L"a", L"LPT1"), dword(L"b")}, {}},
         SerialCommCase{"KeyMissing", {comValue(L"a", L"COM1")}, {}, false},
-        SerialCommCase{"ReadBrokenOff",
-                       {comValue(L"a", L"COM1"), comValue(L"b", L"COM2")},
-                       {},
-                       true,
-                       1}),
+        SerialCommCase{
+            "ReadBrokenOff", {comValue(L"a", L"COM1"), comValue(L"b", L"COM2")}, {}, true, 1}),
     test::caseName);
 
 }  // namespace

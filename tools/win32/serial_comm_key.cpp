@@ -23,9 +23,9 @@ using OwnedKey = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyCloser>;
 
 OwnedKey volatileKey(HKEY parent, const wchar_t* name) {
     HKEY key = nullptr;
-    const LSTATUS status = RegCreateKeyExW(parent, name, 0, nullptr, REG_OPTION_VOLATILE,
-                                           KEY_SET_VALUE | KEY_CREATE_SUB_KEY, nullptr, &key,
-                                           nullptr);
+    const LSTATUS status =
+        RegCreateKeyExW(parent, name, 0, nullptr, REG_OPTION_VOLATILE,
+                        KEY_SET_VALUE | KEY_CREATE_SUB_KEY, nullptr, &key, nullptr);
     if (status != ERROR_SUCCESS) {
         std::fwprintf(stderr, L"serial_comm_key: cannot create %ls (error %ld)\n", name,
                       static_cast<long>(status));
@@ -49,13 +49,12 @@ int wmain(int argc, wchar_t** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::wstring name = L"\\Device\\Serial" + std::to_wstring(i - 1);
         const std::wstring port = argv[i];
-        const LSTATUS status =
-            RegSetValueExW(list.get(), name.c_str(), 0, REG_SZ,
-                           reinterpret_cast<const BYTE*>(port.c_str()),
-                           static_cast<DWORD>((port.size() + 1) * sizeof(wchar_t)));
+        const LSTATUS status = RegSetValueExW(
+            list.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(port.c_str()),
+            static_cast<DWORD>((port.size() + 1) * sizeof(wchar_t)));
         if (status != ERROR_SUCCESS) {
-            std::fwprintf(stderr, L"serial_comm_key: cannot write %ls (error %ld)\n",
-                          name.c_str(), static_cast<long>(status));
+            std::fwprintf(stderr, L"serial_comm_key: cannot write %ls (error %ld)\n", name.c_str(),
+                          static_cast<long>(status));
             return 1;
         }
     }
