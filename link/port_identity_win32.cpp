@@ -193,8 +193,8 @@ PortIdentifier setupApiPortIdentifier(Win32SetupApi api, Win32RegistryApi regist
             }
             PortIdentity unknown;
             unknown.device = device;
-            // Opening a COM number that Windows does not list costs a failed CreateFileW each:
-            // a scan of all 254 took a tenth of a second.
+            // Each COM number that Windows does not list would cost a failed CreateFileW,
+            // 254 of them at start-up and whenever the list opens.
             unknown.exists = !isComName(name) || !(*ports)->known() || (*ports)->lists(name);
             return unknown;
         };
