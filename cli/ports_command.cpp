@@ -78,7 +78,8 @@ void printJson(const ScannedPort& port, const bool* instrument, bool first, std:
 ExitStatus listPorts(const CliArgs& args, CliEnvironment& env) {
     scom com(0, env.resolver, env.clock);
     com.setObserver(env.lineObserver);
-    const std::vector<ScannedPort> ports = scanPorts(com, env.resolver, env.identifier());
+    const std::vector<ScannedPort> ports =
+        scanPorts(com, env.resolver, env.identifier(), env.storedPort().port.value_or(0));
     std::vector<bool> answers(ports.size(), false);
     if (args.probe) {
         std::vector<std::int32_t> free;

@@ -2,7 +2,8 @@
 // What is behind a serial device: the kind of port and, for a USB adapter, its maker,
 // product and serial number, so a technician can tell which COM number is the cable in
 // their hand. One file per platform: port_identity_posix.cpp reads sysfs and
-// /dev/serial/by-id, port_identity_win32.cpp asks SetupAPI for the Ports class.
+// /dev/serial/by-id, port_identity_win32.cpp asks SetupAPI for the Ports class and the
+// registry for the COM numbers serial drivers enter in SERIALCOMM.
 // Identifying opens nothing.
 
 #include <filesystem>
@@ -27,7 +28,8 @@ struct PortIdentity {
     std::string product;
     std::string serial;
     std::string friendlyName;  // Windows: "USB-SERIAL CH340 (COM7)"
-    // false: nothing there (a dangling link, a missing node, a UART node with no chip)
+    // false: nothing there (a dangling link, a missing node, a UART node with no chip;
+    // on Windows a COM number that the system lists nowhere, while it lists others)
     bool exists = true;
     // Why a scan never offers nor opens it (the system console, a built-in UART with no
     // chip behind it); empty when it may be offered.

@@ -9,6 +9,7 @@
 
 #include "base/wide_text.h"
 #include "link/port_identity.h"
+#include "link/win32_registry_api.h"
 #include "link/win32_setup_api.h"
 
 namespace pemlar {
@@ -148,22 +149,55 @@ std::map<std::string, PortIdentity> listPorts(const Win32SetupApi& api) {
     return ports;
 }
 
+// What the system lists: the Ports class with identities, and the names of
+// SERIALCOMM, which also holds ports that no Ports class device carries (multi-port
+// cards, some virtual ports).
+struct ListedPorts {
+    std::map<std::string, PortIdentity> identified;
+    std::vector<std::string> named;
+    // Nothing listed at all (SERIALCOMM missing, as under Wine): every number may be a
+    // port, so none is taken for absent.
+    bool known() const { return !identified.empty() || !named.empty(); }
+    bool lists(const std::string& name) const {
+        return identified.contains(name) ||
+               std::find(named.begin(), named.end(), name) != named.end();
+    }
+};
+
+ListedPorts listedPorts(const Win32SetupApi& setupApi, const Win32RegistryApi& registry) {
+    ListedPorts listed{listPorts(setupApi), {}};
+    for (const std::int32_t n : serialCommPorts(registry)) {
+        listed.named.push_back("COM" + std::to_string(n));
+    }
+    return listed;
+}
+
+bool isComName(const std::string& name) {
+    return name.size() > 3 && name.starts_with("COM") &&
+           std::all_of(name.begin() + 3, name.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 }  // namespace
 
-PortIdentifier setupApiPortIdentifier(Win32SetupApi api) {
-    auto ports = std::make_shared<std::optional<std::map<std::string, PortIdentity>>>();
-    return [api = std::move(api), ports](const std::string& device) {
-        if (!*ports) {
-            *ports = listPorts(api);
-        }
-        const auto found = (*ports)->find(portNameOf(device));
-        if (found != (*ports)->end()) {
-            return found->second;
-        }
-        PortIdentity unknown;
-        unknown.device = device;
-        return unknown;
-    };
+PortIdentifier setupApiPortIdentifier(Win32SetupApi api, Win32RegistryApi registry) {
+    auto ports = std::make_shared<std::optional<ListedPorts>>();
+    return
+        [api = std::move(api), registry = std::move(registry), ports](const std::string& device) {
+            if (!*ports) {
+                *ports = listedPorts(api, registry);
+            }
+            const std::string name = portNameOf(device);
+            const auto found = (*ports)->identified.find(name);
+            if (found != (*ports)->identified.end()) {
+                return found->second;
+            }
+            PortIdentity unknown;
+            unknown.device = device;
+            // Each COM number that Windows does not list would cost a failed CreateFileW,
+            // 254 of them at start-up and whenever the list opens.
+            unknown.exists = !isComName(name) || !(*ports)->known() || (*ports)->lists(name);
+            return unknown;
+        };
 }
 
 Win32SetupApi systemWin32SetupApi() {
@@ -180,7 +214,7 @@ Win32SetupApi systemWin32SetupApi() {
 }
 
 PortIdentifier systemPortIdentifier(PortRoots) {
-    return setupApiPortIdentifier(systemWin32SetupApi());
+    return setupApiPortIdentifier(systemWin32SetupApi(), systemWin32RegistryApi());
 }
 
 bool sameDevice(const std::string& a, const std::string& b) {

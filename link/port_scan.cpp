@@ -20,22 +20,25 @@ bool mapped(const std::string& device) {
 }  // namespace
 
 std::optional<ScannedPort> presentPort(const PortResolver& resolve, const PortIdentifier& identify,
-                                       std::int32_t n) {
+                                       std::int32_t n, bool chosen) {
     const std::optional<std::string> device = resolve ? resolve(n) : std::nullopt;
     if (!device) {
         return std::nullopt;
     }
     ScannedPort port{n, *device, identify ? identify(*device) : PortIdentity{}, {}};
-    if (!port.identity.exists && !mapped(*device)) {
+    // A chosen port that nothing withholds is tried even so: only opening it tells.
+    const bool tried = chosen && port.identity.withheld.empty();
+    if (!port.identity.exists && !tried && !mapped(*device)) {
         return std::nullopt;
     }
     return port;
 }
 
-std::vector<ScannedPort> presentPorts(const PortResolver& resolve, const PortIdentifier& identify) {
+std::vector<ScannedPort> presentPorts(const PortResolver& resolve, const PortIdentifier& identify,
+                                      std::int32_t chosen) {
     std::vector<ScannedPort> ports;
     for (std::int32_t n = kFirstScannedPort; n <= kLastScannedPort; ++n) {
-        if (std::optional<ScannedPort> port = presentPort(resolve, identify, n)) {
+        if (std::optional<ScannedPort> port = presentPort(resolve, identify, n, n == chosen)) {
             ports.push_back(std::move(*port));
         }
     }
@@ -43,9 +46,9 @@ std::vector<ScannedPort> presentPorts(const PortResolver& resolve, const PortIde
 }
 
 std::vector<ScannedPort> scanPorts(scom& com, const PortResolver& resolve,
-                                   const PortIdentifier& identify) {
+                                   const PortIdentifier& identify, std::int32_t chosen) {
     std::vector<ScannedPort> ports;
-    for (ScannedPort& port : presentPorts(resolve, identify)) {
+    for (ScannedPort& port : presentPorts(resolve, identify, chosen)) {
         if (port.identity.withheld.empty()) {
             port.failure = com.probeFailure(port.number);
             if (port.failure && port.failure->kind == FailureKind::NotFound &&

@@ -32,17 +32,21 @@ struct ScannedPort {
 
 // COM1-COM254 in order, each probed with `com` unless withheld. Numbers without a
 // device, and devices that are not there (the fixed table names far more than a machine
-// has), are left out unless the user mapped them (a symbolic link, dangling or not).
+// has, Windows lists its ports), are left out unless the user mapped them (a symbolic
+// link, dangling or not). `chosen` (the port the user chose, 0 for none) is probed even
+// when the system does not list it, and kept when it opens: a port made by hand, which
+// no driver lists, must not vanish from under the technician who picked it.
 std::vector<ScannedPort> scanPorts(scom& com, const PortResolver& resolve,
-                                   const PortIdentifier& identify);
+                                   const PortIdentifier& identify, std::int32_t chosen = 0);
 
 // COM<n> identified without opening anything, when its device is there (or the user
-// mapped the number); nothing otherwise.
+// mapped the number, or `chosen`: then it may still be absent); nothing otherwise.
 std::optional<ScannedPort> presentPort(const PortResolver& resolve, const PortIdentifier& identify,
-                                       std::int32_t n);
+                                       std::int32_t n, bool chosen = false);
 
 // The same without opening anything: the numbers whose device is there, identified.
-std::vector<ScannedPort> presentPorts(const PortResolver& resolve, const PortIdentifier& identify);
+std::vector<ScannedPort> presentPorts(const PortResolver& resolve, const PortIdentifier& identify,
+                                      std::int32_t chosen = 0);
 
 // Asks the instrument on COM<n> for its status (command 4, which changes nothing) and
 // tells whether a valid reply came; gives up after at most `limit` on the port.

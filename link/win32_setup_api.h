@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "link/port_identity.h"
+#include "link/win32_registry_api.h"
 
 namespace pemlar {
 
@@ -35,7 +36,9 @@ struct Win32SetupApi {
 // The real calls.
 Win32SetupApi systemWin32SetupApi();
 
-// The identifier that asks `api` (the Ports class, devices present) once.
-PortIdentifier setupApiPortIdentifier(Win32SetupApi api);
+// The identifier that asks `api` (the Ports class, devices present) and `registry` (the
+// SERIALCOMM names) once. A COM number that neither lists does not exist, unless
+// neither lists anything: then nothing is known and every number may be a port.
+PortIdentifier setupApiPortIdentifier(Win32SetupApi api, Win32RegistryApi registry);
 
 }  // namespace pemlar

@@ -18,7 +18,7 @@ bool fillPortCombo(fw::ComboBox& list, scom& com, std::int32_t selectedPort,
                    const PortResolver& devices, const PortIdentifier& identify) {
     list.clear();
     int selected = -1;
-    for (const ScannedPort& port : scanPorts(com, devices, identify)) {
+    for (const ScannedPort& port : scanPorts(com, devices, identify, selectedPort)) {
         if (!port.free()) {
             continue;
         }

@@ -17,9 +17,10 @@ class scom;
 // Refills list with an entry "COM<n>" (item data n) for every COM1-COM254 that `devices`
 // gives a device and com can open, in ascending order, and selects the entry of
 // selectedPort. What `identify` withholds (the system console, a UART without a chip)
-// is never opened. Each entry's hint is its device and identity (portHint); the closed
-// list's hint is the selected entry's. Returns whether selectedPort was listed; when it
-// was not, nothing is selected. Gives no selection change.
+// is never opened, nor what it finds absent, except selectedPort: that one is tried. Each entry's
+// hint is its device and identity (portHint); the closed list's hint is the selected entry's.
+// Returns whether selectedPort was listed; when it was not, nothing is selected. Gives no selection
+// change.
 bool fillPortCombo(fw::ComboBox& list, scom& com, std::int32_t selectedPort,
                    const PortResolver& devices, const PortIdentifier& identify = {});
 

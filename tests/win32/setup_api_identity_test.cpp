@@ -5,9 +5,11 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "link/win32_setup_api.h"
+#include "tests/win32/fake_registry_api.h"
 
 using namespace pemlar;
 
@@ -117,7 +119,9 @@ TEST(SetupApiIdentity, FromThePortsClass) {
         {L"COM1", L"Kommunikationsanschluss (COM1)", L"ACPI\\PNP0501", L"Serial",
          L"(Standardanschlusstypen)", L"ACPI\\PNP0501\\0"},
     };
-    const PortIdentifier identify = setupApiPortIdentifier(fake.api());
+    FakeRegistry noKey;
+    noKey.keyThere = false;
+    const PortIdentifier identify = setupApiPortIdentifier(fake.api(), noKey.api());
     const struct {
         const char* device;
         PortKind kind;
@@ -147,6 +151,56 @@ TEST(SetupApiIdentity, FromThePortsClass) {
     EXPECT_EQ(fake.openKeys, 0) << "every key is closed";
     EXPECT_TRUE(sameDevice("\\\\.\\COM7", "com7"));
     EXPECT_FALSE(sameDevice("\\\\.\\COM7", "\\\\.\\COM17"));
+}
+
+// A number that neither SetupAPI nor SERIALCOMM lists is absent, so that a scan does not
+// open it; when neither lists anything, nothing is known and every number may be a port.
+TEST(SetupApiIdentity, OnlyListedNumbersExistOnceTheSystemListsAny) {
+    const FakeDevice com7{L"COM7",
+                          L"USB-SERIAL CH340 (COM7)",
+                          L"USB\\VID_1A86&PID_7523",
+                          L"CH341SER_A64",
+                          L"wch.cn",
+                          L"USB\\VID_1A86&PID_7523\\5&2B3C4D&0&2"};
+    const struct {
+        const char* name;
+        bool adapter;               // SetupAPI lists COM7
+        bool keyThere;              // SERIALCOMM exists
+        const wchar_t* serialComm;  // its one value
+        std::vector<std::pair<const char*, bool>> exists;
+    } cases[] = {
+        {"nothing listed", false, false, L"", {{"\\\\.\\COM1", true}, {"\\\\.\\COM200", true}}},
+        {"only garbage listed", false, true, L"LPT1", {{"\\\\.\\COM1", true}}},
+        {"SERIALCOMM alone",
+         false,
+         true,
+         L"COM3",
+         {{"\\\\.\\COM3", true},
+          {"\\\\.\\com3", true},
+          {"\\\\.\\COM1", false},
+          {"\\\\.\\COM7", false},
+          {"\\\\.\\CNCA0", true}}},
+        {"SetupAPI alone", true, false, L"", {{"\\\\.\\COM7", true}, {"\\\\.\\COM3", false}}},
+        {"both",
+         true,
+         true,
+         L"COM3",
+         {{"\\\\.\\COM7", true}, {"\\\\.\\COM3", true}, {"\\\\.\\COM4", false}}},
+    };
+    for (const auto& c : cases) {
+        FakeSetupApi setupApi;
+        if (c.adapter) {
+            setupApi.devices = {com7};
+        }
+        FakeRegistry registry;
+        registry.keyThere = c.keyThere;
+        registry.values = {comValue(L"\\Device\\Serial0", c.serialComm)};
+        const PortIdentifier identify = setupApiPortIdentifier(setupApi.api(), registry.api());
+        for (const auto& [device, exists] : c.exists) {
+            EXPECT_EQ(identify(device).exists, exists) << c.name << ": " << device;
+        }
+        EXPECT_EQ(registry.openKeys, 0) << c.name;
+    }
 }
 
 }  // namespace
