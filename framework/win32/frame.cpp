@@ -12,15 +12,11 @@ namespace {
 // Title bar, system menu and minimise box; no sizing border, no maximise box.
 constexpr DWORD kFrameStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-Frame::Native* frameOf(HWND window) {
-    return reinterpret_cast<Frame::Native*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
 LRESULT CALLBACK frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         keepCreateParams(window, lParam);
     }
-    Frame::Native* native = frameOf(window);
+    Frame::Native* native = keptCreateParams<Frame::Native>(window);
     switch (message) {
         case WM_ACTIVATE:
             // A child dialog gets no activation messages of its own, so its dialog

@@ -122,6 +122,12 @@ const wchar_t* registeredClass(const wchar_t* name, WNDPROC procedure);
 // On WM_NCCREATE: keeps the window's creation parameter (its Native) as GWLP_USERDATA.
 void keepCreateParams(HWND window, LPARAM createStruct);
 
+// What keepCreateParams kept; null before WM_NCCREATE and after the owner let go.
+template <typename Native>
+Native* keptCreateParams(HWND window) {
+    return reinterpret_cast<Native*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
 // Handles one message as the program's loops do (message_loop.cpp): mouse input held by
 // a popup, the dialog manager of the modeless dialogs, then translate and dispatch.
 void handleMessage(MSG& message);

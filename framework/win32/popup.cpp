@@ -15,15 +15,11 @@ namespace {
 
 constexpr UINT_PTR kPopupTimer = 1;
 
-Popup::Native* popupOf(HWND window) {
-    return reinterpret_cast<Popup::Native*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
 LRESULT CALLBACK popupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         keepCreateParams(window, lParam);
     }
-    Popup::Native* native = popupOf(window);
+    Popup::Native* native = keptCreateParams<Popup::Native>(window);
     if (native == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
